@@ -1,0 +1,29 @@
+#include "AccessPassword.h"
+
+#include "Crypt.h"
+#include "storage/IniFile.h"
+#include "storage/ProgramFolder.h"
+#include "storage/Text.h"
+
+namespace {
+const QString kFile = QStringLiteral("unins000.dll");
+const QString kSection = QStringLiteral("Accesso");
+const QString kKey = QStringLiteral("Valore");
+} // namespace
+
+namespace AccessPassword {
+
+QString normalised(const QString& typed) { return Text::trimBlanks(Text::upperAZ(typed)); }
+
+QString stored() {
+    const IniFile ini = IniFile::read(ProgramFolder::file(kFile));
+    return Text::trimBlanks(Crypt::Unscramble(ini.value(kSection, kKey)));
+}
+
+void store(const QString& password) {
+    IniFile ini = IniFile::read(ProgramFolder::file(kFile));
+    ini.setValue(kSection, kKey, Text::trimBlanks(Crypt::Scramble(normalised(password))));
+    ini.write();
+}
+
+} // namespace AccessPassword

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+// The access password, kept scrambled in `unins000.dll` (section Accesso, key Valore) and always
+// compared in upper case (A-Z) without blanks at the ends.
+namespace AccessPassword {
+
+QString normalised(const QString& typed);
+// The stored clear password; empty when the settings file is missing. Raises StorageError when
+// the file cannot be read or the stored value is not hexadecimal.
+QString stored();
+// Raises StorageError when the settings file cannot be written.
+void store(const QString& password);
+
+} // namespace AccessPassword

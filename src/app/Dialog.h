@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QDialog>
+
+// A dialog of the program: caption, fixed size, no buttons in the title bar (it closes through
+// its own buttons), centred over the window that opened it.
+class Dialog : public QDialog {
+    Q_OBJECT
+public:
+    Dialog(QWidget* parent, const QString& caption);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+};

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QDate>
+#include <QDateTime>
+#include <QImage>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QPrinter;
+class QWidget;
+
+// A camera delivering frames; frames arrive on the GUI thread.
+class CameraSource : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+    // False when no camera can be started (none present, busy, refused).
+    virtual bool start() = 0;
+    virtual void stop() = 0;
+Q_SIGNALS:
+    void frameReady(const QImage& frame);
+};
+
+// Everything that waits for a person or talks to the desktop. The program uses the real
+// implementation; tests install a scripted fake, set today's date and read back every message.
+class Platform {
+public:
+    // The four kinds of box that only inform; questions are asked with ask().
+    enum class Box { Notice, Information, Warning, Error };
+
+    virtual ~Platform() = default;
+
+    virtual void message(Box kind, const QString& text) = 0;
+    // A Yes/No question; true for Yes.
+    virtual bool ask(const QString& text) = 0;
+    // The chosen path, or empty when the user cancels. Filters as "Name (*.a *.b)".
+    virtual QString openFileName(const QString& title, const QStringList& filters) = 0;
+    // Asks before replacing an existing file.
+    virtual QString saveFileName(const QString& title, const QString& filter, const QString& proposedName) = 0;
+    // The text input box; nothing when the user cancels.
+    virtual std::optional<QString> inputText(const QString& title, const QString& prompt,
+                                             const QString& value) = 0;
+    // The print dialog on `printer`; false when the user cancels.
+    virtual bool printDialog(QPrinter& printer, QWidget* parent) = 0;
+    // The print preview window, drawing the pages with `paint`.
+    virtual void printPreview(QPrinter& printer, const std::function<void(QPrinter*)>& paint,
+                              QWidget* parent) = 0;
+    // Hands a path, web address or "mailto:" text to the desktop's default handler; a path
+    // may come enclosed in double quotes. The result is never examined.
+    virtual void open(const QString& target) = 0;
+    virtual std::unique_ptr<CameraSource> camera() = 0;
+    virtual QDate today() const = 0;
+    virtual QDateTime now() const = 0;
+
+    static Platform& instance();
+    // Replaces the platform in use and returns the previous one.
+    static std::unique_ptr<Platform> install(std::unique_ptr<Platform> platform);
+};
+
+inline Platform& platform() { return Platform::instance(); }

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "Platform.h"
+
+// The platform services of the running program: Qt's dialogs, the desktop's handlers, the
+// system clock and the platform's default camera.
+class QtPlatform : public Platform {
+public:
+    void message(Box kind, const QString& text) override;
+    bool ask(const QString& text) override;
+    QString openFileName(const QString& title, const QStringList& filters) override;
+    QString saveFileName(const QString& title, const QString& filter, const QString& proposedName) override;
+    std::optional<QString> inputText(const QString& title, const QString& prompt, const QString& value) override;
+    bool printDialog(QPrinter& printer, QWidget* parent) override;
+    void printPreview(QPrinter& printer, const std::function<void(QPrinter*)>& paint, QWidget* parent) override;
+    void open(const QString& target) override;
+    std::unique_ptr<CameraSource> camera() override;
+    QDate today() const override;
+    QDateTime now() const override;
+};

@@ -1,0 +1,140 @@
+#include "TfrmAvvio.h"
+
+#include "Maker.h"
+#include "Platform.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+struct TileInfo {
+    TfrmAvvio::Tile tile;
+    int row;
+    int column;
+    const char* caption;
+    const char* picture;
+    const char* button;
+    const char* icon;
+};
+
+constexpr TileInfo kTiles[] = {
+    {TfrmAvvio::Tile::Iscritti, 0, 0, "ARCHIVIO ISCRITTI", "imgApp04", "btnApp04", "x-office-address-book"},
+    {TfrmAvvio::Tile::Tessere, 0, 1, "STAMPA TESSERE", "imgApp02", "btnApp02", "user-identity"},
+    {TfrmAvvio::Tile::Allenamenti, 0, 2, "SCHEDE ALLENAMENTO", "imgApp03", "btnApp03", "view-pim-tasks"},
+    {TfrmAvvio::Tile::Ingressi, 1, 0, "REGISTRO INGRESSI", "imgApp07", "btnApp07", "view-calendar-tasks"},
+    {TfrmAvvio::Tile::Ricevute, 1, 1, "STAMPA RICEVUTE", "imgApp06", "btnApp06", "view-financial-list"},
+    {TfrmAvvio::Tile::Incassi, 1, 2, "RIEPILOGO INCASSI", "imgApp08", "btnApp08", "view-bank"},
+};
+
+const TileInfo& infoOf(TfrmAvvio::Tile tile) {
+    for (const TileInfo& t : kTiles)
+        if (t.tile == tile)
+            return t;
+    return kTiles[0];
+}
+
+QToolButton* pictureButton(QWidget* parent, const char* name, const char* icon, int size, const QString& accessible) {
+    auto* b = new QToolButton(parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setIcon(QIcon::fromTheme(QString::fromLatin1(icon)));
+    b->setIconSize(QSize(size, size));
+    b->setAutoRaise(true);
+    b->setAccessibleName(accessible);
+    b->setToolTip(accessible);
+    return b;
+}
+
+} // namespace
+
+TfrmAvvio::TfrmAvvio() {
+    setObjectName(QStringLiteral("frmAvvio"));
+    setWindowTitle(QStringLiteral(" Zandorio"));
+    setStyleSheet(QStringLiteral("#frmAvvio { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, "
+                                 "stop:0 #4682B4, stop:1 #FFFFFF); }"
+                                 "#frmAvvio QPushButton { font-weight: bold; padding: 8px 18px; }"));
+
+    auto* imgInfo = pictureButton(this, "imgInfo", "help-about", 48, QStringLiteral("Informazioni"));
+    auto* imgGuida = pictureButton(this, "imgGuida", "help-contents", 48, QStringLiteral("Guida"));
+    auto* imgCopyright = pictureButton(this, "imgCopyright", "games-highscores", 48, QStringLiteral("Riconoscimenti"));
+    auto* imgEsci = pictureButton(this, "imgEsci", "application-exit", 48, QStringLiteral("Esci"));
+    auto* imgSito = pictureButton(this, "imgSito", "internet-web-browser", 32, Maker::kWebSite);
+    imgSito->setText(Maker::kWebSite);
+    imgSito->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    // The guide, information and credits windows come with their own module.
+    for (QToolButton* b : {imgInfo, imgGuida, imgCopyright})
+        b->setEnabled(false);
+    connect(imgSito, &QToolButton::clicked, this, [] { platform().open(Maker::kWebSite); });
+    connect(imgEsci, &QToolButton::clicked, qApp, &QApplication::quit);
+
+    auto* title = new QLabel(QStringLiteral("<span style='font-size:26pt; font-weight:bold; color:white'>"
+                                            "Zandorio</span>"),
+                             this);
+    title->setAlignment(Qt::AlignCenter);
+    auto* header = new QHBoxLayout;
+    header->addWidget(imgInfo);
+    header->addWidget(title, 1);
+    header->addWidget(imgGuida);
+
+    auto* tiles = new QGridLayout;
+    tiles->setSpacing(28);
+    for (const TileInfo& t : kTiles) {
+        const QString caption = QString::fromLatin1(t.caption);
+        auto* picture = pictureButton(this, t.picture, t.icon, 128, caption);
+        auto* button = new QPushButton(caption, this);
+        button->setObjectName(QString::fromLatin1(t.button));
+        picture->setEnabled(false);
+        button->setEnabled(false);
+        auto* cell = new QVBoxLayout;
+        cell->addWidget(picture, 0, Qt::AlignHCenter);
+        cell->addWidget(button, 0, Qt::AlignHCenter);
+        tiles->addLayout(cell, t.row, t.column);
+    }
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(imgCopyright);
+    bottom->addStretch();
+    bottom->addWidget(imgSito);
+    bottom->addStretch();
+    bottom->addWidget(imgEsci);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(header);
+    layout->addStretch();
+    layout->addLayout(tiles);
+    layout->addStretch();
+    layout->addLayout(bottom);
+}
+
+QAbstractButton* TfrmAvvio::tileButton(const char* name) const {
+    return findChild<QAbstractButton*>(QString::fromLatin1(name));
+}
+
+void TfrmAvvio::setModule(Tile tile, QWidget* screen) {
+    const TileInfo& t = infoOf(tile);
+    for (QAbstractButton* b : {tileButton(t.picture), tileButton(t.button)}) {
+        b->setEnabled(true);
+        connect(b, &QAbstractButton::clicked, this, [this, screen] {
+            screen->showMaximized();
+            hide();
+        });
+    }
+    screen->installEventFilter(this);
+}
+
+bool TfrmAvvio::eventFilter(QObject* watched, QEvent* event) {
+    // A module screen being closed brings the menu back.
+    if (event->type() == QEvent::Close && watched->isWidgetType())
+        showMaximized();
+    return QWidget::eventFilter(watched, event);
+}
+
+void TfrmAvvio::closeEvent(QCloseEvent* event) {
+    event->accept();
+    qApp->quit();
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QWidget>
+
+class QAbstractButton;
+
+// The main menu: six tiles, each opening a module screen; closing it ends the program.
+class TfrmAvvio : public QWidget {
+    Q_OBJECT
+public:
+    enum class Tile { Iscritti, Tessere, Allenamenti, Ingressi, Ricevute, Incassi };
+
+    TfrmAvvio();
+
+    // Enables the tile: it hides the menu and shows `screen`; closing `screen` shows the menu again.
+    void setModule(Tile tile, QWidget* screen);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QAbstractButton* tileButton(const char* name) const;
+};

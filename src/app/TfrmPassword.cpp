@@ -1,0 +1,114 @@
+#include "TfrmPassword.h"
+
+#include "AccessPassword.h"
+#include "FieldTable.h"
+#include "Platform.h"
+#include "TfrmCambiaPassword.h"
+#include "storage/StorageError.h"
+#include "storage/Text.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+
+namespace {
+constexpr FieldRow kFields[] = {
+    {"txtPassword", "Password:", 255, Input::Masked},
+};
+} // namespace
+
+TfrmPassword::TfrmPassword(QWidget* menu)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      m_menu(menu), m_change(std::make_unique<TfrmCambiaPassword>()) {
+    setObjectName(QStringLiteral("frmPassword"));
+    setWindowTitle(QStringLiteral(" Zandorio"));
+
+    auto* logo = new QLabel(this);
+    logo->setPixmap(QIcon::fromTheme(QStringLiteral("preferences-desktop-user-password")).pixmap(64, 64));
+    auto* title = new QLabel(QStringLiteral("<b style='font-size:16pt'>Zandorio</b>"), this);
+    auto* lblRigo05 = new QLabel(QStringLiteral("Immetti la password e premi OK."), this);
+    lblRigo05->setObjectName(QStringLiteral("lblRigo05"));
+
+    m_fields = new FieldTable(this, kFields, Highlight::Frame);
+    m_txtPassword = m_fields->field("txtPassword");
+    m_fields->setEnterAction([this](QLineEdit*) {
+        if (!Text::trimBlanks(m_txtPassword->text()).isEmpty())
+            cmdOKClick();
+    });
+
+    m_cmdOK = new QPushButton(QIcon::fromTheme(QStringLiteral("dialog-ok-apply")), QStringLiteral("OK"), this);
+    m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    m_cmdOK->setEnabled(false);
+    auto* cmdEsci = new QPushButton(QIcon::fromTheme(QStringLiteral("application-exit")), QStringLiteral("Esci"), this);
+    cmdEsci->setObjectName(QStringLiteral("cmdEsci"));
+    auto* btnCambia = new QPushButton(QIcon::fromTheme(QStringLiteral("preferences-desktop-user-password")),
+                                      QStringLiteral("Cambia password"), this);
+    btnCambia->setObjectName(QStringLiteral("btnCambiaPassword"));
+
+    connect(m_txtPassword, &QLineEdit::textChanged, this, &TfrmPassword::updateOK);
+    connect(m_cmdOK, &QPushButton::clicked, this, &TfrmPassword::cmdOKClick);
+    connect(cmdEsci, &QPushButton::clicked, qApp, &QApplication::quit);
+    connect(btnCambia, &QPushButton::clicked, this, &TfrmPassword::btnCambiaPasswordClick);
+    connect(m_change.get(), &TfrmCambiaPassword::closed, this, [this] { show(); });
+
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(24, 18, 24, 18);
+    grid->setHorizontalSpacing(12);
+    grid->setVerticalSpacing(10);
+    grid->addWidget(logo, 0, 0, 2, 1, Qt::AlignTop);
+    grid->addWidget(title, 0, 1, 1, 3);
+    grid->addWidget(lblRigo05, 1, 1, 1, 3);
+    grid->addWidget(m_fields->label("txtPassword"), 2, 1);
+    grid->addWidget(m_txtPassword, 2, 2, 1, 2);
+    grid->addWidget(btnCambia, 3, 1);
+    grid->addWidget(m_cmdOK, 3, 2);
+    grid->addWidget(cmdEsci, 3, 3);
+    m_txtPassword->setMinimumWidth(220);
+    setFixedSize(sizeHint());
+}
+
+TfrmPassword::~TfrmPassword() = default;
+
+void TfrmPassword::showEvent(QShowEvent* event) {
+    m_txtPassword->clear();
+    move(QGuiApplication::primaryScreen()->availableGeometry().center() - rect().center());
+    QWidget::showEvent(event);
+    activateWindow();
+    m_txtPassword->setFocus();
+}
+
+void TfrmPassword::closeEvent(QCloseEvent* event) {
+    event->accept();
+    qApp->quit();
+}
+
+void TfrmPassword::updateOK() { m_cmdOK->setEnabled(!Text::trimBlanks(m_txtPassword->text()).isEmpty()); }
+
+void TfrmPassword::cmdOKClick() {
+    try {
+        if (AccessPassword::stored() != AccessPassword::normalised(m_txtPassword->text())) {
+            platform().message(Platform::Box::Notice, QStringLiteral("Attenzione: password errata."));
+            m_txtPassword->clear();
+            m_txtPassword->setFocus();
+            return;
+        }
+    } catch (const StorageError&) {
+        platform().message(Platform::Box::Notice,
+                           QStringLiteral("Attenzione: si è verificato un errore durante la procedura di lettura "
+                                          "della password. Si consiglia di reinstallare il software."));
+        return;
+    }
+    m_menu->showMaximized();
+    hide();
+}
+
+void TfrmPassword::btnCambiaPasswordClick() {
+    m_change->show();
+    hide();
+}

@@ -1,0 +1,40 @@
+#include "Startup.h"
+
+#include "app/TfrmAvvio.h"
+#include "app/TfrmPassword.h"
+#include "storage/ProgramFolder.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QIcon>
+#include <QLocale>
+
+Startup::Startup()
+    : m_menu(std::make_unique<TfrmAvvio>()), m_password(std::make_unique<TfrmPassword>(m_menu.get())) {}
+
+Startup::~Startup() = default;
+
+void prepareApplication(int argc, char** argv) {
+    QCoreApplication::setApplicationName(QStringLiteral("Zandorio"));
+    // Dates are dd/mm/yyyy and decimals take the comma, whatever the system's settings.
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    if (QIcon::themeName().isEmpty() || QIcon::themeName() == QLatin1String("hicolor"))
+        QIcon::setThemeName(QStringLiteral("breeze"));
+    QIcon::setFallbackThemeName(QStringLiteral("breeze"));
+
+    QCommandLineParser parser;
+    const QCommandLineOption folder(QStringLiteral("cartella"),
+                                    QStringLiteral("Cartella del programma (archivi e impostazioni)."),
+                                    QStringLiteral("percorso"));
+    parser.addOption(folder);
+    parser.addHelpOption();
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    parser.process(arguments);
+    const QString fromEnvironment = qEnvironmentVariable("ZANDORIO_CARTELLA");
+    if (parser.isSet(folder))
+        ProgramFolder::set(parser.value(folder));
+    else if (!fromEnvironment.isEmpty())
+        ProgramFolder::set(fromEnvironment);
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <memory>
+
+class TfrmAvvio;
+class TfrmPassword;
+
+// Every screen of the program, created once at start-up: the password screen first (it is the
+// main window), then the main menu, then the module screens. Module screens are only hidden and
+// shown again, never destroyed.
+class Startup {
+public:
+    Startup();
+    ~Startup();
+
+    TfrmPassword& password() const { return *m_password; }
+    TfrmAvvio& menu() const { return *m_menu; }
+
+private:
+    std::unique_ptr<TfrmAvvio> m_menu;
+    std::unique_ptr<TfrmPassword> m_password;
+};
+
+// Program-wide settings made before any screen exists: formats, icon theme, program folder.
+void prepareApplication(int argc, char** argv);

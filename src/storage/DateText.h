@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+// Dates are texts "gg/mm/aaaa" everywhere in the program, whatever the system's settings.
+namespace DateText {
+
+QString format(const QDate& date);
+// Day/month/four-digit year with slashes; an invalid QDate for anything else.
+QDate parse(const QString& text);
+
+} // namespace DateText

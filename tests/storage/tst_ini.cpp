@@ -1,0 +1,83 @@
+#include "TempProgramFolder.h"
+#include "TestMain.h"
+#include "storage/IniFile.h"
+#include "storage/StorageError.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+namespace {
+// As another installation writes it: Windows-1252, CR LF, names with spaces, backslashes.
+const QByteArray kFixture = "; impostazioni\r\n"
+                            "[Numerazione Ricevute]\r\n"
+                            "Numero=12\r\n"
+                            "\r\n"
+                            "[Beneficiario]\r\n"
+                            "Rigo 1=Societ\xE0 Sportiva \x80 1\r\n"
+                            "Logo=C:\\Dati\\Logo.bmp\r\n";
+} // namespace
+
+class IniTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void readsNamesWithoutRegardToCase() {
+        TempProgramFolder folder;
+        folder.write("s.ini", kFixture);
+        const IniFile ini = IniFile::read(folder.path("s.ini"));
+        QCOMPARE(ini.value("numerazione ricevute", "NUMERO"), QStringLiteral("12"));
+        QCOMPARE(ini.value("Beneficiario", "rigo 1"), QString::fromUtf8("Società Sportiva € 1"));
+        QCOMPARE(ini.value("Beneficiario", "Logo"), QStringLiteral("C:\\Dati\\Logo.bmp"));
+        QCOMPARE(ini.value("Beneficiario", "Rigo 2", "none"), QStringLiteral("none"));
+        QCOMPARE(ini.value("Altro", "Numero"), QString());
+    }
+
+    void writesBackKeepingEverythingElse() {
+        TempProgramFolder folder;
+        folder.write("s.ini", kFixture);
+        IniFile ini = IniFile::read(folder.path("s.ini"));
+        ini.setValue("NUMERAZIONE RICEVUTE", "numero", "13");
+        ini.setValue("Numerazione Ricevute", "Anno", "2024");
+        ini.setValue("Beneficiario", "Rigo 2", QString::fromUtf8("Via Verdi 1 – Città"));
+        ini.setValue("Margini", "Sinistro", "5");
+        ini.write();
+        QCOMPARE(folder.read("s.ini"), QByteArray("; impostazioni\r\n"
+                                                  "[Numerazione Ricevute]\r\n"
+                                                  "numero=13\r\n"
+                                                  "Anno=2024\r\n"
+                                                  "\r\n"
+                                                  "[Beneficiario]\r\n"
+                                                  "Rigo 1=Societ\xE0 Sportiva \x80 1\r\n"
+                                                  "Logo=C:\\Dati\\Logo.bmp\r\n"
+                                                  "Rigo 2=Via Verdi 1 \x96 Citt\xE0\r\n"
+                                                  "[Margini]\r\n"
+                                                  "Sinistro=5\r\n"));
+        QVERIFY(!QFile::exists(folder.path("s.ini.tmp")));
+    }
+
+    void missingFileReadsEmptyAndIsCreated() {
+        TempProgramFolder folder;
+        IniFile ini = IniFile::read(folder.path("new.ini"));
+        QCOMPARE(ini.value("Accesso", "Valore"), QString());
+        ini.setValue("Accesso", "Valore", "AB");
+        ini.write();
+        QCOMPARE(folder.read("new.ini"), QByteArray("[Accesso]\r\nValore=AB\r\n"));
+    }
+
+    void unwritableFolderFails() {
+        TempProgramFolder folder;
+        folder.write("dir", "x");
+        IniFile ini = IniFile::read(folder.path("dir/s.ini"));
+        ini.setValue("Accesso", "Valore", "AB");
+        QVERIFY_THROWS_EXCEPTION(StorageError, ini.write());
+    }
+
+    void unreadableFileFails() {
+        TempProgramFolder folder;
+        QDir(folder.path()).mkdir("s.ini"); // a folder where the file should be
+        QVERIFY_THROWS_EXCEPTION(StorageError, IniFile::read(folder.path("s.ini")));
+    }
+};
+
+ZANDORIO_TEST(IniTest)
+#include "tst_ini.moc"

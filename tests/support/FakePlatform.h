@@ -1,0 +1,82 @@
+#pragma once
+
+#include "app/Platform.h"
+
+#include <QList>
+#include <QQueue>
+
+#include <functional>
+
+// Scripted platform services: records every message, answers questions and file choosers from
+// queues, keeps a settable clock and a camera that produces frames on demand.
+class FakePlatform : public Platform {
+public:
+    struct Shown {
+        Box kind;
+        QString text;
+        bool operator==(const Shown&) const = default;
+    };
+
+    QList<Shown> messages;
+    QStringList questions;
+    QQueue<bool> answers;         // for ask(); empty answers Yes
+    QQueue<QString> fileNames;    // for openFileName() and saveFileName(); empty means cancel
+    QQueue<std::optional<QString>> inputs;
+    QStringList opened;           // every target handed to open()
+    bool printAccepted = true;
+    QString printTo;              // when set, print and preview pages go to this PDF
+    int printDialogs = 0;
+    int previews = 0;
+    bool cameraPresent = true;
+    QDate date = QDate(2024, 3, 5);
+    QTime time = QTime(10, 30);
+    // Called while a message box would be open, e.g. to check what the screen shows then.
+    std::function<void(const Shown&)> onMessage;
+
+    void message(Box kind, const QString& text) override;
+    bool ask(const QString& text) override;
+    QString openFileName(const QString& title, const QStringList& filters) override;
+    QString saveFileName(const QString& title, const QString& filter, const QString& proposedName) override;
+    std::optional<QString> inputText(const QString& title, const QString& prompt, const QString& value) override;
+    bool printDialog(QPrinter& printer, QWidget* parent) override;
+    void printPreview(QPrinter& printer, const std::function<void(QPrinter*)>& paint, QWidget* parent) override;
+    void open(const QString& target) override;
+    std::unique_ptr<CameraSource> camera() override;
+    QDate today() const override { return date; }
+    QDateTime now() const override { return QDateTime(date, time); }
+
+    QString lastText() const { return messages.isEmpty() ? QString() : messages.last().text; }
+};
+
+// A camera that delivers the frame given to push() while started.
+class FakeCamera : public CameraSource {
+    Q_OBJECT
+public:
+    explicit FakeCamera(bool present) : m_present(present) {}
+    bool start() override { return m_running = m_present; }
+    void stop() override { m_running = false; }
+    bool running() const { return m_running; }
+    void push(const QImage& frame) {
+        if (m_running)
+            Q_EMIT frameReady(frame);
+    }
+    // The camera most recently handed out, for tests to push frames into.
+    static FakeCamera* last;
+
+private:
+    bool m_present;
+    bool m_running = false;
+};
+
+// Installs a fresh FakePlatform for the lifetime of the object and restores the previous one.
+class FakePlatformScope {
+public:
+    FakePlatformScope();
+    ~FakePlatformScope();
+    FakePlatform& operator*() const { return *m_fake; }
+    FakePlatform* operator->() const { return m_fake; }
+
+private:
+    FakePlatform* m_fake;
+    std::unique_ptr<Platform> m_previous;
+};
