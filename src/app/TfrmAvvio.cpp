@@ -24,12 +24,12 @@ struct TileInfo {
 };
 
 constexpr TileInfo kTiles[] = {
-    {TfrmAvvio::Tile::Iscritti, 0, 0, "ARCHIVIO ISCRITTI", "imgApp04", "btnApp04", "x-office-address-book"},
-    {TfrmAvvio::Tile::Tessere, 0, 1, "STAMPA TESSERE", "imgApp02", "btnApp02", "user-identity"},
-    {TfrmAvvio::Tile::Allenamenti, 0, 2, "SCHEDE ALLENAMENTO", "imgApp03", "btnApp03", "view-pim-tasks"},
-    {TfrmAvvio::Tile::Ingressi, 1, 0, "REGISTRO INGRESSI", "imgApp07", "btnApp07", "view-calendar-tasks"},
-    {TfrmAvvio::Tile::Ricevute, 1, 1, "STAMPA RICEVUTE", "imgApp06", "btnApp06", "view-financial-list"},
-    {TfrmAvvio::Tile::Incassi, 1, 2, "RIEPILOGO INCASSI", "imgApp08", "btnApp08", "view-bank"},
+    {TfrmAvvio::Tile::Iscritti, 0, 0, "ARCHIVIO ISCRITTI", "imgApp04", "btnApp04", "office-address-book"},
+    {TfrmAvvio::Tile::Tessere, 0, 1, "STAMPA TESSERE", "imgApp02", "btnApp02", "kuser"},
+    {TfrmAvvio::Tile::Allenamenti, 0, 2, "SCHEDE ALLENAMENTO", "imgApp03", "btnApp03", "korg-todo"},
+    {TfrmAvvio::Tile::Ingressi, 1, 0, "REGISTRO INGRESSI", "imgApp07", "btnApp07", "office-calendar"},
+    {TfrmAvvio::Tile::Ricevute, 1, 1, "STAMPA RICEVUTE", "imgApp06", "btnApp06", "accessories-calculator"},
+    {TfrmAvvio::Tile::Incassi, 1, 2, "RIEPILOGO INCASSI", "imgApp08", "btnApp08", "kchart"},
 };
 
 const TileInfo& infoOf(TfrmAvvio::Tile tile) {

@@ -1,13 +1,12 @@
 #include "Startup.h"
 
+#include "app/Appearance.h"
 #include "app/TfrmAvvio.h"
 #include "app/TfrmPassword.h"
 #include "storage/ProgramFolder.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QIcon>
-#include <QLocale>
 
 Startup::Startup()
     : m_menu(std::make_unique<TfrmAvvio>()), m_password(std::make_unique<TfrmPassword>(m_menu.get())) {}
@@ -16,11 +15,7 @@ Startup::~Startup() = default;
 
 void prepareApplication(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("Zandorio"));
-    // Dates are dd/mm/yyyy and decimals take the comma, whatever the system's settings.
-    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
-    if (QIcon::themeName().isEmpty() || QIcon::themeName() == QLatin1String("hicolor"))
-        QIcon::setThemeName(QStringLiteral("breeze"));
-    QIcon::setFallbackThemeName(QStringLiteral("breeze"));
+    applyProgramAppearance();
 
     QCommandLineParser parser;
     const QCommandLineOption folder(QStringLiteral("cartella"),

@@ -21,5 +21,6 @@ private:
     std::unique_ptr<TfrmPassword> m_password;
 };
 
-// Program-wide settings made before any screen exists: formats, icon theme, program folder.
+// Program-wide settings made before any screen exists, and the program folder from the command
+// line or the environment.
 void prepareApplication(int argc, char** argv);

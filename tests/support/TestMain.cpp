@@ -1,8 +1,8 @@
 #include "TestMain.h"
 
+#include "app/Appearance.h"
+
 #include <QApplication>
-#include <QIcon>
-#include <QLocale>
 #include <QTest>
 
 #include <vector>
@@ -21,8 +21,7 @@ int TestRegistry::add(Factory factory) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
-    QIcon::setThemeName(QStringLiteral("breeze"));
+    applyProgramAppearance();
     int failed = 0;
     for (const auto& make : factories()) {
         std::unique_ptr<QObject> test = make();
