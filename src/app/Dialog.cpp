@@ -11,9 +11,12 @@ Dialog::Dialog(QWidget* parent, const QString& caption)
 
 void Dialog::showEvent(QShowEvent* event) {
     setFixedSize(sizeHint().expandedTo(minimumSize()));
-    const QRect area = parentWidget() && parentWidget()->isVisible()
-                           ? parentWidget()->window()->frameGeometry()
-                           : QGuiApplication::primaryScreen()->availableGeometry();
-    move(area.center() - rect().center());
+    centreWindow(this, parentWidget());
     QDialog::showEvent(event);
+}
+
+void centreWindow(QWidget* window, const QWidget* over) {
+    const QRect area = over && over->isVisible() ? over->window()->frameGeometry()
+                                                 : QGuiApplication::primaryScreen()->availableGeometry();
+    window->move(area.center() - window->rect().center());
 }

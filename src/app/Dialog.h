@@ -12,3 +12,6 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
 };
+
+// Centres a window over `over`, or on the screen when `over` is null or hidden.
+void centreWindow(QWidget* window, const QWidget* over = nullptr);

@@ -1,6 +1,7 @@
 #include "TfrmCambiaPassword.h"
 
 #include "AccessPassword.h"
+#include "Dialog.h"
 #include "FieldTable.h"
 #include "Platform.h"
 #include "storage/StorageError.h"
@@ -8,12 +9,10 @@
 
 #include <QCloseEvent>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 
 namespace {
 
@@ -67,7 +66,7 @@ TfrmCambiaPassword::TfrmCambiaPassword()
 
 void TfrmCambiaPassword::showEvent(QShowEvent* event) {
     m_fields->clear();
-    move(QGuiApplication::primaryScreen()->availableGeometry().center() - rect().center());
+    centreWindow(this);
     QWidget::showEvent(event);
     activateWindow();
     m_old->setFocus();

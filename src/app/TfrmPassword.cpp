@@ -1,6 +1,7 @@
 #include "TfrmPassword.h"
 
 #include "AccessPassword.h"
+#include "Dialog.h"
 #include "FieldTable.h"
 #include "Platform.h"
 #include "TfrmCambiaPassword.h"
@@ -10,12 +11,10 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 
 namespace {
 constexpr FieldRow kFields[] = {
@@ -77,7 +76,7 @@ TfrmPassword::~TfrmPassword() = default;
 
 void TfrmPassword::showEvent(QShowEvent* event) {
     m_txtPassword->clear();
-    move(QGuiApplication::primaryScreen()->availableGeometry().center() - rect().center());
+    centreWindow(this);
     QWidget::showEvent(event);
     activateWindow();
     m_txtPassword->setFocus();
