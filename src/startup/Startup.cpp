@@ -3,13 +3,17 @@
 #include "app/Appearance.h"
 #include "app/TfrmAvvio.h"
 #include "app/TfrmPassword.h"
+#include "members/TfrmTiratori.h"
 #include "storage/ProgramFolder.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
 Startup::Startup()
-    : m_menu(std::make_unique<TfrmAvvio>()), m_password(std::make_unique<TfrmPassword>(m_menu.get())) {}
+    : m_menu(std::make_unique<TfrmAvvio>()), m_password(std::make_unique<TfrmPassword>(m_menu.get())),
+      m_members(std::make_unique<TfrmTiratori>()) {
+    m_menu->setModule(TfrmAvvio::Tile::Iscritti, m_members.get());
+}
 
 Startup::~Startup() = default;
 

@@ -1,0 +1,296 @@
+#include "FakePlatform.h"
+#include "TempProgramFolder.h"
+#include "TestMain.h"
+#include "app/ArchiveMessages.h"
+#include "members/FeeText.h"
+#include "members/TSchedaIscritto.h"
+#include "members/TfrmTiratori.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <QToolButton>
+
+namespace {
+
+using Box = Platform::Box;
+
+TSchedaIscritto member(const QString& name) {
+    TSchedaIscritto r;
+    r.CognomeNome = name;
+    r.ScadenzaCertificato = QStringLiteral("01/01/2030");
+    r.AttivitaSportiva = QStringLiteral("Nuoto");
+    r.NumeroTessera = QStringLiteral("T-") + name;
+    r.Quota = QStringLiteral("10,00");
+    r.RilascioTessera = QStringLiteral("01/01/2024");
+    r.ScadenzaTessera = QStringLiteral("31/12/2024");
+    r.File01 = QStringLiteral("certificato.pdf");
+    r.Desc01 = QStringLiteral("Certificato");
+    return r;
+}
+
+// A member card on a fresh program folder, with scripted platform services.
+struct CardFixture {
+    CardFixture() {
+        card.show();
+        QApplication::setActiveWindow(&card);
+        (void)QTest::qWaitForWindowActive(&card);
+    }
+
+    void seed(std::initializer_list<const char*> names) const {
+        QByteArray bytes;
+        for (const char* n : names)
+            bytes += MemberCodec::encode(member(QString::fromUtf8(n)));
+        folder.write(TSchedaIscritto::FileName, bytes);
+    }
+    QList<TSchedaIscritto> archive() const {
+        const QByteArray bytes = folder.read(TSchedaIscritto::FileName);
+        QList<TSchedaIscritto> all;
+        for (qsizetype at = 0; at + TSchedaIscritto::Size <= bytes.size(); at += TSchedaIscritto::Size)
+            all << MemberCodec::decode(QByteArrayView(bytes).sliced(at, TSchedaIscritto::Size));
+        return all;
+    }
+    QLineEdit* field(const char* name) const { return card.findChild<QLineEdit*>(name); }
+    QLabel* label(const char* name) const { return card.findChild<QLabel*>(name); }
+    QString position() const { return label("lblPosizione")->text(); }
+    void click(const char* name) const {
+        QToolButton* b = card.findChild<QToolButton*>(name);
+        QVERIFY2(b && b->isEnabled(), name);
+        QTest::mouseClick(b, Qt::LeftButton);
+    }
+    void fillMandatory() const {
+        const TSchedaIscritto r = member(QStringLiteral("Rossi Mario"));
+        field("txtTiratore")->setText(r.CognomeNome);
+        field("txtStudio")->setText(r.ScadenzaCertificato);
+        field("txtEnte")->setText(r.AttivitaSportiva);
+        field("txtTessera")->setText(r.NumeroTessera);
+        field("txtInizioTes")->setText(r.RilascioTessera);
+        field("txtFineTes")->setText(r.ScadenzaTessera);
+    }
+    QList<FakePlatform::Shown> takeMessages() const {
+        const QList<FakePlatform::Shown> shown = fake->messages;
+        fake->messages.clear();
+        return shown;
+    }
+
+    FakePlatformScope fake;
+    TempProgramFolder folder;
+    TfrmTiratori card;
+};
+
+const FakePlatform::Shown kEmptyArchive{Box::Information, ArchiveMessages::kEmpty};
+
+} // namespace
+
+class MemberCardTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void feeFormatting_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("whole euro") << "12"
+                                    << "12,00";
+        QTest::newRow("one decimal") << "3,5"
+                                     << "3,50";
+        QTest::newRow("rounded half up") << "7,456"
+                                         << "7,46";
+        QTest::newRow("rounded down") << "7,454"
+                                      << "7,45";
+        QTest::newRow("empty") << ""
+                               << "0,00";
+        QTest::newRow("blanks") << "  "
+                                << "0,00";
+        QTest::newRow("two commas") << "1,2,3"
+                                    << "0,00";
+        QTest::newRow("letters") << "12a"
+                                 << "0,00";
+        QTest::newRow("trailing comma") << "5,"
+                                        << "5,00";
+        QTest::newRow("no thousands separator") << "1234567,5"
+                                                << "1234567,50";
+    }
+    void feeFormatting() {
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QCOMPARE(FeeText::format(typed), shown);
+    }
+
+    void feeIsFormattedOnLeavingItsField() {
+        CardFixture f;
+        QLineEdit* quota = f.field("txtQuota");
+        QCOMPARE(quota->text(), QStringLiteral("0,00"));
+        quota->setFocus();
+        quota->clear();
+        QTest::keyClicks(quota, "12,5");
+        f.field("txtTessera")->setFocus();
+        QCOMPARE(quota->text(), QStringLiteral("12,50"));
+    }
+
+    void saveAppendsThenOverwrites() {
+        CardFixture f;
+        f.fillMandatory();
+        // The fee being typed is formatted before the record is written.
+        f.field("txtQuota")->setFocus();
+        f.field("txtQuota")->setText(QStringLiteral("3,5"));
+        f.click("cmdSalva");
+        QCOMPARE(f.takeMessages(),
+                 (QList<FakePlatform::Shown>{
+                     {Box::Information, "La scheda corrente è stata inserita in archivio."}}));
+        QCOMPARE(f.position(), QStringLiteral("1"));
+        QCOMPARE(f.archive().size(), 1);
+        QCOMPARE(f.archive()[0].Quota, QStringLiteral("3,50"));
+
+        f.field("txtTiratore")->setText(QStringLiteral("Rossi Maria"));
+        f.click("cmdSalva");
+        QCOMPARE(f.takeMessages(), (QList<FakePlatform::Shown>{
+                                       {Box::Information, "Le modifiche apportate alla scheda corrente sono "
+                                                          "state salvate in archivio."}}));
+        QCOMPARE(f.position(), QStringLiteral("1"));
+        QCOMPARE(f.archive().size(), 1);
+        QCOMPARE(f.archive()[0].CognomeNome, QStringLiteral("Rossi Maria"));
+    }
+
+    void saveStopsAtTheFirstMissingField_data() {
+        QTest::addColumn<int>("filled");
+        QTest::addColumn<QString>("focused");
+        QTest::addColumn<QString>("warning");
+        const char* fields[] = {"txtTiratore", "txtStudio",    "txtEnte",   "txtTessera",
+                                "txtQuota",    "txtInizioTes", "txtFineTes"};
+        const char* missing[] = {
+            "cognome e nome dell'iscritto",     "la data di scadenza del certificato medico",
+            "l'attività sportiva praticata",    "il numero di tessera dell'iscritto",
+            "la quota versata dall'iscritto",   "la data di rilascio della tessera",
+            "la data di scadenza della tessera"};
+        for (int i = 0; i < 7; ++i)
+            QTest::addRow("%s", fields[i])
+                << i << fields[i]
+                << QStringLiteral("Attenzione: per salvare la scheda è necessario indicare ") +
+                       QString::fromUtf8(missing[i]) + QStringLiteral(".");
+    }
+    void saveStopsAtTheFirstMissingField() {
+        QFETCH(int, filled);
+        QFETCH(QString, focused);
+        QFETCH(QString, warning);
+        CardFixture f;
+        const char* order[] = {"txtTiratore", "txtStudio",    "txtEnte",   "txtTessera",
+                               "txtQuota",    "txtInizioTes", "txtFineTes"};
+        for (int i = 0; i < 7; ++i)
+            f.field(order[i])->setText(i < filled ? QStringLiteral("01/01/2030") : QStringLiteral("  "));
+        f.click("cmdSalva");
+        QCOMPARE(f.takeMessages(), (QList<FakePlatform::Shown>{{Box::Warning, warning}}));
+        QCOMPARE(f.card.focusWidget(), f.field(focused.toLatin1()));
+        QVERIFY(f.position().isEmpty());
+        QVERIFY(f.archive().isEmpty());
+    }
+
+    void browsingFollowsThePositionLabel() {
+        CardFixture f;
+        f.click("cmdPrimo");
+        f.click("cmdUltimo");
+        f.click("cmdAvanti");
+        f.click("cmdIndietro");
+        QCOMPARE(f.takeMessages(), QList<FakePlatform::Shown>(4, kEmptyArchive));
+
+        f.seed({"Alfa", "Beta", "Gamma"});
+        struct Step {
+            const char* command;
+            const char* position;
+            const char* name;
+        };
+        const Step steps[] = {
+            {"cmdAvanti", "1", "Alfa"},   // from an empty card
+            {"cmdNuovo", "", ""},         //
+            {"cmdIndietro", "1", "Alfa"}, // from an empty card too
+            {"cmdIndietro", "1", "Alfa"}, // nothing before the first
+            {"cmdUltimo", "3", "Gamma"},  //
+            {"cmdAvanti", "3", "Gamma"},  // nothing after the last
+            {"cmdIndietro", "2", "Beta"}, //
+            {"cmdPrimo", "1", "Alfa"},    //
+        };
+        for (const Step& s : steps) {
+            f.click(s.command);
+            QCOMPARE(f.position(), QString::fromLatin1(s.position));
+            QCOMPARE(f.field("txtTiratore")->text(), QString::fromLatin1(s.name));
+        }
+        QCOMPARE(f.label("lblFile01")->text(), QStringLiteral("certificato.pdf"));
+        QVERIFY(f.takeMessages().isEmpty());
+    }
+
+    void nextOnAnEmptiedArchiveForgetsThePosition() {
+        CardFixture f;
+        f.seed({"Alfa"});
+        f.click("cmdPrimo");
+        f.folder.write(TSchedaIscritto::FileName, {});
+        f.click("cmdAvanti");
+        QCOMPARE(f.takeMessages(), QList<FakePlatform::Shown>{kEmptyArchive});
+        QVERIFY(f.position().isEmpty());
+    }
+
+    void duplicateNeedsASavedCardAndAppendsACopy() {
+        CardFixture f;
+        f.click("cmdNuovo");
+        f.click("cmdDuplica");
+        QCOMPARE(f.takeMessages(),
+                 (QList<FakePlatform::Shown>{{Box::Warning,
+                                              "Attenzione: la duplicazione di una scheda può avvenire "
+                                              "soltanto dopo che questa è stata inserita in archivio."}}));
+
+        f.seed({"Alfa", "Beta", "Gamma"});
+        f.click("cmdUltimo");
+        f.click("cmdDuplica");
+        QCOMPARE(f.takeMessages(),
+                 (QList<FakePlatform::Shown>{
+                     {Box::Information,
+                      "E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\r"
+                      "Al termine premere Salva per inserire la scheda in archivio."}}));
+        QVERIFY(f.position().isEmpty());
+        QCOMPARE(f.field("txtTiratore")->text(), QStringLiteral("Gamma"));
+        QVERIFY(f.label("lblFile01")->text().isEmpty());
+        QCOMPARE(f.card.focusWidget(), f.field("txtTiratore"));
+
+        f.click("cmdSalva");
+        QCOMPARE(f.position(), QStringLiteral("4"));
+        const QList<TSchedaIscritto> all = f.archive();
+        QCOMPARE(all.size(), 4);
+        QCOMPARE(all[3].CognomeNome, QStringLiteral("Gamma"));
+        QCOMPARE(all[3].NumeroTessera, all[2].NumeroTessera);
+        QVERIFY(all[3].File01.isEmpty() && all[3].Desc01.isEmpty());
+        QCOMPARE(all[2].File01, QStringLiteral("certificato.pdf"));
+    }
+
+    void unreachableArchiveLeavesTheCardAsItWas() {
+        CardFixture f;
+        QVERIFY(QDir(f.folder.path()).mkdir(TSchedaIscritto::FileName));
+        f.fillMandatory();
+        for (const char* command : {"cmdPrimo", "cmdAvanti", "cmdSalva"}) {
+            f.click(command);
+            QCOMPARE(f.takeMessages(), (QList<FakePlatform::Shown>{{Box::Error, ArchiveMessages::kFailure}}));
+            QCOMPARE(f.field("txtTiratore")->text(), QStringLiteral("Rossi Mario"));
+            QVERIFY(f.position().isEmpty());
+        }
+    }
+
+    void showingTheCardClearsIt() {
+        CardFixture f;
+        f.seed({"Alfa"});
+        f.click("cmdPrimo");
+        f.card.hide();
+        f.card.show();
+        QVERIFY(f.position().isEmpty());
+        QVERIFY(f.field("txtTiratore")->text().isEmpty());
+        QVERIFY(f.label("lblFile01")->text().isEmpty());
+        QCOMPARE(f.field("txtQuota")->text(), QStringLiteral("0,00"));
+    }
+
+    void emailGoesToTheDefaultMailProgram() {
+        CardFixture f;
+        f.field("txtEmail")->setText(QStringLiteral(" mario@example.it "));
+        f.click("btnEmail");
+        QCOMPARE(f.fake->opened, QStringList{"\"mailto:mario@example.it\""});
+    }
+};
+
+ZANDORIO_TEST(MemberCardTest)
+#include "tst_card.moc"
