@@ -1,7 +1,9 @@
 #include "TfrmTiratori.h"
 
+#include "CodeCheck.h"
 #include "FeeText.h"
 #include "TSchedaIscritto.h"
+#include "TfrmImc.h"
 #include "app/CommandBar.h"
 #include "app/FieldTable.h"
 #include "app/Platform.h"
@@ -164,9 +166,8 @@ constexpr Command kPhotoButtons[] = {
 
 // Commands whose screens are still to come: visible, but not yet usable.
 constexpr const char* kNotYetAvailable[] = {
-    "cmdFile",    "cmdAnteprima", "cmdStampa",   "cmdScadCert", "cmdScadute",
-    "cmdEsporta", "cmdGuida",     "btnCodFisc",  "btnIMC",      "btnCaricaFoto",
-    "btnWebcam",  "btnSalvaFoto", "btnCancFoto", "btnZoomFoto", "cmdTrova",
+    "cmdFile",       "cmdAnteprima", "cmdStampa",    "cmdScadCert", "cmdScadute",  "cmdEsporta", "cmdGuida",
+    "btnCaricaFoto", "btnWebcam",    "btnSalvaFoto", "btnCancFoto", "btnZoomFoto", "cmdTrova",
 };
 
 } // namespace
@@ -221,6 +222,9 @@ TfrmTiratori::TfrmTiratori()
     connect(button("cmdUltimo"), &QToolButton::clicked, this, [this] { browse(RecordBrowser::Step::Last); });
     connect(button("cmdEsci"), &QToolButton::clicked, this, &QWidget::close);
     connect(button("btnEmail"), &QToolButton::clicked, this, &TfrmTiratori::btnEmailClick);
+    connect(button("btnCodFisc"), &QToolButton::clicked, this,
+            [this] { openCodeCheck(m_fields->field("txtCodFisc")->text(), this); });
+    connect(button("btnIMC"), &QToolButton::clicked, this, &TfrmTiratori::btnIMCClick);
 
     m_fields->field("txtQuota")->installEventFilter(this);
     clearCard();
@@ -365,6 +369,13 @@ void TfrmTiratori::cmdSalvaClick() {
 void TfrmTiratori::btnEmailClick() {
     const QString address = Text::trimBlanks(m_fields->field("txtEmail")->text());
     platform().open(QStringLiteral("\"mailto:") + address + QStringLiteral("\""));
+}
+
+void TfrmTiratori::btnIMCClick() {
+    TfrmImc calculator(this);
+    calculator.setValues(Text::trimBlanks(m_fields->field("txtGruppo")->text()),
+                         Text::trimBlanks(m_fields->field("txtProfessione")->text()));
+    calculator.exec();
 }
 
 void TfrmTiratori::browse(RecordBrowser::Step step) {

@@ -35,6 +35,7 @@ private:
     void cmdDuplicaClick();
     void cmdSalvaClick();
     void btnEmailClick();
+    void btnIMCClick();
     void browse(RecordBrowser::Step step);
     QToolButton* button(const char* name) const;
     QWidget* buildFields();

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 namespace {
@@ -79,6 +80,16 @@ struct CardFixture {
     TempProgramFolder folder;
     TfrmTiratori card;
 };
+
+// Runs `look` on the next modal dialog, then closes it.
+void inspectNextModal(std::function<void(QWidget*)> look) {
+    QTimer::singleShot(0, [look] {
+        QWidget* modal = QApplication::activeModalWidget();
+        QVERIFY(modal);
+        look(modal);
+        modal->close();
+    });
+}
 
 const FakePlatform::Shown kEmptyArchive{Box::Information, ArchiveMessages::kEmpty};
 
@@ -282,6 +293,49 @@ private Q_SLOTS:
         QVERIFY(f.field("txtTiratore")->text().isEmpty());
         QVERIFY(f.label("lblFile01")->text().isEmpty());
         QCOMPARE(f.field("txtQuota")->text(), QStringLiteral("0,00"));
+    }
+
+    void checkButtonsOpenTheirDialogs_data() {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("dialog");
+        QTest::addColumn<QString>("field");
+        QTest::newRow("eleven digits") << " 01234567890 "
+                                       << "frmPartitaIva"
+                                       << "txtPartitaIva";
+        QTest::newRow("fiscal code") << "RSSMRA80A01H501U"
+                                     << "frmCodFisc"
+                                     << "txtCodFisc";
+        QTest::newRow("empty") << ""
+                               << "frmCodFisc"
+                               << "txtCodFisc";
+    }
+    void checkButtonsOpenTheirDialogs() {
+        QFETCH(QString, code);
+        QFETCH(QString, dialog);
+        QFETCH(QString, field);
+        CardFixture f;
+        f.field("txtCodFisc")->setText(code);
+        QString opened, shown;
+        inspectNextModal([&](QWidget* modal) {
+            opened = modal->objectName();
+            shown = modal->findChild<QLineEdit*>(field)->text();
+        });
+        f.click("btnCodFisc");
+        QCOMPARE(opened, dialog);
+        QCOMPARE(shown, code.trimmed());
+    }
+
+    void bodyMassIndexStartsFromWeightAndHeight() {
+        CardFixture f;
+        f.field("txtGruppo")->setText(QStringLiteral("70"));
+        f.field("txtProfessione")->setText(QStringLiteral("175"));
+        QStringList shown;
+        inspectNextModal([&](QWidget* modal) {
+            shown << modal->findChild<QLineEdit*>("txtPeso")->text()
+                  << modal->findChild<QLineEdit*>("txtStatura")->text();
+        });
+        f.click("btnIMC");
+        QCOMPARE(shown, (QStringList{"70", "175"}));
     }
 
     void emailGoesToTheDefaultMailProgram() {
