@@ -1,0 +1,103 @@
+#include "ExportScreen.h"
+
+#include "CommandBar.h"
+#include "ExportTableModel.h"
+#include "Platform.h"
+#include "StatusLine.h"
+#include "storage/ProgramFolder.h"
+#include "storage/SpreadsheetDocument.h"
+#include "storage/StorageError.h"
+
+#include <QHeaderView>
+#include <QTableView>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr Command kCommands[] = {
+    {"cmdEsporta", "Esporta archivio", "x-office-spreadsheet",
+     "Esporta l'archivio in formato Microsoft Excel."},
+    {"cmdGuida", "Guida", "help-contents", "Visualizza la pagina della guida sensibile al contesto."},
+    {"cmdEsci", "Esci", "application-exit", "Esci da questo ambiente di lavoro."},
+};
+
+const QString kAskExport = QStringLiteral(
+    "L'esportazione dei dati in Excel può richiedere diversi minuti a seconda del numero di schede "
+    "presenti in archivio.\r\n\r\nSi vuole esportare i dati adesso?");
+const QString kAskOpen = QStringLiteral(
+    "Le schede in archivio sono state esportate con successo.\r\n\r\nSi vuole aprire il file di Excel?");
+const QString kFailure =
+    QStringLiteral("Attenzione: il sistema non permette di esportare i dati.\n\r\n\rAccertarsi "
+                   "che il file di Excel non sia già aperto.");
+
+constexpr int kRowHeight = 21;
+
+} // namespace
+
+ExportScreen::ExportScreen(QWidget* parent, const QString& objectName, const QString& caption,
+                           const SpreadsheetExport& format)
+    : Dialog(parent, caption), m_format(format) {
+    setObjectName(objectName);
+    auto* status = new StatusLine(QStringLiteral("Esportazione archivio in Microsoft Excel."), this);
+    auto* commands = new CommandBar(kCommands, status, this);
+    m_cmdGuida = commands->button("cmdGuida");
+    m_cmdGuida->setEnabled(false);
+
+    m_model = new ExportTableModel(format, this);
+    m_grid = new QTableView(this);
+    m_grid->setObjectName(QStringLiteral("grdRecords"));
+    m_grid->setModel(m_model);
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_grid->setAlternatingRowColors(true);
+    m_grid->verticalHeader()->hide();
+    m_grid->verticalHeader()->setDefaultSectionSize(kRowHeight);
+    m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_grid->setColumnWidth(0, 50);
+    for (qsizetype i = 0; i < qsizetype(format.columns.size()); ++i)
+        m_grid->setColumnWidth(int(i) + 1, format.columns[i].width * 3 / 5);
+    m_grid->setMinimumSize(900, 480);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->addWidget(commands);
+    layout->addWidget(m_grid, 1);
+    layout->addWidget(status);
+
+    connect(commands->button("cmdEsporta"), &QToolButton::clicked, this, &ExportScreen::cmdEsportaClick);
+    connect(m_cmdGuida, &QToolButton::clicked, this, [this] { m_showGuide(); });
+    connect(commands->button("cmdEsci"), &QToolButton::clicked, this, &QDialog::close);
+}
+
+void ExportScreen::setRows(QList<QStringList> rows) {
+    m_model->setRows(std::move(rows));
+}
+
+const QList<QStringList>& ExportScreen::rows() const {
+    return m_model->rows();
+}
+
+void ExportScreen::setGuide(std::function<void()> showGuide) {
+    m_showGuide = std::move(showGuide);
+    m_cmdGuida->setEnabled(bool(m_showGuide));
+}
+
+void ExportScreen::showEvent(QShowEvent* event) {
+    listRows();
+    Dialog::showEvent(event);
+}
+
+void ExportScreen::cmdEsportaClick() {
+    if (!platform().ask(kAskExport))
+        return;
+    const QString path = ProgramFolder::file(QString::fromUtf8(m_format.fileName));
+    try {
+        SpreadsheetDocument::write(path, m_format, rows());
+    } catch (const StorageError&) {
+        platform().message(Platform::Box::Notice, kFailure);
+        return;
+    }
+    if (platform().ask(kAskOpen))
+        platform().open(u'"' + path + u'"');
+}

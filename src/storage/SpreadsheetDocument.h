@@ -1,0 +1,23 @@
+#pragma once
+
+#include "SpreadsheetExport.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QStringList>
+
+// The spreadsheet file every export writes: an HTML table with the spreadsheet program's
+// workbook block in its head, in Windows-1252 without a byte-order mark, all on one line.
+//
+// Cell texts lose their blanks at both ends. "&", "<" and ">" are written as entities, since a
+// spreadsheet program reading them raw drops or mangles the cell, and a character without a
+// Windows-1252 byte is written as a numeric character reference so that it still shows exactly;
+// line breaks inside a cell become references too, keeping the file on one line.
+namespace SpreadsheetDocument {
+
+QByteArray bytes(const SpreadsheetExport& format, const QList<QStringList>& rows);
+// Creates or empties the file and writes the document; raises StorageError when the file cannot
+// be written whole (a part already written stays as it is).
+void write(const QString& path, const SpreadsheetExport& format, const QList<QStringList>& rows);
+
+} // namespace SpreadsheetDocument

@@ -1,0 +1,133 @@
+#include "PdfTools.h"
+#include "TestMain.h"
+#include "reports/ReportError.h"
+#include "reports/ReportRenderer.h"
+#include "reports/ReportTemplate.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+constexpr int kPxPerMm = 2;
+
+QColor pixelAt(const QImage& page, double xMm, double yMm) {
+    return page.pixelColor(int(xMm * kPxPerMm), int(yMm * kPxPerMm));
+}
+
+bool isRed(const QColor& c) {
+    return c.red() > 200 && c.green() < 60 && c.blue() < 60;
+}
+bool isBlue(const QColor& c) {
+    return c.blue() > 200 && c.red() < 60 && c.green() < 60;
+}
+bool isWhite(const QColor& c) {
+    return c.red() > 240 && c.green() > 240 && c.blue() > 240;
+}
+
+} // namespace
+
+class ReportEngineTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void textsComeOutInTheirFonts() {
+        ReportTemplate report(QStringLiteral("Fonts"));
+        report.add(ReportElement::makeText(QStringLiteral("txtArial"), QRectF(0, 0, 150, 8), {}));
+        report.add(ReportElement::makeText(QStringLiteral("txtVerdana"), QRectF(0, 10, 150, 8),
+                                           {.family = QStringLiteral("Verdana"), .bold = true}));
+        report.add(ReportElement::makeText(QStringLiteral("txtCourier"), QRectF(0, 20, 150, 8),
+                                           {.family = QStringLiteral("Courier New"), .italic = true}));
+        report.setText(QStringLiteral("txtArial"), QStringLiteral("Cognome e nome: Rossi Mario"));
+        report.setText(QStringLiteral("txtVerdana"), QStringLiteral("Città di nascita: Forlì"));
+        report.setText(QStringLiteral("txtCourier"), QStringLiteral("Quota: € 120,50"));
+
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("fonts.pdf"));
+        ReportRenderer(report).writePdf(pdf);
+        const QString text = PdfTools::text(pdf);
+        QVERIFY2(text.contains(QStringLiteral("Cognome e nome: Rossi Mario")), qPrintable(text));
+        QVERIFY(text.contains(QStringLiteral("Città di nascita: Forlì")));
+        QVERIFY(text.contains(QStringLiteral("Quota: € 120,50")));
+        const QString fonts = PdfTools::fonts(pdf);
+        QVERIFY2(fonts.contains(QStringLiteral("LiberationSans")), qPrintable(fonts));
+        QVERIFY(fonts.contains(QStringLiteral("DejaVuSans-Bold")));
+        QVERIFY(fonts.contains(QStringLiteral("LiberationMono-Italic")));
+    }
+
+    void singleLineTextIsCutAtTheBoxEdgeAndWrappedTextIsNot() {
+        ReportTemplate report(QStringLiteral("Cut"));
+        report.add(ReportElement::makeText(QStringLiteral("txtCut"), QRectF(0, 0, 30, 5),
+                                           {.align = Qt::AlignCenter}));
+        report.add(
+            ReportElement::makeText(QStringLiteral("txtWrap"), QRectF(0, 10, 30, 40), {.wordWrap = true}));
+        report.setText(QStringLiteral("txtCut"), QStringLiteral("INIZIO della nota troppo lunga FINE"));
+        report.setText(QStringLiteral("txtWrap"), QStringLiteral("primo secondo terzo quarto quinto ultimo"));
+
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("cut.pdf"));
+        ReportRenderer(report).writePdf(pdf);
+        const QString text = PdfTools::text(pdf);
+        QVERIFY2(text.contains(QStringLiteral("INIZIO della")), qPrintable(text));
+        QVERIFY(!text.contains(QStringLiteral("FINE")));
+        for (const char* word : {"primo", "secondo", "terzo", "quarto", "quinto", "ultimo"})
+            QVERIFY2(text.contains(QLatin1String(word)), word);
+        QVERIFY(!text.contains(QStringLiteral("primo secondo terzo quarto quinto ultimo")));
+    }
+
+    void shapesAndPicturesLandWhereTheTemplateSays() {
+        QFETCH(double, top);
+        QFETCH(double, left);
+        ReportTemplate report(QStringLiteral("Geometry"));
+        report.setTopLeftMargins(top, left);
+        report.add(ReportElement::makeRect(QRectF(10, 10, 40, 20), Qt::red, Qt::black));
+        report.add(ReportElement::makePicture(QStringLiteral("imgFoto"), QRectF(10, 100, 60, 60), Qt::white));
+        QImage wide(200, 100, QImage::Format_RGB32);
+        wide.fill(Qt::blue);
+        report.setPicture(QStringLiteral("imgFoto"), wide);
+
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("geometry.pdf"));
+        ReportRenderer(report).writePdf(pdf);
+        const QImage page = PdfTools::firstPage(pdf, kPxPerMm);
+        QCOMPARE(page.width(), 210 * kPxPerMm);
+
+        // The rectangle lies at its place inside the margins.
+        QVERIFY(isRed(pixelAt(page, left + 12, top + 12)));
+        QVERIFY(isRed(pixelAt(page, left + 48, top + 28)));
+        QVERIFY(isWhite(pixelAt(page, left + 52, top + 20)));
+        QVERIFY(isWhite(pixelAt(page, left + 30, top + 32)));
+        // A picture twice as wide as high fills the box's width and sits in the middle of its
+        // height: 60 x 30 from 15 mm below the box's top.
+        QVERIFY(isBlue(pixelAt(page, left + 12, top + 130)));
+        QVERIFY(isBlue(pixelAt(page, left + 68, top + 117)));
+        QVERIFY(isWhite(pixelAt(page, left + 40, top + 112)));
+        QVERIFY(isWhite(pixelAt(page, left + 40, top + 148)));
+    }
+    void shapesAndPicturesLandWhereTheTemplateSays_data() {
+        QTest::addColumn<double>("top");
+        QTest::addColumn<double>("left");
+        QTest::newRow("default margins") << 10.0 << 10.0;
+        QTest::newRow("card margins") << 25.0 << 7.0;
+        QTest::newRow("negative margins") << -6.0 << -4.0;
+    }
+
+    void failuresAreReported() {
+        ReportTemplate report(QStringLiteral("Errors"));
+        report.add(ReportElement::makeText(QStringLiteral("txtNome"), QRectF(0, 0, 50, 5), {}));
+        report.add(ReportElement::makeRect(QRectF(0, 10, 50, 5), Qt::gray));
+        QVERIFY_THROWS_EXCEPTION(ReportError,
+                                 report.setText(QStringLiteral("txtCognome"), QStringLiteral("x")));
+        QVERIFY_THROWS_EXCEPTION(ReportError, report.setPicture(QStringLiteral("txtNome"), QImage()));
+        QVERIFY_THROWS_EXCEPTION(ReportError, report.setHeight(QString(), 3));
+
+        QTemporaryDir dir;
+        // A folder where the file should be: the PDF cannot be written.
+        QVERIFY_THROWS_EXCEPTION(ReportError, ReportRenderer(report).writePdf(dir.path()));
+        report.setMargins(QMarginsF(10, 150, 10, 150));
+        QVERIFY_THROWS_EXCEPTION(ReportError,
+                                 ReportRenderer(report).writePdf(dir.filePath(QStringLiteral("x.pdf"))));
+    }
+};
+
+ZANDORIO_TEST(ReportEngineTest)
+#include "tst_report_engine.moc"

@@ -1,0 +1,74 @@
+#include "TempProgramFolder.h"
+#include "TestMain.h"
+#include "storage/SpreadsheetDocument.h"
+#include "storage/StorageError.h"
+
+#include <QDir>
+#include <QTest>
+
+namespace {
+
+constexpr SpreadsheetColumn kColumns[] = {
+    {"Iscritto", 250}, {"Totale: €", 150}, {"Note", 400, "Annotazioni"}};
+constexpr SpreadsheetExport kFormat{"Prova.xls", "Riepilogo Prove", kColumns};
+
+const QByteArray kFrame =
+    "<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" "
+    "xmlns:x=\"urn:schemas-microsoft-com:office:excel\" "
+    "xmlns=\"http://www.w3.org/TR/REC-html40\"><head><meta http-equiv=\"Content-Type\" content=\"text/html; "
+    "charset=windows-1252\"><!--[if gte mso 9]><xml><x:ExcelWorkbook><x:ExcelWorksheets><x:ExcelWorksheet>"
+    "<x:Name>Riepilogo Prove</x:Name><x:WorksheetOptions><x:Selected/><x:Panes><x:Pane><x:Number>1</x:Number>"
+    "<x:ActiveRow>3</x:ActiveRow></x:Pane></x:Panes><x:ProtectContents>False</x:ProtectContents>"
+    "<x:ProtectObjects>False</x:ProtectObjects><x:ProtectScenarios>False</x:ProtectScenarios>"
+    "</x:WorksheetOptions></x:ExcelWorksheet></x:ExcelWorksheets></x:ExcelWorkbook></xml><![endif]-->"
+    "</head><body><table x:str>";
+const QByteArray kHeaderRow = "<tr><td style=\"text-align: left; font-weight: bold;\" width=250>Iscritto</td>"
+                              "<td style=\"text-align: left; font-weight: bold;\" width=150>Totale: \x80</td>"
+                              "<td style=\"text-align: left; font-weight: bold;\" width=400>Note</td></tr>";
+const QByteArray kEnd = "</table></body></html>";
+
+QByteArray row(const QList<QByteArray>& cells) {
+    QByteArray out = "<tr>";
+    for (const QByteArray& c : cells)
+        out += "<td style=\"text-align: left;\">" + c + "</td>";
+    return out + "</tr>";
+}
+
+} // namespace
+
+class SpreadsheetTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void emptyExportHasTheFrameAndTheHeaderRow() {
+        QCOMPARE(SpreadsheetDocument::bytes(kFormat, {}), kFrame + kHeaderRow + kEnd);
+    }
+
+    void rowsAreWrittenCellByCellOnOneLine() {
+        const QList<QStringList> rows = {
+            {QStringLiteral("  Rossi Mario "), QStringLiteral("€ 120,50"), QStringLiteral("Città: Forlì")},
+            {QStringLiteral("A & B <srl>"), QString(), QStringLiteral("riga uno\r\nriga due")},
+            {QStringLiteral("Łukasz 😀"), QStringLiteral("\t10\t")}, // a short row: empty cells follow
+        };
+        const QByteArray bytes = SpreadsheetDocument::bytes(kFormat, rows);
+        QCOMPARE(bytes, kFrame + kHeaderRow + row({"Rossi Mario", "\x80 120,50", "Citt\xe0: Forl\xec"}) +
+                            row({"A &amp; B &lt;srl&gt;", "", "riga uno&#13;&#10;riga due"}) +
+                            row({"&#321;ukasz &#128512;", "10", ""}) + kEnd);
+        QVERIFY(!bytes.contains('\r'));
+        QVERIFY(!bytes.contains('\n'));
+        QVERIFY(!bytes.startsWith("\xef\xbb\xbf"));
+    }
+
+    void writeReplacesAnEarlierFileAndReportsFailure() {
+        TempProgramFolder folder;
+        folder.write("Prova.xls", QByteArray(5000, 'x'));
+        SpreadsheetDocument::write(folder.path("Prova.xls"), kFormat, {});
+        QCOMPARE(folder.read("Prova.xls"), kFrame + kHeaderRow + kEnd);
+
+        QDir(folder.path()).mkdir(QStringLiteral("Cartella.xls"));
+        QVERIFY_THROWS_EXCEPTION(StorageError,
+                                 SpreadsheetDocument::write(folder.path("Cartella.xls"), kFormat, {}));
+    }
+};
+
+ZANDORIO_TEST(SpreadsheetTest)
+#include "tst_spreadsheet.moc"
