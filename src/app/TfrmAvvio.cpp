@@ -1,7 +1,11 @@
 #include "TfrmAvvio.h"
 
+#include "GeneralGuide.h"
 #include "Maker.h"
 #include "Platform.h"
+#include "TfrmGuida.h"
+#include "TfrmInfo.h"
+#include "TfrmSplash.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -66,9 +70,16 @@ TfrmAvvio::TfrmAvvio() {
     auto* imgSito = pictureButton(this, "imgSito", "internet-web-browser", 32, Maker::kWebSite);
     imgSito->setText(Maker::kWebSite);
     imgSito->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    // The guide, information and credits windows come with their own module.
-    for (QToolButton* b : {imgInfo, imgGuida, imgCopyright})
-        b->setEnabled(false);
+    connect(imgInfo, &QToolButton::clicked, this, [this] {
+        TfrmInfo info(this);
+        info.exec();
+    });
+    connect(imgGuida, &QToolButton::clicked, this,
+            [this] { showGuide(this, GeneralGuide::kTitle, GeneralGuide::text()); });
+    connect(imgCopyright, &QToolButton::clicked, this, [this] {
+        TfrmSplash credits(this);
+        credits.exec();
+    });
     connect(imgSito, &QToolButton::clicked, this, [] { platform().open(Maker::kWebSite); });
     connect(imgEsci, &QToolButton::clicked, qApp, &QApplication::quit);
 

@@ -56,8 +56,10 @@ TfrmImc::TfrmImc(QWidget* parent) : Dialog(parent, QStringLiteral(" Calcolo Indi
 
     m_repDonna = classLabel(this, "repDonna");
     m_repUomo = classLabel(this, "repUomo");
-    auto* btnDonna = button(this, "btnDonna", QStringLiteral("Calcola I.M.C. per donna"), "im-female");
-    auto* btnUomo = button(this, "btnUomo", QStringLiteral("Calcola I.M.C. per uomo"), "im-user");
+    auto* btnDonna =
+        button(this, "btnDonna", QStringLiteral("Calcola I.M.C. per donna"), "accessories-calculator");
+    auto* btnUomo =
+        button(this, "btnUomo", QStringLiteral("Calcola I.M.C. per uomo"), "accessories-calculator");
     auto* btnAnnulla = button(this, "btnAnnulla", QStringLiteral("Nuovo calcolo"), "edit-clear");
     auto* btnChiudi = button(this, "btnChiudi", QStringLiteral("Chiudi"), "window-close");
     connect(btnDonna, &QPushButton::clicked, this, [this] { calcola(BodyMassIndex::Sex::Woman); });
