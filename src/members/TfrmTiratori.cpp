@@ -6,8 +6,10 @@
 #include "TfrmImc.h"
 #include "app/CommandBar.h"
 #include "app/FieldTable.h"
+#include "app/GeneralGuide.h"
 #include "app/Platform.h"
 #include "app/StatusLine.h"
+#include "app/TfrmGuida.h"
 #include "storage/Text.h"
 
 #include <QEvent>
@@ -166,7 +168,7 @@ constexpr Command kPhotoButtons[] = {
 
 // Commands whose screens are still to come: visible, but not yet usable.
 constexpr const char* kNotYetAvailable[] = {
-    "cmdFile",       "cmdAnteprima", "cmdStampa",    "cmdScadCert", "cmdScadute",  "cmdEsporta", "cmdGuida",
+    "cmdFile",       "cmdAnteprima", "cmdStampa",    "cmdScadCert", "cmdScadute",  "cmdEsporta",
     "btnCaricaFoto", "btnWebcam",    "btnSalvaFoto", "btnCancFoto", "btnZoomFoto", "cmdTrova",
 };
 
@@ -225,6 +227,8 @@ TfrmTiratori::TfrmTiratori()
     connect(button("btnCodFisc"), &QToolButton::clicked, this,
             [this] { openCodeCheck(m_fields->field("txtCodFisc")->text(), this); });
     connect(button("btnIMC"), &QToolButton::clicked, this, &TfrmTiratori::btnIMCClick);
+    connect(button("cmdGuida"), &QToolButton::clicked, this,
+            [this] { showGuide(this, QStringLiteral("App Archivio Iscritti"), GeneralGuide::text(2, 14)); });
 
     m_fields->field("txtQuota")->installEventFilter(this);
     clearCard();

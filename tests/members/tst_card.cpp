@@ -2,6 +2,7 @@
 #include "TempProgramFolder.h"
 #include "TestMain.h"
 #include "app/ArchiveMessages.h"
+#include "app/GeneralGuide.h"
 #include "members/FeeText.h"
 #include "members/TSchedaIscritto.h"
 #include "members/TfrmTiratori.h"
@@ -10,6 +11,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -336,6 +338,19 @@ private Q_SLOTS:
         });
         f.click("btnIMC");
         QCOMPARE(shown, (QStringList{"70", "175"}));
+    }
+
+    void guideShowsTheMemberArchiveParagraphs() {
+        CardFixture f;
+        QString title, text;
+        inspectNextModal([&](QWidget* modal) {
+            title = modal->findChild<QLabel*>("lblTitolo")->text();
+            text = modal->findChild<QPlainTextEdit*>("txtGuida")->toPlainText();
+        });
+        f.click("cmdGuida");
+        QCOMPARE(title, QStringLiteral("App Archivio Iscritti"));
+        QVERIFY(text.startsWith(QStringLiteral("L'app Archivio Iscritti è uno schedario")));
+        QCOMPARE(text, GeneralGuide::text(2, 14).replace("\r\n", "\n"));
     }
 
     void emailGoesToTheDefaultMailProgram() {
