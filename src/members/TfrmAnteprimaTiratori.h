@@ -1,0 +1,10 @@
+#pragma once
+
+#include "MemberSheetDialog.h"
+
+// " Anteprima di stampa": shows the member sheet of the member card in the preview window.
+class TfrmAnteprimaTiratori : public MemberSheetDialog {
+    Q_OBJECT
+public:
+    explicit TfrmAnteprimaTiratori(QWidget* card);
+};

@@ -1,0 +1,77 @@
+#include "TfrmExpTiratori.h"
+
+#include "TSchedaIscritto.h"
+#include "storage/ArchiveFile.h"
+#include "storage/StorageError.h"
+#include "storage/Text.h"
+
+#include <array>
+
+namespace {
+
+using R = TSchedaIscritto;
+
+// The exported columns and the member field each shows; the sex and the attachments stay out.
+struct Column {
+    SpreadsheetColumn column;
+    QString R::*member;
+};
+
+constexpr Column kTable[] = {
+    {{"Cognome e nome", 250}, &R::CognomeNome},
+    {{"Data di nascita", 200}, &R::DataNascita},
+    {{"Cittadinanza", 250}, &R::Cittadinanza},
+    {{"Luogo di nascita", 300}, &R::LuogoNascita},
+    {{"Indirizzo di residenza", 300}, &R::Indirizzo},
+    {{"Città", 250}, &R::Citta},
+    {{"CAP", 150}, &R::Cap},
+    {{"Nazione", 250}, &R::Nazione},
+    {{"Codice fiscale", 250}, &R::CodiceFiscale},
+    {{"Peso in kg", 200}, &R::Peso},
+    {{"Statura in cm", 200}, &R::Statura},
+    {{"Scad. certificato medico", 250}, &R::ScadenzaCertificato},
+    {{"Attività sportiva", 400}, &R::AttivitaSportiva},
+    {{"E-mail", 250}, &R::Email},
+    {{"Tel. casa", 200}, &R::TelCasa},
+    {{"Tel. cellulare", 200}, &R::TelCellulare},
+    {{"Tessera n.", 250}, &R::NumeroTessera},
+    {{"Quota", 200}, &R::Quota},
+    {{"Data di rilascio", 200}, &R::RilascioTessera},
+    {{"Data di scadenza", 200}, &R::ScadenzaTessera},
+    {{"Praticante", 250}, &R::Praticante},
+    {{"Luogo di nascita", 300}, &R::LuogoNascitaPraticante},
+    {{"Data di nascita", 200}, &R::DataNascitaPraticante},
+    {{"Indirizzo", 400}, &R::IndirizzoPraticante},
+    {{"Note", 400}, &R::Note},
+};
+
+constexpr auto kColumns = [] {
+    std::array<SpreadsheetColumn, std::size(kTable)> columns{};
+    for (std::size_t i = 0; i < columns.size(); ++i)
+        columns[i] = kTable[i].column;
+    return columns;
+}();
+
+constexpr SpreadsheetExport kFormat{"Archivio_Iscritti.xls", "Riepilogo Iscritti", kColumns};
+
+} // namespace
+
+TfrmExpTiratori::TfrmExpTiratori(QWidget* parent)
+    : ExportScreen(parent, QStringLiteral("frmExpTiratori"),
+                   QStringLiteral(" Esportazione archivio iscritti in Microsoft Excel"), kFormat) {}
+
+void TfrmExpTiratori::listRows() {
+    QList<QStringList> rows;
+    try {
+        ArchiveFile::scanFile(R::path(), R::Size, [&rows](int, QByteArrayView bytes) {
+            const R member = MemberCodec::decode(bytes);
+            QStringList row;
+            for (const Column& c : kTable)
+                row << Text::trimBlanks(member.*c.member);
+            rows << row;
+        });
+    } catch (const StorageError&) {
+        // The grid keeps the members listed before the failure.
+    }
+    setRows(std::move(rows));
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "ReportTemplate.h"
+#include "app/Dialog.h"
+
+// The small dialog in front of a printed document: an instruction, the action button `btnStampa`
+// ("Stampa" prints through the print dialog, "Mostra anteprima" opens the preview window) and
+// `btnAnnulla`. The action fills the document afresh, shows the dialog's warning if anything
+// fails, and closes the dialog in every case.
+class ReportDialog : public Dialog {
+    Q_OBJECT
+public:
+    enum class Action { Print, Preview };
+
+    ReportDialog(QWidget* parent, const QString& objectName, const QString& caption, Action action,
+                 const QString& instruction, QString failure);
+
+public Q_SLOTS:
+    void btnStampaClick();
+
+protected:
+    // The document filled from what its screen shows now; throws ReportError when it cannot be.
+    virtual ReportTemplate fill() = 0;
+
+private:
+    Action m_action;
+    QString m_failure;
+};
