@@ -1,6 +1,7 @@
 #include "TfrmExpTiratori.h"
 
 #include "TSchedaIscritto.h"
+#include "app/TfrmGuida.h"
 #include "storage/ArchiveFile.h"
 #include "storage/StorageError.h"
 #include "storage/Text.h"
@@ -54,11 +55,26 @@ constexpr auto kColumns = [] {
 
 constexpr SpreadsheetExport kFormat{"Archivio_Iscritti.xls", "Riepilogo Iscritti", kColumns};
 
+const QString kGuideTitle = QStringLiteral("Esportazione archivio iscritti in Microsoft Excel");
+const QString kGuideText = QStringLiteral(
+    "Il pulsante Esporta archivio consente di esportare tutti gli iscritti registrati in archivio in "
+    "un foglio di lavoro di Microsoft Excel, che potrà essere aperto con qualsiasi software in grado "
+    "di gestire i file in formato XLS (ad esempio, con Open Office, Libre Office o Microsoft "
+    "Office).\r\n\r\n"
+    "Dopo aver aperto la finestra contenente la griglia dei dati, bisogna fare clic sull'icona di "
+    "Excel. Questa operazione crea in tempo reale un file in formato XLS contenente tutte le schede "
+    "in archivio, che potrà essere aperto immediatamente rispondendo affermativamente al messaggio "
+    "di domanda che appare.\r\n\r\n"
+    "A questo punto è sufficiente salvare il file sul proprio disco fisso assegnandogli un nome "
+    "qualsiasi.");
+
 } // namespace
 
 TfrmExpTiratori::TfrmExpTiratori(QWidget* parent)
     : ExportScreen(parent, QStringLiteral("frmExpTiratori"),
-                   QStringLiteral(" Esportazione archivio iscritti in Microsoft Excel"), kFormat) {}
+                   QStringLiteral(" Esportazione archivio iscritti in Microsoft Excel"), kFormat) {
+    setGuide([this] { showGuide(this, kGuideTitle, kGuideText); });
+}
 
 void TfrmExpTiratori::listRows() {
     QList<QStringList> rows;

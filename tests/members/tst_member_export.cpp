@@ -5,8 +5,13 @@
 #include "members/TfrmExpTiratori.h"
 #include "storage/Text.h"
 
+#include <QApplication>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTableView>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 namespace {
@@ -60,6 +65,30 @@ private Q_SLOTS:
         QVERIFY(file.contains(QStringLiteral("<td style=\"text-align: left;\">Città 3</td>")));
         QVERIFY(!file.contains(QStringLiteral(">F<")));
         QVERIFY(!file.contains(QStringLiteral("allegato")));
+    }
+
+    void guideShowsTheExportPage() {
+        FakePlatformScope fake;
+        TempProgramFolder folder;
+        TfrmExpTiratori screen;
+        screen.show();
+        QString title, text;
+        QTimer::singleShot(0, [&] {
+            QWidget* guide = QApplication::activeModalWidget();
+            title = guide->findChild<QLabel*>(QStringLiteral("lblTitolo"))->text();
+            text = guide->findChild<QPlainTextEdit*>(QStringLiteral("txtGuida"))->toPlainText();
+            guide->findChild<QPushButton*>(QStringLiteral("btnChiudi"))->click();
+        });
+        screen.findChild<QToolButton*>(QStringLiteral("cmdGuida"))->click();
+        QCOMPARE(title, QStringLiteral("Esportazione archivio iscritti in Microsoft Excel"));
+        const QStringList paragraphs = text.split(QStringLiteral("\n\n"));
+        QCOMPARE(paragraphs.size(), 3);
+        QVERIFY(paragraphs[0].startsWith(
+            QStringLiteral("Il pulsante Esporta archivio consente di esportare tutti")));
+        QVERIFY(paragraphs[1].endsWith(QStringLiteral("al messaggio di domanda che appare.")));
+        QCOMPARE(paragraphs[2],
+                 QStringLiteral("A questo punto è sufficiente salvare il file sul proprio disco fisso "
+                                "assegnandogli un nome qualsiasi."));
     }
 
     void emptyArchiveExportsTheHeaderRowOnly() {
