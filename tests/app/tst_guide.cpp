@@ -1,4 +1,5 @@
 #include "FakePlatform.h"
+#include "PdfTools.h"
 #include "TempProgramFolder.h"
 #include "TestMain.h"
 #include "app/GeneralGuide.h"
@@ -7,6 +8,7 @@
 #include "app/TfrmGuida.h"
 #include "app/TfrmInfo.h"
 #include "app/TfrmSplash.h"
+#include "storage/Text.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -168,6 +170,17 @@ private Q_SLOTS:
         QVERIFY(GeneralGuide::text().startsWith(GeneralGuide::paragraph(1) + "\r\n\r\n"));
         QVERIFY(GeneralGuide::text().endsWith("\r\n\r\n" + GeneralGuide::paragraph(57)));
         QCOMPARE(GeneralGuide::text(5, 5), GeneralGuide::paragraph(5));
+    }
+
+    void manualInTheProgramFolderHoldsTheGuide() {
+        // The running text without the page numbers, which may fall inside a paragraph.
+        QStringList lines = PdfTools::text(QStringLiteral(MANUAL_PDF)).split(u'\n');
+        lines.removeIf([](const QString& line) { return Text::isDigits(line.simplified().remove(u'\f')); });
+        const QString text = lines.join(u' ').simplified();
+        QVERIFY(text.contains(GeneralGuide::kTitle));
+        for (int n = 1; n <= GeneralGuide::kParagraphs; ++n)
+            QVERIFY2(text.contains(GeneralGuide::paragraph(n).simplified()), qPrintable(QString::number(n)));
+        QVERIFY(PdfTools::fonts(QStringLiteral(MANUAL_PDF)).contains(QStringLiteral("LiberationSans")));
     }
 
     void guideWindow() {
