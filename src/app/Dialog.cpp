@@ -1,6 +1,7 @@
 #include "Dialog.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QScreen>
 
 Dialog::Dialog(QWidget* parent, const QString& caption)
@@ -13,6 +14,14 @@ void Dialog::showEvent(QShowEvent* event) {
     setFixedSize(sizeHint().expandedTo(minimumSize()));
     centreWindow(this, parentWidget());
     QDialog::showEvent(event);
+}
+
+void Dialog::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void centreWindow(QWidget* window, const QWidget* over) {

@@ -11,6 +11,9 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // Escape does not close the dialog: each one closes through its own buttons, which also do
+    // the dialog's closing work (stopping the camera, emptying lists).
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // Centres a window over `over`, or on the screen when `over` is null or hidden.

@@ -139,6 +139,15 @@ private Q_SLOTS:
         QCOMPARE(picker.result(), 0);
     }
 
+    void escapeDoesNotCloseADialog() {
+        TfrmCalendario picker;
+        picker.show();
+        QTest::keyClick(&picker, Qt::Key_Escape);
+        QVERIFY(picker.isVisible());
+        QTest::mouseClick(picker.findChild<QPushButton*>("btnAnnulla"), Qt::LeftButton);
+        QVERIFY(!picker.isVisible());
+    }
+
     void colourHighlighting() {
         TestScreen screen(Highlight::Colour);
         QLineEdit* mandatory = screen.field("txtNome");
