@@ -1,9 +1,9 @@
 #include "TfrmCalendario.h"
 
 #include "Platform.h"
+#include "TopLevelScreen.h"
 #include "storage/DateText.h"
 
-#include <QApplication>
 #include <QCalendarWidget>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -35,9 +35,8 @@ QLineEdit* targetField(const QString& key) {
     for (const DateTarget& t : kTargets) {
         if (key != QLatin1String(t.key))
             continue;
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->objectName() == QLatin1String(t.screen))
-                return w->findChild<QLineEdit*>(QLatin1String(t.field));
+        QWidget* screen = topLevelScreen(QLatin1String(t.screen));
+        return screen ? screen->findChild<QLineEdit*>(QLatin1String(t.field)) : nullptr;
     }
     return nullptr;
 }
