@@ -38,7 +38,8 @@ public:
     virtual void message(Box kind, const QString& text) = 0;
     // A Yes/No question; true for Yes.
     virtual bool ask(const QString& text) = 0;
-    // The chosen path, or empty when the user cancels. Filters as "Name (*.a *.b)".
+    // The chosen path, or empty when the user cancels. Filters as the user reads them,
+    // "Name (*.a; *.b)" or "Name (*.a *.b)", with "*.*" for every file.
     virtual QString openFileName(const QString& title, const QStringList& filters) = 0;
     // Asks before replacing an existing file.
     virtual QString saveFileName(const QString& title, const QString& filter, const QString& proposedName) = 0;

@@ -8,10 +8,12 @@
 #include <QMediaCaptureSession>
 #include <QMediaDevices>
 #include <QMessageBox>
+#include <QMutex>
 #include <QPrintDialog>
-#include <QPushButton>
-#include <QPrinter>
 #include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRegularExpression>
 #include <QUrl>
 #include <QVideoFrame>
 #include <QVideoSink>
@@ -34,31 +36,85 @@ QString unquoted(const QString& target) {
     return target;
 }
 
+// Frames come from the camera's capture thread. Only the newest one waits for the GUI thread,
+// which converts it into a picture: a busy GUI skips frames instead of piling them up.
 class QtCameraSource : public CameraSource {
 public:
+    QtCameraSource() {
+        m_session.setVideoSink(&m_sink);
+        QObject::connect(&m_sink, &QVideoSink::videoFrameChanged, this, &QtCameraSource::frameArrived,
+                         Qt::DirectConnection);
+    }
+    ~QtCameraSource() override {
+        QObject::disconnect(&m_sink, nullptr, this, nullptr);
+        stop();
+    }
+
     bool start() override {
+        if (m_camera && m_camera->isActive())
+            return true;
         const QCameraDevice device = QMediaDevices::defaultVideoInput();
         if (device.isNull())
             return false;
         m_camera = std::make_unique<QCamera>(device);
+        if (const QCameraFormat format = previewFormat(device); !format.isNull())
+            m_camera->setCameraFormat(format);
         m_session.setCamera(m_camera.get());
-        m_session.setVideoSink(&m_sink);
-        QObject::connect(&m_sink, &QVideoSink::videoFrameChanged, this,
-                         [this](const QVideoFrame& frame) { Q_EMIT frameReady(frame.toImage()); });
         m_camera->start();
-        return m_camera->isActive() || m_camera->error() == QCamera::NoError;
+        return m_camera->error() == QCamera::NoError;
     }
+
     void stop() override {
         if (m_camera)
             m_camera->stop();
-        QObject::disconnect(&m_sink, nullptr, this, nullptr);
     }
-    ~QtCameraSource() override { stop(); }
 
 private:
+    // The largest format up to 1280 pixels wide: enough for a member photo, and cheap enough
+    // to convert at every frame.
+    static QCameraFormat previewFormat(const QCameraDevice& device) {
+        QCameraFormat best;
+        for (const QCameraFormat& f : device.videoFormats()) {
+            const QSize size = f.resolution();
+            const QSize bestSize = best.resolution();
+            if (size.width() <= 1280 &&
+                (best.isNull() || size.width() * size.height() > bestSize.width() * bestSize.height()))
+                best = f;
+        }
+        return best;
+    }
+
+    // On the capture thread.
+    void frameArrived(const QVideoFrame& frame) {
+        QMutexLocker lock(&m_mutex);
+        m_pending = frame;
+        if (m_deliveryQueued)
+            return;
+        m_deliveryQueued = true;
+        QMetaObject::invokeMethod(this, &QtCameraSource::deliver, Qt::QueuedConnection);
+    }
+
+    // On the GUI thread.
+    void deliver() {
+        QVideoFrame frame;
+        {
+            QMutexLocker lock(&m_mutex);
+            frame = std::exchange(m_pending, QVideoFrame());
+            m_deliveryQueued = false;
+        }
+        if (!m_camera || !m_camera->isActive())
+            return;
+        const QImage picture = frame.toImage();
+        if (!picture.isNull())
+            Q_EMIT frameReady(picture);
+    }
+
     QMediaCaptureSession m_session;
     QVideoSink m_sink;
     std::unique_ptr<QCamera> m_camera;
+    QMutex m_mutex;
+    QVideoFrame m_pending;
+    bool m_deliveryQueued = false;
 };
 
 } // namespace
@@ -98,12 +154,31 @@ bool QtPlatform::ask(const QString& text) {
     return box.clickedButton() == yes;
 }
 
+QString QtPlatform::nameFilter(const QString& filter) {
+    const qsizetype open = filter.lastIndexOf(u'(');
+    if (open < 0 || !filter.endsWith(u')'))
+        return filter;
+    static const QRegularExpression separators(QStringLiteral("[;\\s]+"));
+    QStringList patterns =
+        filter.mid(open + 1, filter.size() - open - 2).split(separators, Qt::SkipEmptyParts);
+    for (QString& pattern : patterns)
+        if (pattern == QLatin1String("*.*"))
+            pattern = QStringLiteral("*");
+    return filter + QStringLiteral(" (") + patterns.join(u' ') + u')';
+}
+
 QString QtPlatform::openFileName(const QString& title, const QStringList& filters) {
-    return QFileDialog::getOpenFileName(QApplication::activeWindow(), title, QString(), filters.join(QStringLiteral(";;")));
+    QStringList qtFilters;
+    for (const QString& f : filters)
+        qtFilters << nameFilter(f);
+    return QFileDialog::getOpenFileName(QApplication::activeWindow(), title, QString(),
+                                        qtFilters.join(QStringLiteral(";;")), nullptr,
+                                        QFileDialog::HideNameFilterDetails);
 }
 
 QString QtPlatform::saveFileName(const QString& title, const QString& filter, const QString& proposedName) {
-    return QFileDialog::getSaveFileName(QApplication::activeWindow(), title, proposedName, filter);
+    return QFileDialog::getSaveFileName(QApplication::activeWindow(), title, proposedName, nameFilter(filter),
+                                        nullptr, QFileDialog::HideNameFilterDetails);
 }
 
 std::optional<QString> QtPlatform::inputText(const QString& title, const QString& prompt, const QString& value) {

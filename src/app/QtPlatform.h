@@ -17,4 +17,9 @@ public:
     std::unique_ptr<CameraSource> camera() override;
     QDate today() const override;
     QDateTime now() const override;
+
+    // A filter written as the user reads it, "Immagine JPEG (*.jpg; *.jpeg)" or "Tutti i file (*.*)",
+    // made into one that the file dialog matches by (patterns separated by blanks, "*" for every
+    // file) and shows as written: the dialog hides the pattern list it reads from the end.
+    static QString nameFilter(const QString& filter);
 };

@@ -1,0 +1,52 @@
+#include "TestMain.h"
+#include "app/QtPlatform.h"
+
+#include <QCameraDevice>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QMediaDevices>
+#include <QTest>
+
+class QtPlatformTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void filtersMatchWhatTheyShow_data() {
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("forTheDialog");
+        QTest::newRow("semicolons") << QStringLiteral("Immagine JPEG (*.jpg; *.jpeg)")
+                                    << QStringLiteral("Immagine JPEG (*.jpg; *.jpeg) (*.jpg *.jpeg)");
+        QTest::newRow("every file") << QStringLiteral("Tutti i file (*.*)")
+                                    << QStringLiteral("Tutti i file (*.*) (*)");
+        QTest::newRow("blanks") << QStringLiteral("Immagine Bitmap (*.bmp)")
+                                << QStringLiteral("Immagine Bitmap (*.bmp) (*.bmp)");
+        QTest::newRow("no patterns") << QStringLiteral("Archivio") << QStringLiteral("Archivio");
+    }
+    void filtersMatchWhatTheyShow() {
+        QFETCH(QString, shown);
+        QFETCH(QString, forTheDialog);
+        QCOMPARE(QtPlatform::nameFilter(shown), forTheDialog);
+    }
+
+    void fileDialogShowsTheFilterAsWritten() {
+        QFileDialog dialog;
+        dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails);
+        dialog.setNameFilter(QtPlatform::nameFilter(QStringLiteral("Immagine JPEG (*.jpg; *.jpeg)")));
+        auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        QVERIFY(types);
+        QCOMPARE(types->itemText(0), QStringLiteral("Immagine JPEG (*.jpg; *.jpeg)"));
+        auto* files = dialog.findChild<QFileSystemModel*>();
+        QVERIFY(files);
+        QCOMPARE(files->nameFilters(), (QStringList{QStringLiteral("*.jpg"), QStringLiteral("*.jpeg")}));
+    }
+
+    void cameraDoesNotStartWithoutADevice() {
+        if (!QMediaDevices::videoInputs().isEmpty())
+            QSKIP("a camera is connected to this machine");
+        QtPlatform platform;
+        QVERIFY(!platform.camera()->start());
+    }
+};
+
+ZANDORIO_TEST(QtPlatformTest)
+#include "tst_platform.moc"
