@@ -1,0 +1,178 @@
+#include "TfrmAllegaCartella.h"
+
+#include "AttachmentFolder.h"
+#include "app/CommandBar.h"
+#include "app/Platform.h"
+#include "app/TopLevelScreen.h"
+#include "storage/Text.h"
+
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace {
+
+// One row of the dialog per attachment slot; control and opener label names end with `number`.
+struct SlotRow {
+    const char* number;
+    const char* fileCaption;
+    const char* descCaption;
+};
+
+constexpr SlotRow kRows[TfrmAllegaCartella::kSlots] = {
+    {"01", "Nome 1° file allegato:", "Descrizione 1° file allegato:"},
+    {"02", "Nome 2° file allegato:", "Descrizione 2° file allegato:"},
+    {"03", "Nome 3° file allegato:", "Descrizione 3° file allegato:"},
+};
+
+// Mode key -> the screen whose hidden labels hold the slots.
+struct Opener {
+    const char* key;
+    const char* screen;
+};
+
+constexpr Opener kOpeners[] = {
+    {"tiratori", "frmTiratori"},
+    {"allenamenti", "frmAllenamenti"},
+};
+
+constexpr int kDescriptionLength = 250;
+
+QString name(const char* prefix, const SlotRow& row) {
+    return QLatin1String(prefix) + QLatin1String(row.number);
+}
+
+QLabel* openerLabel(QWidget* opener, const char* prefix, const SlotRow& row) {
+    return opener ? opener->findChild<QLabel*>(name(prefix, row)) : nullptr;
+}
+
+QPushButton* makeButton(const QString& name, const QString& caption, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+TfrmAllegaCartella::TfrmAllegaCartella(QWidget* parent) : Dialog(parent, QStringLiteral(" Allega file")) {
+    setObjectName(QStringLiteral("frmAllegaCartella"));
+    m_lblMemory = new QLabel(this);
+    m_lblMemory->setObjectName(QStringLiteral("lblMemory"));
+    m_lblMemory->hide();
+
+    auto* grid = new QGridLayout;
+    for (int k = 0; k < kSlots; ++k) {
+        const SlotRow& row = kRows[k];
+        Slot& slot = m_slots[k];
+        slot.file = new QLineEdit(this);
+        slot.file->setObjectName(name("txtFile", row));
+        slot.file->setReadOnly(true);
+        slot.file->setMinimumWidth(320);
+        slot.desc = new QLineEdit(this);
+        slot.desc->setObjectName(name("txtDesc", row));
+        slot.desc->setMaxLength(kDescriptionLength);
+        auto* fileLabel = new QLabel(QString::fromUtf8(row.fileCaption), this);
+        fileLabel->setBuddy(slot.file);
+        auto* descLabel = new QLabel(QString::fromUtf8(row.descCaption), this);
+        descLabel->setBuddy(slot.desc);
+
+        QPushButton* sfoglia = makeButton(name("btnSfoglia", row), QStringLiteral("Sfoglia..."), this);
+        slot.apri = makeButton(name("btnApri", row), QStringLiteral("Apri"), this);
+        slot.apri->setEnabled(false);
+        QToolButton* cancella =
+            makeCommandButton({"", "Rimuovi", "edit-delete", ""}, nullptr, this, Qt::ToolButtonIconOnly);
+        cancella->setObjectName(name("imgCancella", row));
+        const QString hint = QStringLiteral("Toglie il file dalla scheda; la descrizione resta.");
+        cancella->setToolTip(hint);
+        cancella->setAccessibleDescription(hint);
+
+        connect(slot.file, &QLineEdit::textChanged, slot.apri, [apri = slot.apri](const QString& text) {
+            apri->setEnabled(!Text::trimBlanks(text).isEmpty());
+        });
+        connect(sfoglia, &QPushButton::clicked, this, [this, &slot] { btnSfogliaClick(slot); });
+        connect(slot.apri, &QPushButton::clicked, this, [this, &slot] { btnApriClick(slot); });
+        connect(cancella, &QToolButton::clicked, slot.file, &QLineEdit::clear);
+
+        const int line = 2 * k;
+        grid->addWidget(fileLabel, line, 0);
+        grid->addWidget(slot.file, line, 1);
+        grid->addWidget(sfoglia, line, 2);
+        grid->addWidget(slot.apri, line, 3);
+        grid->addWidget(cancella, line, 4);
+        grid->addWidget(descLabel, line + 1, 0);
+        grid->addWidget(slot.desc, line + 1, 1, 1, 4);
+        grid->setRowMinimumHeight(line + 1, 36);
+    }
+
+    QPushButton* applica = makeButton(QStringLiteral("btnApplica"), QStringLiteral("Applica e chiudi"), this);
+    QPushButton* annulla = makeButton(QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"), this);
+    connect(applica, &QPushButton::clicked, this, &TfrmAllegaCartella::btnApplicaClick);
+    connect(annulla, &QPushButton::clicked, this, &QDialog::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(applica);
+    buttons->addWidget(annulla);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addLayout(buttons);
+}
+
+QWidget* TfrmAllegaCartella::opener() const {
+    for (const Opener& o : kOpeners)
+        if (m_lblMemory->text() == QLatin1String(o.key))
+            return topLevelScreen(QLatin1String(o.screen));
+    return nullptr;
+}
+
+void TfrmAllegaCartella::setModeKey(const QString& key) {
+    m_lblMemory->setText(key);
+    QWidget* screen = opener();
+    for (int k = 0; k < kSlots; ++k) {
+        const QLabel* file = openerLabel(screen, "lblFile", kRows[k]);
+        const QLabel* desc = openerLabel(screen, "lblDesc", kRows[k]);
+        m_slots[k].file->setText(file ? Text::trimBlanks(file->text()) : QString());
+        m_slots[k].desc->setText(desc ? Text::trimBlanks(desc->text()) : QString());
+    }
+}
+
+void TfrmAllegaCartella::btnSfogliaClick(const Slot& slot) {
+    const QString source = platform().openFileName(QStringLiteral("Selezionare il file da allegare:"),
+                                                   {QStringLiteral("Tutti i file (*.*)")});
+    if (source.isEmpty())
+        return;
+    const QString fileName = QFileInfo(source).fileName();
+    slot.file->setText(fileName);
+    // Failures are silent: the slot keeps the name and the record is written only on save.
+    if (!AttachmentFolder::create())
+        return;
+    if (AttachmentFolder::holds(fileName) &&
+        !platform().ask(
+            QStringLiteral("Attenzione: nella cartella dei documenti allegati è presente un file con lo "
+                           "stesso nome.\r\n\r\nSi vuole sovrascrivere il file esistente?")))
+        return;
+    AttachmentFolder::copyIn(source, fileName);
+}
+
+void TfrmAllegaCartella::btnApriClick(const Slot& slot) {
+    const QString path = AttachmentFolder::path(Text::trimBlanks(slot.file->text()));
+    // A missing file opens nothing, rather than an error window of the desktop.
+    if (QFileInfo(path).isFile())
+        platform().open(u'"' + path + u'"');
+}
+
+void TfrmAllegaCartella::btnApplicaClick() {
+    QWidget* screen = opener();
+    for (int k = 0; k < kSlots; ++k) {
+        if (QLabel* file = openerLabel(screen, "lblFile", kRows[k]))
+            file->setText(Text::trimBlanks(m_slots[k].file->text()));
+        if (QLabel* desc = openerLabel(screen, "lblDesc", kRows[k]))
+            desc->setText(Text::trimBlanks(m_slots[k].desc->text()));
+    }
+    accept();
+}

@@ -1,0 +1,118 @@
+#include "TfrmWebCam.h"
+
+#include "PhotoFrame.h"
+#include "app/Platform.h"
+#include "app/TopLevelScreen.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+constexpr QSize kViewSize{366, 274};
+
+// Mode key -> the screen and the photo frame that receive the captured picture.
+struct PhotoTarget {
+    const char* key;
+    const char* screen;
+    const char* frame;
+};
+
+constexpr PhotoTarget kTargets[] = {
+    {"euro_01", "frmTiratori", "imgFoto"},
+};
+
+PhotoFrame* targetFrame(const QString& key) {
+    for (const PhotoTarget& t : kTargets) {
+        if (key != QLatin1String(t.key))
+            continue;
+        QWidget* screen = topLevelScreen(QLatin1String(t.screen));
+        return screen ? screen->findChild<PhotoFrame*>(QLatin1String(t.frame)) : nullptr;
+    }
+    return nullptr;
+}
+
+QPushButton* makeButton(const char* name, const char* caption, QWidget* parent) {
+    auto* button = new QPushButton(QString::fromUtf8(caption), parent);
+    button->setObjectName(QLatin1String(name));
+    button->setAutoDefault(false);
+    return button;
+}
+
+PhotoFrame* makeView(const char* name, const char* accessibleName, QWidget* parent) {
+    auto* view = new PhotoFrame(kViewSize, parent);
+    view->setObjectName(QLatin1String(name));
+    view->setAccessibleName(QString::fromUtf8(accessibleName));
+    return view;
+}
+
+} // namespace
+
+TfrmWebCam::TfrmWebCam(QWidget* parent)
+    : Dialog(parent, QStringLiteral(" Cattura foto con webcam")), m_camera(platform().camera()) {
+    setObjectName(QStringLiteral("frmWebCam"));
+    m_camera->setObjectName(QStringLiteral("camCamera"));
+    m_lblMemory = new QLabel(this);
+    m_lblMemory->setObjectName(QStringLiteral("lblMemory"));
+    m_lblMemory->hide();
+
+    m_imgCamera = makeView("imgCamera", "Immagine della webcam", this);
+    m_imgTarget = makeView("imgTarget", "Foto catturata", this);
+    connect(m_camera.get(), &CameraSource::frameReady, m_imgCamera, &PhotoFrame::setImage);
+
+    QPushButton* accendi = makeButton("btnAccendi", "Accendi webcam", this);
+    QPushButton* spegni = makeButton("btnSpegni", "Spegni webcam", this);
+    QPushButton* cattura = makeButton("btnCattura", "Cattura foto", this);
+    QPushButton* salva = makeButton("btnSalvaFotogramma", "Salva foto su disco", this);
+    QPushButton* importa = makeButton("btnImportaFoto", "Importa foto in scheda", this);
+    QPushButton* chiudi = makeButton("btnClose", "Annulla", this);
+    connect(accendi, &QPushButton::clicked, this, &TfrmWebCam::btnAccendiClick);
+    connect(spegni, &QPushButton::clicked, m_camera.get(), &CameraSource::stop);
+    connect(cattura, &QPushButton::clicked, this, [this] { m_imgTarget->setImage(m_imgCamera->image()); });
+    connect(salva, &QPushButton::clicked, m_imgTarget, &PhotoFrame::saveToChosenFile);
+    connect(importa, &QPushButton::clicked, this, &TfrmWebCam::btnImportaFotoClick);
+    connect(chiudi, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(m_imgCamera, 0, 0);
+    layout->addWidget(m_imgTarget, 0, 1);
+    auto* cameraButtons = new QHBoxLayout;
+    cameraButtons->addWidget(accendi);
+    cameraButtons->addWidget(spegni);
+    cameraButtons->addWidget(cattura);
+    layout->addLayout(cameraButtons, 1, 0);
+    auto* pictureButtons = new QHBoxLayout;
+    pictureButtons->addWidget(salva);
+    pictureButtons->addWidget(importa);
+    pictureButtons->addWidget(chiudi);
+    layout->addLayout(pictureButtons, 1, 1);
+}
+
+TfrmWebCam::~TfrmWebCam() = default;
+
+void TfrmWebCam::done(int result) {
+    m_camera->stop();
+    Dialog::done(result);
+}
+
+void TfrmWebCam::setModeKey(const QString& key) {
+    m_lblMemory->setText(key);
+}
+
+void TfrmWebCam::btnAccendiClick() {
+    if (!m_camera->start())
+        platform().message(Platform::Box::Warning,
+                           QStringLiteral("Attenzione: nessuna webcam rilevata.\r\n\r\n"
+                                          "Collegare una webcam al computer e riprovare."));
+}
+
+void TfrmWebCam::btnImportaFotoClick() {
+    m_camera->stop();
+    PhotoFrame* target = targetFrame(m_lblMemory->text());
+    if (!target)
+        return;
+    target->setImage(m_imgTarget->image());
+    accept();
+}
