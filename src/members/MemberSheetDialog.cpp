@@ -1,9 +1,9 @@
 #include "MemberSheetDialog.h"
 
+#include "PhotoFrame.h"
 #include "reports/MemberSheet.h"
 #include "reports/ReportError.h"
 
-#include <QLabel>
 #include <QLineEdit>
 
 namespace {
@@ -22,8 +22,8 @@ MemberSheetDialog::MemberSheetDialog(QWidget* card, const QString& objectName, c
     : ReportDialog(card, objectName, caption, action, instruction, failure), m_card(card) {}
 
 void MemberSheetDialog::showEvent(QShowEvent* event) {
-    const auto* frame = m_card->findChild<QLabel*>(QStringLiteral("imgFoto"));
-    m_photo = frame ? frame->pixmap().toImage() : QImage();
+    const auto* frame = m_card->findChild<PhotoFrame*>(QStringLiteral("imgFoto"));
+    m_photo = frame ? frame->image() : QImage();
     if (m_photo.isNull())
         m_photo = placeholder();
     ReportDialog::showEvent(event);

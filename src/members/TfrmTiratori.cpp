@@ -2,8 +2,13 @@
 
 #include "CodeCheck.h"
 #include "FeeText.h"
+#include "MemberPhoto.h"
+#include "PhotoFrame.h"
 #include "TSchedaIscritto.h"
+#include "TfrmAllegaCartella.h"
 #include "TfrmImc.h"
+#include "TfrmWebCam.h"
+#include "TfrmZoom.h"
 #include "app/CommandBar.h"
 #include "app/FieldTable.h"
 #include "app/GeneralGuide.h"
@@ -168,8 +173,7 @@ constexpr Command kPhotoButtons[] = {
 
 // Commands whose screens are still to come: visible, but not yet usable.
 constexpr const char* kNotYetAvailable[] = {
-    "cmdFile",       "cmdAnteprima", "cmdStampa",    "cmdScadCert", "cmdScadute",  "cmdEsporta",
-    "btnCaricaFoto", "btnWebcam",    "btnSalvaFoto", "btnCancFoto", "btnZoomFoto", "cmdTrova",
+    "cmdAnteprima", "cmdStampa", "cmdScadCert", "cmdScadute", "cmdEsporta", "cmdTrova",
 };
 
 } // namespace
@@ -229,6 +233,7 @@ TfrmTiratori::TfrmTiratori()
     connect(button("btnIMC"), &QToolButton::clicked, this, &TfrmTiratori::btnIMCClick);
     connect(button("cmdGuida"), &QToolButton::clicked, this,
             [this] { showGuide(this, QStringLiteral("App Archivio Iscritti"), GeneralGuide::text(2, 14)); });
+    connect(button("cmdFile"), &QToolButton::clicked, this, &TfrmTiratori::cmdFileClick);
 
     m_fields->field("txtQuota")->installEventFilter(this);
     clearCard();
@@ -268,16 +273,29 @@ QWidget* TfrmTiratori::buildFields() {
 QWidget* TfrmTiratori::buildPhoto() {
     auto* panel = new QWidget(this);
     panel->setObjectName(QStringLiteral("panFoto"));
-    m_imgFoto = new QLabel(panel);
+    m_imgFoto = new PhotoFrame(PhotoFrame::kCardSize, panel);
     m_imgFoto->setObjectName(QStringLiteral("imgFoto"));
-    m_imgFoto->setFixedSize(307, 394);
-    m_imgFoto->setFrameShape(QFrame::Box);
-    m_imgFoto->setAlignment(Qt::AlignCenter);
     m_imgFoto->setAccessibleName(QStringLiteral("Foto dell'iscritto"));
+    // The blank picture carried by the card, which stands for a missing photo.
+    auto* blank = new PhotoFrame(PhotoFrame::kCardSize, panel);
+    blank->setObjectName(QStringLiteral("imgBianco"));
+    blank->hide();
 
     auto* buttons = new QHBoxLayout;
     for (const Command& c : kPhotoButtons)
         buttons->addWidget(makeCommandButton(c, m_panInfo, panel, Qt::ToolButtonIconOnly));
+    connect(button("btnCaricaFoto"), &QToolButton::clicked, m_imgFoto, &PhotoFrame::loadChosenFile);
+    connect(button("btnSalvaFoto"), &QToolButton::clicked, m_imgFoto, &PhotoFrame::saveToChosenFile);
+    connect(button("btnCancFoto"), &QToolButton::clicked, m_imgFoto, &PhotoFrame::showBlank);
+    connect(button("btnZoomFoto"), &QToolButton::clicked, this, [this] {
+        TfrmZoom zoom(m_imgFoto->image(), this);
+        zoom.exec();
+    });
+    connect(button("btnWebcam"), &QToolButton::clicked, this, [this] {
+        TfrmWebCam webcam(this);
+        webcam.setModeKey(QStringLiteral("euro_01"));
+        webcam.exec();
+    });
     auto* layout = new QVBoxLayout(panel);
     layout->addWidget(m_imgFoto);
     layout->addLayout(buttons);
@@ -292,6 +310,7 @@ void TfrmTiratori::showRecord(const TSchedaIscritto& record, int position) {
     for (const Control& c : kControls)
         findChild<QWidget*>(QString::fromLatin1(c.name))->setProperty("text", record.*c.member);
     m_lblPosizione->setText(QString::number(position));
+    m_imgFoto->setImage(MemberPhoto::load(position));
 }
 
 void TfrmTiratori::receiveMember(const TSchedaIscritto& member, int position) {
@@ -326,7 +345,7 @@ void TfrmTiratori::clearCard() {
     m_fields->field("txtQuota")->setText(QStringLiteral("0,00"));
     for (const char* name : kAttachmentLabels)
         findChild<QLabel*>(QString::fromLatin1(name))->clear();
-    m_imgFoto->clear();
+    m_imgFoto->showBlank();
     m_lblPosizione->clear();
     m_fields->field("txtTiratore")->setFocus();
 }
@@ -342,7 +361,7 @@ void TfrmTiratori::cmdDuplicaClick() {
     for (const char* name : kAttachmentLabels)
         findChild<QLabel*>(QString::fromLatin1(name))->clear();
     m_lblPosizione->clear();
-    m_imgFoto->clear();
+    m_imgFoto->showBlank();
     m_fields->field("txtTiratore")->setFocus();
     platform().message(
         Platform::Box::Information,
@@ -362,12 +381,20 @@ void TfrmTiratori::cmdSalvaClick() {
     const std::optional<RecordBrowser::Saved> saved = m_browser.save(MemberCodec::encode(record()));
     if (!saved)
         return;
+    if (!MemberPhoto::save(m_lblPosizione->text().toInt(), m_imgFoto->image()))
+        m_imgFoto->showBlank();
     platform().message(
         Platform::Box::Information,
         *saved == RecordBrowser::Saved::Overwritten
             ? QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in "
                              "archivio.")
             : QStringLiteral("La scheda corrente è stata inserita in archivio."));
+}
+
+void TfrmTiratori::cmdFileClick() {
+    TfrmAllegaCartella attachments(this);
+    attachments.setModeKey(QStringLiteral("tiratori"));
+    attachments.exec();
 }
 
 void TfrmTiratori::btnEmailClick() {

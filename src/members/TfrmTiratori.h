@@ -7,6 +7,7 @@
 
 class CommandBar;
 class FieldTable;
+class PhotoFrame;
 class QLabel;
 class QPushButton;
 class QToolButton;
@@ -34,6 +35,7 @@ private:
     void clearCard();
     void cmdDuplicaClick();
     void cmdSalvaClick();
+    void cmdFileClick();
     void btnEmailClick();
     void btnIMCClick();
     void browse(RecordBrowser::Step step);
@@ -45,7 +47,7 @@ private:
     StatusLine* m_panInfo;
     CommandBar* m_commands;
     QLabel* m_lblPosizione;
-    QLabel* m_imgFoto;
+    PhotoFrame* m_imgFoto;
     QPushButton* m_btnFocus;
     RecordBrowser m_browser;
 };

@@ -4,14 +4,18 @@
 #include "app/ArchiveMessages.h"
 #include "app/GeneralGuide.h"
 #include "members/FeeText.h"
+#include "members/MemberPhoto.h"
+#include "members/PhotoFrame.h"
 #include "members/TSchedaIscritto.h"
 #include "members/TfrmTiratori.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -362,4 +366,132 @@ private Q_SLOTS:
 };
 
 ZANDORIO_TEST(MemberCardTest)
+
+namespace {
+
+QImage filled(QSize size, QColor colour) {
+    QImage picture(size, QImage::Format_RGB32);
+    picture.fill(colour);
+    return picture;
+}
+
+bool isRed(const QImage& picture) {
+    const QColor c = picture.pixelColor(picture.width() / 2, picture.height() / 2);
+    return c.red() > 240 && c.green() < 16 && c.blue() < 16;
+}
+
+} // namespace
+
+// The card's photo and attachments.
+class CardPhotoTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void photoFollowsTheRecordOnTheCard() {
+        CardFixture f;
+        f.seed({"Alfa", "Beta"});
+        QVERIFY(MemberPhoto::save(2, filled(QSize(300, 400), Qt::red)));
+        auto* photo = f.card.findChild<PhotoFrame*>("imgFoto");
+        f.click("cmdPrimo");
+        QCOMPARE(photo->image(), MemberPhoto::blank());
+        f.click("cmdAvanti");
+        QVERIFY(isRed(photo->image()));
+        f.click("cmdNuovo");
+        QCOMPARE(photo->image(), MemberPhoto::blank());
+        f.card.receiveMember(
+            MemberCodec::decode(f.folder.read(TSchedaIscritto::FileName).mid(TSchedaIscritto::Size)), 2);
+        QVERIFY(isRed(photo->image()));
+    }
+
+    void savingWritesThePhotoOfTheSavedPosition() {
+        CardFixture f;
+        f.seed({"1", "2", "3", "4", "5", "6", "7"});
+        const QString bitmap = f.folder.path("ritratto.bmp");
+        QVERIFY(filled(QSize(200, 260), Qt::red).save(bitmap, "BMP"));
+        f.fake->fileNames.enqueue(bitmap);
+        f.click("btnCaricaFoto");
+        f.fillMandatory();
+        f.click("cmdSalva");
+        QCOMPARE(f.position(), QStringLiteral("8"));
+        const QString file = f.folder.path("Anagrafica/Scheda_Iscritto_8.jpg");
+        QCOMPARE(QImageReader(file).format(), QByteArray("jpeg"));
+        QVERIFY(isRed(QImage(file)));
+
+        // A removed photo is stored as the blank picture.
+        f.click("btnCancFoto");
+        f.click("cmdSalva");
+        QCOMPARE(QImage(file).size(), MemberPhoto::blank().size());
+        QVERIFY(!isRed(QImage(file)));
+    }
+
+    void photoThatCannotBeSavedShowsTheBlankPicture() {
+        CardFixture f;
+        f.folder.write("Anagrafica", "a file where the photo folder should be");
+        f.card.findChild<PhotoFrame*>("imgFoto")->setImage(filled(QSize(300, 400), Qt::red));
+        f.fillMandatory();
+        f.click("cmdSalva");
+        QCOMPARE(f.position(), QStringLiteral("1"));
+        QCOMPARE(f.card.findChild<PhotoFrame*>("imgFoto")->image(), MemberPhoto::blank());
+        QCOMPARE(f.takeMessages(),
+                 (QList<FakePlatform::Shown>{
+                     {Box::Information, "La scheda corrente è stata inserita in archivio."}}));
+    }
+
+    void duplicateStartsWithoutPhotoAndAttachments() {
+        CardFixture f;
+        f.seed({"Alfa"});
+        QVERIFY(MemberPhoto::save(1, filled(QSize(300, 400), Qt::red)));
+        f.click("cmdPrimo");
+        QCOMPARE(f.label("lblFile01")->text(), QStringLiteral("certificato.pdf"));
+        f.click("cmdDuplica");
+        QCOMPARE(f.card.findChild<PhotoFrame*>("imgFoto")->image(), MemberPhoto::blank());
+        QVERIFY(f.label("lblFile01")->text().isEmpty() && f.label("lblDesc01")->text().isEmpty());
+        f.click("cmdSalva");
+        QCOMPARE(f.position(), QStringLiteral("2"));
+        QVERIFY(!isRed(MemberPhoto::load(2)));
+        QVERIFY(isRed(MemberPhoto::load(1)));
+    }
+
+    void webcamPictureGoesIntoTheCard() {
+        CardFixture f;
+        inspectNextModal([](QWidget* webcam) {
+            QCOMPARE(webcam->findChild<QLabel*>("lblMemory")->text(), QStringLiteral("euro_01"));
+            webcam->findChild<QPushButton*>("btnAccendi")->click();
+            FakeCamera::last->push(filled(QSize(640, 480), Qt::red));
+            webcam->findChild<QPushButton*>("btnCattura")->click();
+            webcam->findChild<QPushButton*>("btnImportaFoto")->click();
+        });
+        f.click("btnWebcam");
+        QVERIFY(isRed(f.card.findChild<PhotoFrame*>("imgFoto")->image()));
+    }
+
+    void zoomShowsTheCardsPhoto() {
+        CardFixture f;
+        f.card.findChild<PhotoFrame*>("imgFoto")->setImage(filled(QSize(300, 400), Qt::red));
+        bool shown = false;
+        inspectNextModal(
+            [&](QWidget* zoom) { shown = isRed(zoom->findChild<PhotoFrame*>("imgZoom")->image()); });
+        f.click("btnZoomFoto");
+        QVERIFY(shown);
+    }
+
+    void attachmentsDialogWorksOnTheCardsSlots() {
+        CardFixture f;
+        f.seed({"Alfa"});
+        f.click("cmdPrimo");
+        QString shownFile;
+        inspectNextModal([&](QWidget* dialog) {
+            QCOMPARE(dialog->findChild<QLabel*>("lblMemory")->text(), QStringLiteral("tiratori"));
+            shownFile = dialog->findChild<QLineEdit*>("txtFile01")->text();
+            dialog->findChild<QLineEdit*>("txtDesc02")->setText(QStringLiteral(" Referto "));
+            dialog->findChild<QPushButton*>("btnApplica")->click();
+        });
+        f.click("cmdFile");
+        QCOMPARE(shownFile, QStringLiteral("certificato.pdf"));
+        QCOMPARE(f.label("lblDesc02")->text(), QStringLiteral("Referto"));
+        f.click("cmdSalva");
+        QCOMPARE(f.archive().at(0).Desc02, QStringLiteral("Referto"));
+    }
+};
+
+ZANDORIO_TEST(CardPhotoTest)
 #include "tst_card.moc"

@@ -2,12 +2,12 @@
 #include "PdfTools.h"
 #include "TempProgramFolder.h"
 #include "TestMain.h"
+#include "members/PhotoFrame.h"
 #include "members/TSchedaIscritto.h"
 #include "members/TfrmAnteprimaTiratori.h"
 #include "members/TfrmStampaTiratori.h"
 #include "members/TfrmTiratori.h"
 
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -100,9 +100,9 @@ private Q_SLOTS:
         TfrmTiratori card;
         card.show();
         card.showRecord(sample(), 1);
-        QPixmap photo(300, 400);
+        QImage photo(300, 400, QImage::Format_RGB32);
         photo.fill(Qt::red);
-        card.findChild<QLabel*>(QStringLiteral("imgFoto"))->setPixmap(photo);
+        card.findChild<PhotoFrame*>(QStringLiteral("imgFoto"))->setImage(photo);
 
         QTemporaryDir dir;
         TfrmStampaTiratori dialog(&card);
