@@ -42,6 +42,22 @@ QString run(QDialog& dialog, FakePlatform& fake, const QTemporaryDir& dir) {
     return fake.printTo;
 }
 
+// A screen standing in for the member card: fields of the same names, and the photo frame
+// showing `photo`.
+class CardStandIn : public QWidget {
+public:
+    explicit CardStandIn(const QImage& photo) {
+        const TfrmTiratori card;
+        for (const QLineEdit* field : card.findChildren<QLineEdit*>()) {
+            auto* copy = new QLineEdit(field->text(), this);
+            copy->setObjectName(field->objectName());
+        }
+        auto* frame = new PhotoFrame(PhotoFrame::kCardSize, this);
+        frame->setObjectName(QStringLiteral("imgFoto"));
+        frame->setImage(photo);
+    }
+};
+
 } // namespace
 
 class MemberPrintTest : public QObject {
