@@ -6,7 +6,10 @@
 #include "PhotoFrame.h"
 #include "TSchedaIscritto.h"
 #include "TfrmAllegaCartella.h"
+#include "TfrmAnteprimaTiratori.h"
+#include "TfrmExpTiratori.h"
 #include "TfrmImc.h"
+#include "TfrmStampaTiratori.h"
 #include "TfrmWebCam.h"
 #include "TfrmZoom.h"
 #include "app/CommandBar.h"
@@ -172,9 +175,7 @@ constexpr Command kPhotoButtons[] = {
 };
 
 // Commands whose screens are still to come: visible, but not yet usable.
-constexpr const char* kNotYetAvailable[] = {
-    "cmdAnteprima", "cmdStampa", "cmdScadCert", "cmdScadute", "cmdEsporta", "cmdTrova",
-};
+constexpr const char* kNotYetAvailable[] = {"cmdScadCert", "cmdScadute", "cmdTrova"};
 
 } // namespace
 
@@ -226,6 +227,10 @@ TfrmTiratori::TfrmTiratori()
             [this] { browse(RecordBrowser::Step::Previous); });
     connect(button("cmdAvanti"), &QToolButton::clicked, this, [this] { browse(RecordBrowser::Step::Next); });
     connect(button("cmdUltimo"), &QToolButton::clicked, this, [this] { browse(RecordBrowser::Step::Last); });
+    connect(button("cmdAnteprima"), &QToolButton::clicked, this,
+            [this] { TfrmAnteprimaTiratori(this).exec(); });
+    connect(button("cmdStampa"), &QToolButton::clicked, this, [this] { TfrmStampaTiratori(this).exec(); });
+    connect(button("cmdEsporta"), &QToolButton::clicked, this, [this] { TfrmExpTiratori(this).exec(); });
     connect(button("cmdEsci"), &QToolButton::clicked, this, &QWidget::close);
     connect(button("btnEmail"), &QToolButton::clicked, this, &TfrmTiratori::btnEmailClick);
     connect(button("btnCodFisc"), &QToolButton::clicked, this,

@@ -8,10 +8,13 @@
 #include "members/TfrmStampaTiratori.h"
 #include "members/TfrmTiratori.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <QToolButton>
 
 namespace {
 
@@ -41,22 +44,6 @@ QString run(QDialog& dialog, FakePlatform& fake, const QTemporaryDir& dir) {
     dialog.findChild<QPushButton*>(QStringLiteral("btnStampa"))->click();
     return fake.printTo;
 }
-
-// A screen standing in for the member card: fields of the same names, and the photo frame
-// showing `photo`.
-class CardStandIn : public QWidget {
-public:
-    explicit CardStandIn(const QImage& photo) {
-        const TfrmTiratori card;
-        for (const QLineEdit* field : card.findChildren<QLineEdit*>()) {
-            auto* copy = new QLineEdit(field->text(), this);
-            copy->setObjectName(field->objectName());
-        }
-        auto* frame = new PhotoFrame(PhotoFrame::kCardSize, this);
-        frame->setObjectName(QStringLiteral("imgFoto"));
-        frame->setImage(photo);
-    }
-};
 
 } // namespace
 
@@ -160,6 +147,34 @@ private Q_SLOTS:
                                         "Attenzione: la visualizzazione dell'anteprima di stampa non è "
                                         "andata a buon fine.\n\r\n\rSi consiglia di ridurre le "
                                         "dimensioni della foto.");
+    }
+
+    void cardButtonsOpenTheirDialogs() {
+        QFETCH(QString, button);
+        QFETCH(QString, dialog);
+        FakePlatformScope fake;
+        TempProgramFolder folder;
+        TfrmTiratori card;
+        card.show();
+        QString opened;
+        QTimer::singleShot(0, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            opened = modal->objectName();
+            modal->close();
+        });
+        QTest::mouseClick(card.findChild<QToolButton*>(button), Qt::LeftButton);
+        QCOMPARE(opened, dialog);
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+    void cardButtonsOpenTheirDialogs_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("dialog");
+        QTest::newRow("print") << "cmdStampa"
+                               << "frmStampaTiratori";
+        QTest::newRow("preview") << "cmdAnteprima"
+                                 << "frmAnteprimaTiratori";
+        QTest::newRow("export") << "cmdEsporta"
+                                << "frmExpTiratori";
     }
 
     void cancellingPrintsNothingAndSaysNothing() {
