@@ -73,7 +73,7 @@ FieldTable::FieldTable(QWidget* form, std::span<const FieldRow> rows, Highlight 
         }
 
         if (highlight == Highlight::Colour) {
-            applyColour(field, false);
+            applyColour(field, row, false);
         } else {
             const QString frame = row.frame ? QString::fromLatin1(row.frame)
                                             : QStringLiteral("eff") + QString::fromLatin1(row.name).mid(3);
@@ -128,8 +128,7 @@ bool FieldTable::amountFilterSwallows(int key, const QString& text) {
     return digitsFilterSwallows(key, text) && text != QStringLiteral(",");
 }
 
-void FieldTable::applyColour(QLineEdit* field, bool focused) const {
-    const FieldRow& row = m_rows[indexOf(field)];
+void FieldTable::applyColour(QLineEdit* field, const FieldRow& row, bool focused) {
     const char* fill = focused ? kFocused : row.mandatory ? kMandatory : kOrdinary;
     field->setStyleSheet(
         QStringLiteral("QLineEdit { background: %1; border: 1px solid #87CEEB; }").arg(QLatin1String(fill)));
@@ -150,7 +149,7 @@ bool FieldTable::eventFilter(QObject* watched, QEvent* event) {
     const FieldRow& row = m_rows[i];
 
     if (m_highlight == Highlight::Colour && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut))
-        applyColour(field, event->type() == QEvent::FocusIn);
+        applyColour(field, row, event->type() == QEvent::FocusIn);
 
     if (event->type() != QEvent::KeyPress)
         return QObject::eventFilter(watched, event);

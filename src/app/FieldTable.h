@@ -65,7 +65,7 @@ protected:
 
 private:
     int indexOf(QObject* field) const;
-    void applyColour(QLineEdit* field, bool focused) const;
+    static void applyColour(QLineEdit* field, const FieldRow& row, bool focused);
     void openDatePicker(QLineEdit* field, const FieldRow& row);
 
     QWidget* m_form;

@@ -152,6 +152,8 @@ private Q_SLOTS:
         TestScreen screen(Highlight::Colour);
         QLineEdit* mandatory = screen.field("txtNome");
         QLineEdit* ordinary = screen.field("txtPeso");
+        // As built, before any focus has moved.
+        QCOMPARE(fillOf(screen.field("txtQuota")), QColor(0xF0, 0xF8, 0xFF));
         ordinary->setFocus();
         QCOMPARE(fillOf(ordinary), QColor(0xFF, 0xFF, 0x00));
         QCOMPARE(fillOf(mandatory), QColor(0xF5, 0xF5, 0xDC));
