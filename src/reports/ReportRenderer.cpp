@@ -5,12 +5,14 @@
 #include "app/Platform.h"
 
 #include <QFontMetricsF>
+#include <QHash>
 #include <QPainter>
 #include <QPrinter>
 #include <QTextLayout>
 #include <QtNumeric>
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 
 namespace {
@@ -43,25 +45,22 @@ public:
     double px(double mm) const { return mm * m_k; }
     QRectF px(const QRectF& mm) const { return {px(mm.x()), px(mm.y()), px(mm.width()), px(mm.height())}; }
 
-    TextLines layout(const ReportElement& e) const {
-        const QFont font = fontOf(e.style);
-        TextLines t;
-        t.pitch =
-            e.style.linePitch > 0 ? e.style.linePitch : QFontMetricsF(font, &m_device).lineSpacing() / m_k;
-        const QStringList paragraphs =
-            QString(e.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).split(u'\n');
-        if (!e.style.wordWrap || e.text.isEmpty()) {
-            t.lines = e.text.isEmpty() ? QStringList() : paragraphs;
-        } else {
-            for (const QString& paragraph : paragraphs)
-                t.lines += wrapped(paragraph, font, px(e.box.width() - 2 * kTextInset));
-        }
-        const double block = t.lines.size() * t.pitch;
-        if (e.style.align & Qt::AlignBottom)
-            t.top = e.box.height() - block;
-        else if (e.style.align & Qt::AlignVCenter)
-            t.top = (e.box.height() - block) / 2;
-        return t;
+    // Laid out once per rendering: a long list is asked for its lines at every page end.
+    const TextLines& layout(const ReportElement& e) const {
+        auto cached = m_layouts.constFind(&e);
+        if (cached == m_layouts.cend())
+            cached = m_layouts.insert(&e, lay(e));
+        return *cached;
+    }
+
+    // The lines of `t` that lie at least partly between `from` and `to`, as [first, last).
+    static std::pair<qsizetype, qsizetype> linesBetween(const ReportElement& e, const TextLines& t,
+                                                        double from, double to) {
+        const double start = e.box.y() + t.top;
+        const auto clamp = [&t](double index) {
+            return qsizetype(std::clamp(index, 0.0, double(t.lines.size())));
+        };
+        return {clamp(std::floor((from - start) / t.pitch)), clamp(std::ceil((to - start) / t.pitch))};
     }
 
     // Draws the element; only the text lines that show between `from` and `to` are written, so
@@ -92,6 +91,27 @@ public:
     }
 
 private:
+    TextLines lay(const ReportElement& e) const {
+        const QFont font = fontOf(e.style);
+        TextLines t;
+        t.pitch =
+            e.style.linePitch > 0 ? e.style.linePitch : QFontMetricsF(font, &m_device).lineSpacing() / m_k;
+        const QStringList paragraphs =
+            QString(e.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).split(u'\n');
+        if (!e.style.wordWrap || e.text.isEmpty()) {
+            t.lines = e.text.isEmpty() ? QStringList() : paragraphs;
+        } else {
+            for (const QString& paragraph : paragraphs)
+                t.lines += wrapped(paragraph, font, px(e.box.width() - 2 * kTextInset));
+        }
+        const double block = t.lines.size() * t.pitch;
+        if (e.style.align & Qt::AlignBottom)
+            t.top = e.box.height() - block;
+        else if (e.style.align & Qt::AlignVCenter)
+            t.top = (e.box.height() - block) / 2;
+        return t;
+    }
+
     QStringList wrapped(const QString& paragraph, const QFont& font, double width) const {
         if (paragraph.isEmpty())
             return {QString()};
@@ -121,7 +141,7 @@ private:
     }
 
     void drawText(QPainter& painter, const ReportElement& e, double from, double to) const {
-        const TextLines t = layout(e);
+        const TextLines& t = layout(e);
         const QFont font = fontOf(e.style);
         const QFontMetricsF metrics(font, &m_device);
         const double width = px(e.box.width() - 2 * kTextInset);
@@ -129,10 +149,9 @@ private:
         painter.setClipRect(px(e.box), Qt::IntersectClip);
         painter.setFont(font);
         painter.setPen(e.style.color);
-        for (qsizetype i = 0; i < t.lines.size(); ++i) {
+        const auto [first, last] = linesBetween(e, t, from, to);
+        for (qsizetype i = first; i < last; ++i) {
             const double top = e.box.y() + t.top + i * t.pitch;
-            if (top + t.pitch <= from || top >= to)
-                continue;
             const QRectF lineBox =
                 px(QRectF(e.box.x() + kTextInset, top, e.box.width() - 2 * kTextInset, t.pitch));
             QString line = t.lines[i];
@@ -158,6 +177,7 @@ private:
 
     QPrinter& m_device;
     double m_k; // device pixels per millimetre
+    mutable QHash<const ReportElement*, TextLines> m_layouts;
 };
 
 // A part of a band placed on a page: the band's rows [from, to) drawn at `y` below the top of
@@ -177,8 +197,9 @@ double breakAt(const Page& page, const ReportBand& band, double from, double lim
         for (const ReportElement& e : band.elements) {
             if (e.kind != ReportElement::Kind::Text)
                 continue;
-            const TextLines t = page.layout(e);
-            for (qsizetype i = 0; i < t.lines.size(); ++i) {
+            const TextLines& t = page.layout(e);
+            const auto [first, last] = Page::linesBetween(e, t, cut, cut);
+            for (qsizetype i = std::max<qsizetype>(first - 1, 0); i <= last && i < t.lines.size(); ++i) {
                 const double top = e.box.y() + t.top + i * t.pitch;
                 if (top < cut && top + t.pitch > cut && top + t.pitch <= e.box.bottom() && top > from) {
                     cut = top;
