@@ -10,6 +10,7 @@
 #include "TfrmExpTiratori.h"
 #include "TfrmImc.h"
 #include "TfrmStampaTiratori.h"
+#include "TfrmTrovaTiratori.h"
 #include "TfrmWebCam.h"
 #include "TfrmZoom.h"
 #include "app/CommandBar.h"
@@ -175,7 +176,7 @@ constexpr Command kPhotoButtons[] = {
 };
 
 // Commands whose screens are still to come: visible, but not yet usable.
-constexpr const char* kNotYetAvailable[] = {"cmdScadCert", "cmdScadute", "cmdTrova"};
+constexpr const char* kNotYetAvailable[] = {"cmdScadCert", "cmdScadute"};
 
 } // namespace
 
@@ -222,6 +223,7 @@ TfrmTiratori::TfrmTiratori()
     connect(button("cmdNuovo"), &QToolButton::clicked, this, &TfrmTiratori::clearCard);
     connect(button("cmdDuplica"), &QToolButton::clicked, this, &TfrmTiratori::cmdDuplicaClick);
     connect(button("cmdSalva"), &QToolButton::clicked, this, &TfrmTiratori::cmdSalvaClick);
+    connect(button("cmdTrova"), &QToolButton::clicked, this, &TfrmTiratori::cmdTrovaClick);
     connect(button("cmdPrimo"), &QToolButton::clicked, this, [this] { browse(RecordBrowser::Step::First); });
     connect(button("cmdIndietro"), &QToolButton::clicked, this,
             [this] { browse(RecordBrowser::Step::Previous); });
@@ -405,6 +407,12 @@ void TfrmTiratori::cmdFileClick() {
 void TfrmTiratori::btnEmailClick() {
     const QString address = Text::trimBlanks(m_fields->field("txtEmail")->text());
     platform().open(QStringLiteral("\"mailto:") + address + QStringLiteral("\""));
+}
+
+void TfrmTiratori::cmdTrovaClick() {
+    TfrmTrovaTiratori search(this);
+    search.setModeKey(QStringLiteral("tiratori"));
+    search.exec();
 }
 
 void TfrmTiratori::btnIMCClick() {

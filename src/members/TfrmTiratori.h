@@ -36,6 +36,7 @@ private:
     void cmdDuplicaClick();
     void cmdSalvaClick();
     void cmdFileClick();
+    void cmdTrovaClick();
     void btnEmailClick();
     void btnIMCClick();
     void browse(RecordBrowser::Step step);

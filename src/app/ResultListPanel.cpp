@@ -1,0 +1,125 @@
+#include "ResultListPanel.h"
+
+#include "Platform.h"
+#include "ResultListModel.h"
+
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+
+namespace {
+
+QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    // Enter belongs to the fields; a button is pressed only from its own focus.
+    b->setAutoDefault(false);
+    return b;
+}
+
+} // namespace
+
+ResultListPanel::ResultListPanel(const QString& hint, QWidget* parent) : QWidget(parent) {
+    m_model = new ResultListModel(this);
+    m_list = new QListView(this);
+    m_list->setObjectName(QStringLiteral("lstRecords"));
+    m_list->setModel(m_model);
+    m_list->setUniformItemSizes(true);
+    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_list->setMinimumSize(760, 300);
+
+    auto* lblRigo03 = new QLabel(hint, this);
+    lblRigo03->setObjectName(QStringLiteral("lblRigo03"));
+    lblRigo03->setBuddy(m_list);
+
+    m_txtTrova = new QLineEdit(this);
+    m_txtTrova->setObjectName(QStringLiteral("txtTrova"));
+    m_txtTrova->setAccessibleName(QStringLiteral("Testo da trovare nell'elenco"));
+    m_txtTrova->installEventFilter(this);
+    m_list->installEventFilter(this);
+    m_btnTrova = button(this, "btnTrova", QStringLiteral("Trova"));
+    m_btnTrova->setAutoDefault(true);
+    m_btnStampa = button(this, "btnStampa", QStringLiteral("Stampa"));
+    m_btnStampa->setEnabled(false);
+    auto* btnChiudi = button(this, "btnChiudi", QStringLiteral("Chiudi"));
+
+    connect(m_btnTrova, &QPushButton::clicked, this, &ResultListPanel::btnTrovaClick);
+    connect(m_btnStampa, &QPushButton::clicked, this, [this] { m_print(m_model->lines()); });
+    connect(btnChiudi, &QPushButton::clicked, this, &ResultListPanel::closeRequested);
+    connect(m_list, &QListView::doubleClicked, this,
+            [this](const QModelIndex& index) { Q_EMIT lineChosen(m_model->lines().value(index.row())); });
+
+    auto* layout = new QGridLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(lblRigo03, 0, 0, 1, 5);
+    layout->addWidget(m_list, 1, 0, 1, 5);
+    layout->addWidget(m_txtTrova, 2, 0);
+    layout->addWidget(m_btnTrova, 2, 1);
+    layout->setColumnStretch(2, 1);
+    layout->addWidget(m_btnStampa, 2, 3);
+    layout->addWidget(btnChiudi, 2, 4);
+    m_txtTrova->setMinimumWidth(240);
+}
+
+void ResultListPanel::setLines(QStringList lines) {
+    m_model->setLines(std::move(lines));
+}
+
+void ResultListPanel::clear() {
+    m_model->clear();
+}
+
+int ResultListPanel::count() const {
+    return m_model->rowCount();
+}
+
+const QStringList& ResultListPanel::lines() const {
+    return m_model->lines();
+}
+
+void ResultListPanel::startFinder() {
+    m_finder.reset();
+    m_txtTrova->clear();
+    m_txtTrova->setFocus();
+}
+
+void ResultListPanel::setPrintAction(std::function<void(const QStringList&)> print) {
+    m_print = std::move(print);
+    m_btnStampa->setEnabled(bool(m_print));
+}
+
+bool ResultListPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key != Qt::Key_Return && key != Qt::Key_Enter)
+        return QWidget::eventFilter(watched, event);
+    // Enter in the finder's field only moves on to "Trova"; on a line it opens it, as a double
+    // click does, for those who work from the keyboard.
+    if (watched == m_txtTrova) {
+        m_btnTrova->setFocus();
+        return true;
+    }
+    if (watched == m_list && m_list->currentIndex().isValid()) {
+        Q_EMIT lineChosen(m_model->lines().value(m_list->currentIndex().row()));
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void ResultListPanel::btnTrovaClick() {
+    if (m_model->rowCount() == 0) {
+        platform().message(Platform::Box::Notice,
+                           QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce."));
+        return;
+    }
+    const int row = m_finder.find(m_model->foldedLines(), m_list->currentIndex().row(), m_txtTrova->text());
+    const QModelIndex index = m_model->index(row);
+    m_list->setCurrentIndex(index);
+    m_list->scrollTo(index);
+}

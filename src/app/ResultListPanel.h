@@ -1,0 +1,50 @@
+#pragma once
+
+#include "ListFinder.h"
+
+#include <QWidget>
+
+#include <functional>
+
+class QLabel;
+class QLineEdit;
+class QListView;
+class QPushButton;
+class ResultListModel;
+
+// The result list that the searches and lists share: the sorted lines `lstRecords`, the in-list
+// finder (`txtTrova`, "Trova"), "Stampa" and "Chiudi". A double click on a line asks its owner to
+// hand the line's record over.
+class ResultListPanel : public QWidget {
+    Q_OBJECT
+public:
+    // `hint` tells what a double click does.
+    ResultListPanel(const QString& hint, QWidget* parent);
+
+    void setLines(QStringList lines);
+    void clear();
+    int count() const;
+    const QStringList& lines() const;
+    // Forgets the finder's last text, empties `txtTrova` and puts the focus there.
+    void startFinder();
+    // What "Stampa" does with the lines in list order; without it "Stampa" stays disabled.
+    void setPrintAction(std::function<void(const QStringList& lines)> print);
+
+Q_SIGNALS:
+    void lineChosen(const QString& line);
+    void closeRequested();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void btnTrovaClick();
+
+    ResultListModel* m_model;
+    QListView* m_list;
+    QLineEdit* m_txtTrova;
+    QPushButton* m_btnTrova;
+    QPushButton* m_btnStampa;
+    ListFinder m_finder;
+    std::function<void(const QStringList&)> m_print;
+};

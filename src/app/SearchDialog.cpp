@@ -1,0 +1,126 @@
+#include "SearchDialog.h"
+
+#include "ArchiveMessages.h"
+#include "Platform.h"
+#include "ResultListPanel.h"
+#include "storage/StorageError.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+QString countText(int lines) {
+    return QStringLiteral("Il presente riepilogo contiene %1 schede").arg(lines);
+}
+
+} // namespace
+
+SearchDialog::SearchDialog(QWidget* parent, const QString& caption, std::span<const FieldRow> filters,
+                           const QString& hint)
+    : Dialog(parent, caption) {
+    m_lblMemory = new QLabel(this);
+    m_lblMemory->setObjectName(QStringLiteral("lblMemory"));
+    m_lblMemory->hide();
+
+    m_panAvvio = new QWidget;
+    m_panAvvio->setObjectName(QStringLiteral("panAvvio"));
+    m_filters = new FieldTable(m_panAvvio, filters, Highlight::Frame);
+    auto* btnCerca = new QPushButton(QStringLiteral("Cerca"), m_panAvvio);
+    btnCerca->setObjectName(QStringLiteral("btnCerca"));
+    auto* btnAnnulla = new QPushButton(QStringLiteral("Chiudi"), m_panAvvio);
+    btnAnnulla->setObjectName(QStringLiteral("btnAnnulla"));
+    for (QPushButton* b : {btnCerca, btnAnnulla})
+        b->setAutoDefault(false);
+    m_lblAttendere = new QLabel(QStringLiteral("Ricerca schede in corso. Attendere..."), m_panAvvio);
+    m_lblAttendere->setObjectName(QStringLiteral("lblAttendere"));
+    m_lblAttendere->hide();
+
+    auto* filterGrid = new QGridLayout(m_panAvvio);
+    filterGrid->setHorizontalSpacing(12);
+    filterGrid->setVerticalSpacing(8);
+    int row = 0;
+    for (const FieldRow& r : m_filters->rows()) {
+        filterGrid->addWidget(m_filters->label(r.name), row, 0);
+        filterGrid->addWidget(m_filters->field(r.name), row, 1, 1, 3);
+        ++row;
+    }
+    filterGrid->addWidget(m_lblAttendere, row, 0, 1, 2);
+    filterGrid->addWidget(btnCerca, row, 2);
+    filterGrid->addWidget(btnAnnulla, row, 3);
+    filterGrid->setColumnStretch(1, 1);
+    filterGrid->setRowStretch(row + 1, 1);
+
+    m_panContainer = new QWidget;
+    m_panContainer->setObjectName(QStringLiteral("panContainer"));
+    m_results = new ResultListPanel(hint, m_panContainer);
+    m_lblTrovate = new QLabel(countText(0), m_panContainer);
+    m_lblTrovate->setObjectName(QStringLiteral("lblTrovate"));
+    auto* resultLayout = new QVBoxLayout(m_panContainer);
+    resultLayout->setContentsMargins(0, 0, 0, 0);
+    resultLayout->addWidget(m_lblTrovate);
+    resultLayout->addWidget(m_results, 1);
+
+    m_panels = new QStackedWidget(this);
+    m_panels->addWidget(m_panAvvio);
+    m_panels->addWidget(m_panContainer);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_panels);
+
+    // The waiting note shows as soon as the button goes down, before the archive is read.
+    connect(btnCerca, &QPushButton::pressed, this, [this] {
+        m_lblAttendere->show();
+        m_lblAttendere->repaint();
+    });
+    connect(btnCerca, &QPushButton::clicked, this, &SearchDialog::btnCercaClick);
+    connect(btnAnnulla, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_results, &ResultListPanel::closeRequested, this, &QDialog::reject);
+    connect(m_results, &ResultListPanel::lineChosen, this, [this](const QString& line) {
+        handOver(line);
+        accept();
+    });
+}
+
+void SearchDialog::setModeKey(const QString& key) {
+    m_lblMemory->setText(key);
+}
+
+QString SearchDialog::modeKey() const {
+    return m_lblMemory->text();
+}
+
+void SearchDialog::showEvent(QShowEvent* event) {
+    Dialog::showEvent(event);
+    m_panels->setCurrentWidget(m_panAvvio);
+    m_results->startFinder();
+    m_filters->fields().front()->setFocus();
+}
+
+void SearchDialog::done(int result) {
+    m_results->clear();
+    m_lblAttendere->hide();
+    Dialog::done(result);
+}
+
+void SearchDialog::btnCercaClick() {
+    QStringList filters;
+    for (const QLineEdit* f : m_filters->fields())
+        filters << f->text();
+    QStringList lines;
+    try {
+        lines = search(filters);
+    } catch (const StorageError&) {
+        m_lblAttendere->hide();
+        platform().message(Platform::Box::Notice, ArchiveMessages::kFailure);
+        return;
+    }
+    m_lblAttendere->hide();
+    m_results->setLines(std::move(lines));
+    m_lblTrovate->setText(countText(m_results->count()));
+    m_panels->setCurrentWidget(m_panContainer);
+    m_results->startFinder();
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QString>
+
+// The line of a member in the member search and in the list of expired cards: name, phones, card
+// number, card expiry and fee in fixed-width columns.
+namespace MemberLine {
+
+QString of(QByteArrayView record);
+
+} // namespace MemberLine
