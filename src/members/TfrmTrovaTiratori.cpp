@@ -4,11 +4,14 @@
 #include "MemberTarget.h"
 #include "TSchedaIscritto.h"
 #include "app/LastRecordWithLine.h"
+#include "app/Platform.h"
 #include "app/RecordFilter.h"
+#include "app/ResultListPanel.h"
+#include "app/TopLevelScreen.h"
+#include "reports/ListReport.h"
+#include "reports/ReportError.h"
 #include "storage/ArchiveFile.h"
 #include "storage/StorageError.h"
-
-#include <QApplication>
 
 namespace {
 
@@ -48,9 +51,7 @@ MemberTarget* targetOf(const QString& key) {
     for (const Mode& m : kModes) {
         if (key != QLatin1String(m.key))
             continue;
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->objectName() == QLatin1String(m.screen))
-                return dynamic_cast<MemberTarget*>(w);
+        return dynamic_cast<MemberTarget*>(topLevelScreen(QLatin1String(m.screen)));
     }
     return nullptr;
 }
@@ -61,6 +62,14 @@ TfrmTrovaTiratori::TfrmTrovaTiratori(QWidget* parent)
     : SearchDialog(parent, QStringLiteral(" Trova schede iscritti in archivio"), kFilters,
                    QStringLiteral("Fare doppio clic sulla voce in elenco per richiamare la scheda")) {
     setObjectName(QStringLiteral("frmTrovaTiratori"));
+    results()->setPrintAction([this](const QStringList& lines) {
+        try {
+            ListReport::print(this, QStringLiteral("Riepilogo schede iscritti"), lines);
+        } catch (const ReportError&) {
+            platform().message(Platform::Box::Warning,
+                               QStringLiteral("Attenzione: la stampa non è andata a buon fine."));
+        }
+    });
 }
 
 QStringList TfrmTrovaTiratori::search(const QStringList& filters) {

@@ -1,4 +1,5 @@
 #include "FakePlatform.h"
+#include "PdfTools.h"
 #include "TempProgramFolder.h"
 #include "TestMain.h"
 #include "app/ArchiveMessages.h"
@@ -17,6 +18,7 @@
 #include <QListView>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -213,7 +215,6 @@ private Q_SLOTS:
         QCOMPARE(f.find<QLabel>("lblTrovate")->text(),
                  QStringLiteral("Il presente riepilogo contiene 0 schede"));
         QVERIFY(f.find<QWidget>("panAvvio")->isVisible());
-        QVERIFY(!f.find<QPushButton>("btnStampa")->isEnabled());
 
         f.find<QLineEdit>("txtTiratore")->setText(QStringLiteral("ross"));
         f.click("btnCerca");
@@ -231,6 +232,21 @@ private Q_SLOTS:
         QVERIFY(f.current().isEmpty()); // Enter only moved the focus
         f.click("btnTrova");
         QVERIFY(f.current().startsWith(QStringLiteral("ROSSINI LUCA")));
+        QVERIFY(f.fake->messages.isEmpty());
+    }
+
+    void listPrintsInListOrder() {
+        SearchFixture f(QStringLiteral("tiratori"));
+        seed(f.folder, {member("Verdi Ugo"), member("Bianchi Anna")});
+        f.click("btnCerca");
+        QVERIFY(f.find<QPushButton>("btnStampa")->isEnabled());
+        QTemporaryDir dir;
+        f.fake->printTo = dir.filePath(QStringLiteral("list.pdf"));
+        f.click("btnStampa");
+        QCOMPARE(f.fake->printDialogs, 1);
+        const QString text = PdfTools::text(f.fake->printTo);
+        QVERIFY2(text.contains(QStringLiteral("Riepilogo schede iscritti")), qPrintable(text));
+        QVERIFY(text.indexOf(QStringLiteral("Bianchi Anna")) < text.indexOf(QStringLiteral("Verdi Ugo")));
         QVERIFY(f.fake->messages.isEmpty());
     }
 
