@@ -7,9 +7,11 @@
 #include "TSchedaIscritto.h"
 #include "TfrmAllegaCartella.h"
 #include "TfrmAnteprimaTiratori.h"
+#include "TfrmCertScaduti.h"
 #include "TfrmExpTiratori.h"
 #include "TfrmImc.h"
 #include "TfrmStampaTiratori.h"
+#include "TfrmTessereScadute.h"
 #include "TfrmTrovaTiratori.h"
 #include "TfrmWebCam.h"
 #include "TfrmZoom.h"
@@ -175,9 +177,6 @@ constexpr Command kPhotoButtons[] = {
     {"btnZoomFoto", "Zoom", "zoom-in", "Visualizza la foto nelle sue dimensioni reali."},
 };
 
-// Commands whose screens are still to come: visible, but not yet usable.
-constexpr const char* kNotYetAvailable[] = {"cmdScadCert", "cmdScadute"};
-
 } // namespace
 
 TfrmTiratori::TfrmTiratori()
@@ -217,9 +216,6 @@ TfrmTiratori::TfrmTiratori()
     layout->addWidget(m_btnFocus);
     layout->addWidget(m_panInfo);
 
-    for (const char* name : kNotYetAvailable)
-        button(name)->setEnabled(false);
-
     connect(button("cmdNuovo"), &QToolButton::clicked, this, &TfrmTiratori::clearCard);
     connect(button("cmdDuplica"), &QToolButton::clicked, this, &TfrmTiratori::cmdDuplicaClick);
     connect(button("cmdSalva"), &QToolButton::clicked, this, &TfrmTiratori::cmdSalvaClick);
@@ -233,6 +229,8 @@ TfrmTiratori::TfrmTiratori()
             [this] { TfrmAnteprimaTiratori(this).exec(); });
     connect(button("cmdStampa"), &QToolButton::clicked, this, [this] { TfrmStampaTiratori(this).exec(); });
     connect(button("cmdEsporta"), &QToolButton::clicked, this, [this] { TfrmExpTiratori(this).exec(); });
+    connect(button("cmdScadCert"), &QToolButton::clicked, this, [this] { TfrmCertScaduti(this).exec(); });
+    connect(button("cmdScadute"), &QToolButton::clicked, this, [this] { TfrmTessereScadute(this).exec(); });
     connect(button("cmdEsci"), &QToolButton::clicked, this, &QWidget::close);
     connect(button("btnEmail"), &QToolButton::clicked, this, &TfrmTiratori::btnEmailClick);
     connect(button("btnCodFisc"), &QToolButton::clicked, this,

@@ -28,6 +28,8 @@ QFont fontOf(const TextStyle& style) {
     font.setPointSizeF(style.pointSize);
     font.setBold(style.bold);
     font.setItalic(style.italic);
+    // No ligatures: a PDF must give back "fi" as two letters when its text is searched or copied.
+    font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }
 

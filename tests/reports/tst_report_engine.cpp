@@ -38,7 +38,7 @@ private Q_SLOTS:
         report.add(ReportElement::makeText(QStringLiteral("txtCourier"), QRectF(0, 20, 150, 8),
                                            {.family = QStringLiteral("Courier New"), .italic = true}));
         report.setText(QStringLiteral("txtArial"), QStringLiteral("Cognome e nome: Rossi Mario"));
-        report.setText(QStringLiteral("txtVerdana"), QStringLiteral("Città di nascita: Forlì"));
+        report.setText(QStringLiteral("txtVerdana"), QStringLiteral("Certificato fiscale: Forlì"));
         report.setText(QStringLiteral("txtCourier"), QStringLiteral("Quota: € 120,50"));
 
         QTemporaryDir dir;
@@ -46,7 +46,7 @@ private Q_SLOTS:
         ReportRenderer(report).writePdf(pdf);
         const QString text = PdfTools::text(pdf);
         QVERIFY2(text.contains(QStringLiteral("Cognome e nome: Rossi Mario")), qPrintable(text));
-        QVERIFY(text.contains(QStringLiteral("Città di nascita: Forlì")));
+        QVERIFY(text.contains(QStringLiteral("Certificato fiscale: Forlì")));
         QVERIFY(text.contains(QStringLiteral("Quota: € 120,50")));
         const QString fonts = PdfTools::fonts(pdf);
         QVERIFY2(fonts.contains(QStringLiteral("LiberationSans")), qPrintable(fonts));
