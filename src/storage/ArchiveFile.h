@@ -32,7 +32,8 @@ public:
 
     // Appends at count + 1, computed under the exclusive lock; returns the new record's position.
     int append(QByteArrayView record);
-    // Reads every whole record in file order with few large reads.
+    // Visits every whole record in file order, reading the file mapped into memory (or, where it
+    // cannot be mapped, with few large reads). A visited record is valid only during its visit.
     void scan(const std::function<void(int position, QByteArrayView record)>& visit);
 
     // Opens, scans and closes: the whole operation of a search, list or export.
@@ -42,6 +43,7 @@ public:
 private:
     void requireOpen() const;
     void readAt(char* dst, qsizetype bytes, long long offset) const;
+    void scanBlocks(int total, const std::function<void(int position, QByteArrayView record)>& visit);
 
     QString m_path;
     int m_recordSize;

@@ -1,6 +1,11 @@
 #include "Text.h"
 
+#include <QVarLengthArray>
+
+#include <algorithm>
 #include <array>
+#include <cstring>
+#include <string_view>
 
 namespace {
 
@@ -50,6 +55,35 @@ QString lowerAZ(const QString& s) {
         if (c >= u'A' && c <= u'Z')
             c = QChar(c.unicode() + 32);
     return r;
+}
+
+bool containsLowerAZ(QByteArrayView text, QByteArrayView lowerNeedle) {
+    if (lowerNeedle.size() > text.size())
+        return false;
+    QVarLengthArray<char, 256> folded(text.size());
+    std::transform(text.begin(), text.end(), folded.begin(), [](char c) { return lowerAZ(c); });
+    return std::string_view(folded.data(), folded.size())
+               .find(std::string_view(lowerNeedle.data(), lowerNeedle.size())) != std::string_view::npos;
+}
+
+int compareLowerAZ(QByteArrayView a, QByteArrayView b) {
+    const qsizetype n = std::min(a.size(), b.size());
+    qsizetype i = 0;
+    while (i < n) {
+        // Equal stretches are passed eight bytes at a time: list lines share long beginnings.
+        while (i + 8 <= n && std::memcmp(a.data() + i, b.data() + i, 8) == 0)
+            i += 8;
+        while (i < n && a[i] == b[i])
+            ++i;
+        if (i == n)
+            break;
+        const auto x = static_cast<unsigned char>(lowerAZ(a[i]));
+        const auto y = static_cast<unsigned char>(lowerAZ(b[i]));
+        if (x != y)
+            return x < y ? -1 : 1;
+        ++i;
+    }
+    return (a.size() > b.size()) - (a.size() < b.size());
 }
 
 bool isDigits(const QString& s) {
