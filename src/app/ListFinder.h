@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
-#include <QStringList>
+
+#include <functional>
 
 // "Trova" in a result list: looks for a text in the lines, with case folded for the letters A to
 // Z only, going forward and wrapping from the last line to the first. A new text is looked for
@@ -10,8 +12,9 @@
 class ListFinder {
 public:
     // The row to select: the line found, else the selected row (the first when none is, -1).
-    // `folded` holds the lines already lower-cased (A to Z) and is not empty.
-    int find(const QStringList& folded, int selected, const QString& text);
+    // `line` gives each of the `count` lines (at least one) as Windows-1252 text.
+    int find(int count, const std::function<QByteArrayView(int row)>& line, int selected,
+             const QString& text);
     // Forgets the last text looked for.
     void reset() { m_last.clear(); }
 

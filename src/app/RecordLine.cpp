@@ -2,9 +2,49 @@
 
 #include "storage/Text.h"
 
-void appendLineField(QString& line, QByteArrayView bytes, int width) {
-    const QByteArrayView shown = width > 0 && bytes.size() > width ? bytes.first(width) : bytes;
-    line += Text::fromWin1252(shown);
-    if (width > shown.size())
-        line += QString(width - shown.size(), u' ');
+#include <algorithm>
+
+QByteArray RecordLine::literalBytes(const char16_t* literal) {
+    return Text::toWin1252(QString::fromUtf16(literal));
+}
+
+qsizetype RecordLine::measure(QByteArrayView record, FieldTexts& texts) const {
+    texts.resize(qsizetype(m_parts.size()));
+    qsizetype length = 0;
+    for (std::size_t i = 0; i < m_parts.size(); ++i) {
+        const Part& p = m_parts[i];
+        if (!p.literal.isEmpty()) {
+            length += p.literal.size();
+            continue;
+        }
+        QByteArrayView text = trimmedBytes(p.field.text(record));
+        if (p.width > 0 && text.size() > p.width)
+            text = text.first(p.width);
+        texts[qsizetype(i)] = text;
+        length += p.width > 0 ? p.width : text.size();
+    }
+    return length;
+}
+
+void RecordLine::write(char* out, const FieldTexts& texts) const {
+    for (std::size_t i = 0; i < m_parts.size(); ++i) {
+        const Part& p = m_parts[i];
+        const QByteArrayView text = p.literal.isEmpty() ? texts[qsizetype(i)] : QByteArrayView(p.literal);
+        out = std::copy(text.begin(), text.end(), out);
+        if (p.width > text.size())
+            out = std::fill_n(out, p.width - text.size(), ' ');
+    }
+}
+
+QString RecordLine::of(QByteArrayView record) const {
+    FieldTexts texts;
+    QByteArray line(measure(record, texts), Qt::Uninitialized);
+    write(line.data(), texts);
+    return Text::fromWin1252(line);
+}
+
+void RecordLine::appendTo(ResultLines& lines, QByteArrayView record) const {
+    FieldTexts texts;
+    const qsizetype length = measure(record, texts);
+    write(lines.appendSpace(length), texts);
 }

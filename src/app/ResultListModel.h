@@ -1,7 +1,11 @@
 #pragma once
 
+#include "ResultLines.h"
+
 #include <QAbstractListModel>
 #include <QStringList>
+
+#include <vector>
 
 // The lines of a result list, kept in case-insensitive order, shown in a fixed-pitch font so that
 // their columns line up. A model, so that any number of lines shows at once.
@@ -10,16 +14,19 @@ class ResultListModel : public QAbstractListModel {
 public:
     using QAbstractListModel::QAbstractListModel;
 
-    void setLines(QStringList lines);
-    void clear();
-    const QStringList& lines() const { return m_lines; }
-    // The lines with the letters A to Z lower-cased, for finding a text in the list.
-    const QStringList& foldedLines() const { return m_folded; }
+    void setLines(ResultLines lines);
+    void setLines(const QStringList& lines) { setLines(ResultLines(lines)); }
+    void clear() { setLines(ResultLines()); }
+    QString line(int row) const;
+    // The line of a row as Windows-1252 text, for finding a text in the list.
+    QByteArrayView bytes(int row) const { return m_lines.at(m_order[std::size_t(row)]); }
+    // Every line, in list order.
+    QStringList lines() const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 
 private:
-    QStringList m_lines;
-    QStringList m_folded;
+    ResultLines m_lines;
+    std::vector<int> m_order; // list row -> line
 };

@@ -52,7 +52,7 @@ ResultListPanel::ResultListPanel(const QString& hint, QWidget* parent) : QWidget
     connect(m_btnStampa, &QPushButton::clicked, this, [this] { m_print(m_model->lines()); });
     connect(btnChiudi, &QPushButton::clicked, this, &ResultListPanel::closeRequested);
     connect(m_list, &QListView::doubleClicked, this,
-            [this](const QModelIndex& index) { Q_EMIT lineChosen(m_model->lines().value(index.row())); });
+            [this](const QModelIndex& index) { Q_EMIT lineChosen(m_model->line(index.row())); });
 
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -66,7 +66,7 @@ ResultListPanel::ResultListPanel(const QString& hint, QWidget* parent) : QWidget
     m_txtTrova->setMinimumWidth(240);
 }
 
-void ResultListPanel::setLines(QStringList lines) {
+void ResultListPanel::setLines(ResultLines lines) {
     m_model->setLines(std::move(lines));
 }
 
@@ -78,7 +78,7 @@ int ResultListPanel::count() const {
     return m_model->rowCount();
 }
 
-const QStringList& ResultListPanel::lines() const {
+QStringList ResultListPanel::lines() const {
     return m_model->lines();
 }
 
@@ -106,7 +106,7 @@ bool ResultListPanel::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     if (watched == m_list && m_list->currentIndex().isValid()) {
-        Q_EMIT lineChosen(m_model->lines().value(m_list->currentIndex().row()));
+        Q_EMIT lineChosen(m_model->line(m_list->currentIndex().row()));
         return true;
     }
     return QWidget::eventFilter(watched, event);
@@ -118,7 +118,9 @@ void ResultListPanel::btnTrovaClick() {
                            QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce."));
         return;
     }
-    const int row = m_finder.find(m_model->foldedLines(), m_list->currentIndex().row(), m_txtTrova->text());
+    const int row = m_finder.find(
+        m_model->rowCount(), [this](int r) { return m_model->bytes(r); }, m_list->currentIndex().row(),
+        m_txtTrova->text());
     const QModelIndex index = m_model->index(row);
     m_list->setCurrentIndex(index);
     m_list->scrollTo(index);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ListFinder.h"
+#include "ResultLines.h"
 
 #include <QWidget>
 
@@ -21,10 +22,11 @@ public:
     // `hint` tells what a double click does.
     ResultListPanel(const QString& hint, QWidget* parent);
 
-    void setLines(QStringList lines);
+    void setLines(ResultLines lines);
     void clear();
     int count() const;
-    const QStringList& lines() const;
+    // Every line, in list order.
+    QStringList lines() const;
     // Forgets the finder's last text, empties `txtTrova` and puts the focus there.
     void startFinder();
     // What "Stampa" does with the lines in list order; without it "Stampa" stays disabled.

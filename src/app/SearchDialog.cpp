@@ -110,7 +110,7 @@ void SearchDialog::btnCercaClick() {
     QStringList filters;
     for (const QLineEdit* f : m_filters->fields())
         filters << f->text();
-    QStringList lines;
+    ResultLines lines;
     try {
         lines = search(filters);
     } catch (const StorageError&) {

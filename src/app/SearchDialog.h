@@ -2,6 +2,7 @@
 
 #include "Dialog.h"
 #include "FieldTable.h"
+#include "ResultLines.h"
 
 #include <span>
 
@@ -27,7 +28,7 @@ public:
 protected:
     // The lines of the records that pass the filters, given as typed in table order; raises
     // StorageError when the archive cannot be read.
-    virtual QStringList search(const QStringList& filters) = 0;
+    virtual ResultLines search(const QStringList& filters) = 0;
     // Delivers the record of the chosen line; a failure is silent.
     virtual void handOver(const QString& line) = 0;
 

@@ -21,12 +21,21 @@ constexpr LinePart<R> kParts[] = {
     {&R::Quota},
 };
 
+const RecordLine& layout() {
+    static const RecordLine line{std::span<const LinePart<R>>(kParts)};
+    return line;
+}
+
 } // namespace
 
 namespace MemberLine {
 
 QString of(QByteArrayView record) {
-    return recordLine<R>(kParts, record);
+    return layout().of(record);
+}
+
+void appendTo(ResultLines& lines, QByteArrayView record) {
+    layout().appendTo(lines, record);
 }
 
 } // namespace MemberLine

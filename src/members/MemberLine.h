@@ -3,10 +3,13 @@
 #include <QByteArrayView>
 #include <QString>
 
+class ResultLines;
+
 // The line of a member in the member search and in the list of expired cards: name, phones, card
 // number, card expiry and fee in fixed-width columns.
 namespace MemberLine {
 
 QString of(QByteArrayView record);
+void appendTo(ResultLines& lines, QByteArrayView record);
 
 } // namespace MemberLine

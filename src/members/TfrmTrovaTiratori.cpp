@@ -72,14 +72,14 @@ TfrmTrovaTiratori::TfrmTrovaTiratori(QWidget* parent)
     });
 }
 
-QStringList TfrmTrovaTiratori::search(const QStringList& filters) {
+ResultLines TfrmTrovaTiratori::search(const QStringList& filters) {
     RecordFilter filter;
     for (std::size_t i = 0; i < std::size(kFiltered); ++i)
         filter.add(filters.value(int(i)), kFiltered[i]);
-    QStringList lines;
+    ResultLines lines;
     ArchiveFile::scanFile(R::path(), R::Size, [&](int, QByteArrayView record) {
         if (filter.matches(record))
-            lines << MemberLine::of(record);
+            MemberLine::appendTo(lines, record);
     });
     return lines;
 }

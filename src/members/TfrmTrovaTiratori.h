@@ -11,6 +11,6 @@ public:
     explicit TfrmTrovaTiratori(QWidget* parent = nullptr);
 
 protected:
-    QStringList search(const QStringList& filters) override;
+    ResultLines search(const QStringList& filters) override;
     void handOver(const QString& line) override;
 };

@@ -5,6 +5,7 @@
 #include "app/ArchiveMessages.h"
 #include "app/ListFinder.h"
 #include "app/RecordFilter.h"
+#include "app/ResultListModel.h"
 #include "members/MemberLine.h"
 #include "members/MemberTarget.h"
 #include "members/TSchedaIscritto.h"
@@ -13,6 +14,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFont>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -181,8 +183,19 @@ private Q_SLOTS:
                      "  Tessera n. " + QString(24, u' ') + "  Scad. " + QString(10, u' ') + "  Quota: € ");
     }
 
+    void listKeepsCaseInsensitiveOrder() {
+        ResultListModel model;
+        model.setLines(QStringList{"beta", "Alfa Rossi", "alfa", "ALFA ROSSI  x", "Àlfa", "alfa rossi"});
+        QCOMPARE(model.lines(),
+                 (QStringList{"alfa", "Alfa Rossi", "alfa rossi", "ALFA ROSSI  x", "beta", "Àlfa"}));
+        QCOMPARE(model.data(model.index(5, 0), Qt::DisplayRole).toString(), QStringLiteral("Àlfa"));
+        QCOMPARE(model.data(model.index(0, 0), Qt::FontRole).value<QFont>().family(),
+                 QStringLiteral("Courier New"));
+    }
+
     void finderWalksThroughTheMatchesAndWraps() {
-        const QStringList folded = {"alfa rossi", "beta", "gamma rossi", "delta rossi"};
+        const QByteArrayView lines[] = {"Alfa Rossi", "beta", "GAMMA ROSSI", "delta rossi"};
+        const auto lineAt = [&lines](int row) { return lines[row]; };
         struct Step {
             int selected;
             const char* text;
@@ -202,10 +215,10 @@ private Q_SLOTS:
         };
         ListFinder finder;
         for (const Step& s : steps)
-            QCOMPARE(finder.find(folded, s.selected, QString::fromLatin1(s.text)), s.expected);
+            QCOMPARE(finder.find(4, lineAt, s.selected, QString::fromLatin1(s.text)), s.expected);
         finder.reset();
-        QCOMPARE(finder.find(folded, 3, QStringLiteral("")), 3);
-        QCOMPARE(finder.find(folded, 3, QStringLiteral("gamma")), 2);
+        QCOMPARE(finder.find(4, lineAt, 3, QStringLiteral("")), 3);
+        QCOMPARE(finder.find(4, lineAt, 3, QStringLiteral("gamma")), 2);
     }
 
     void searchListsSortedLinesAndFindsInThem() {
