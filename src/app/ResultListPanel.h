@@ -23,6 +23,7 @@ public:
     ResultListPanel(const QString& hint, QWidget* parent);
 
     void setLines(ResultLines lines);
+    void setLines(const QStringList& lines) { setLines(ResultLines(lines)); }
     void clear();
     int count() const;
     // Every line, in list order.

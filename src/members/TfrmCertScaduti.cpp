@@ -14,7 +14,8 @@ constexpr LinePart<R> kParts[] = {
 };
 
 QString certificateLine(QByteArrayView record) {
-    return recordLine<R>(kParts, record);
+    static const RecordLine line{std::span<const LinePart<R>>(kParts)};
+    return line.of(record);
 }
 
 } // namespace
