@@ -82,10 +82,14 @@ QStringList ResultListPanel::lines() const {
     return m_model->lines();
 }
 
-void ResultListPanel::startFinder() {
-    m_finder.reset();
+void ResultListPanel::focusFinder() {
     m_txtTrova->clear();
     m_txtTrova->setFocus();
+}
+
+void ResultListPanel::startFinder() {
+    m_finder.reset();
+    focusFinder();
 }
 
 void ResultListPanel::setPrintAction(std::function<void(const QStringList&)> print) {

@@ -28,7 +28,9 @@ public:
     int count() const;
     // Every line, in list order.
     QStringList lines() const;
-    // Forgets the finder's last text, empties `txtTrova` and puts the focus there.
+    // Empties `txtTrova` and puts the focus there; the finder keeps its last text.
+    void focusFinder();
+    // The same, with the finder's last text forgotten.
     void startFinder();
     // What "Stampa" does with the lines in list order; without it "Stampa" stays disabled.
     void setPrintAction(std::function<void(const QStringList& lines)> print);

@@ -122,5 +122,5 @@ void SearchDialog::btnCercaClick() {
     m_results->setLines(std::move(lines));
     m_lblTrovate->setText(countText(m_results->count()));
     m_panels->setCurrentWidget(m_panContainer);
-    m_results->startFinder();
+    m_results->focusFinder();
 }
