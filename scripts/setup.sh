@@ -8,6 +8,8 @@ packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-image-formats-plugins
     qt6-multimedia-dev qt6-charts-dev qt6-svg-dev libqt6svg6
+    # Italian texts of the windows Qt itself draws (buttons, file chooser, print dialog).
+    qt6-translations-l10n
     # The webcam: Qt Multimedia's GStreamer backend finds USB cameras and reads them through
     # V4L2, decodes MJPEG frames (both in -good) and converts and scales them (in -base).
     # Its pipeline needs nothing from -bad or libav.

@@ -1,11 +1,21 @@
 #include "Appearance.h"
 
+#include <QCoreApplication>
 #include <QIcon>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QStandardPaths>
+#include <QTranslator>
 
 void applyProgramAppearance() {
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+
+    // Qt's own windows (message box buttons, file chooser, print dialog and preview) speak Italian
+    // like the rest of the program, whatever the language of the desktop.
+    auto* qtTexts = new QTranslator(QCoreApplication::instance());
+    if (qtTexts->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qtTexts);
 
     // Without a desktop session (or on the offscreen platform) Qt looks for themes nowhere but in
     // its resources; the system's icon folders hold the theme the set-up installs.

@@ -3,6 +3,8 @@
 
 #include <QCameraDevice>
 #include <QComboBox>
+#include <QDialogButtonBox>
+#include <QPushButton>
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QMediaDevices>
@@ -38,6 +40,11 @@ private Q_SLOTS:
         auto* files = dialog.findChild<QFileSystemModel*>();
         QVERIFY(files);
         QCOMPARE(files->nameFilters(), (QStringList{QStringLiteral("*.jpg"), QStringLiteral("*.jpeg")}));
+    }
+
+    void qtButtonsSpeakItalian() {
+        QDialogButtonBox buttons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+        QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Annulla"));
     }
 
     void cameraDoesNotStartWithoutADevice() {
