@@ -13,7 +13,9 @@ const QString kKey = QStringLiteral("Valore");
 
 namespace AccessPassword {
 
-QString normalised(const QString& typed) { return Text::trimBlanks(Text::upperAZ(typed)); }
+QString normalised(const QString& typed) {
+    return Text::trimBlanks(Text::upperAZ(typed));
+}
 
 QString stored() {
     const IniFile ini = IniFile::read(ProgramFolder::file(kFile));

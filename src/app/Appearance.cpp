@@ -20,9 +20,8 @@ void applyProgramAppearance() {
     // Without a desktop session (or on the offscreen platform) Qt looks for themes nowhere but in
     // its resources; the system's icon folders hold the theme the set-up installs.
     QStringList paths = QIcon::themeSearchPaths();
-    const QStringList systemFolders =
-        QStandardPaths::locateAll(QStandardPaths::GenericDataLocation, QStringLiteral("icons"),
-                                  QStandardPaths::LocateDirectory);
+    const QStringList systemFolders = QStandardPaths::locateAll(
+        QStandardPaths::GenericDataLocation, QStringLiteral("icons"), QStandardPaths::LocateDirectory);
     for (const QString& folder : systemFolders)
         if (!paths.contains(folder))
             paths << folder;

@@ -21,7 +21,8 @@ QToolButton* makeCommandButton(const Command& command, StatusLine* status, QWidg
     return button;
 }
 
-CommandBar::CommandBar(std::span<const Command> commands, StatusLine* status, QWidget* parent) : QWidget(parent) {
+CommandBar::CommandBar(std::span<const Command> commands, StatusLine* status, QWidget* parent)
+    : QWidget(parent) {
     setObjectName(QStringLiteral("panComandi"));
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);

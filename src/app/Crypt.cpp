@@ -18,7 +18,9 @@ int hexDigit(QChar c) {
     throw StorageError("not a hexadecimal pair");
 }
 
-quint16 advance(quint16 key, quint8 scrambled) { return quint16(quint32(scrambled + key) * kMultiplier + kAddend); }
+quint16 advance(quint16 key, quint8 scrambled) {
+    return quint16(quint32(scrambled + key) * kMultiplier + kAddend);
+}
 
 } // namespace
 

@@ -19,7 +19,9 @@ bool alwaysPasses(int key) {
     return key == Qt::Key_Backspace || key == Qt::Key_Delete || key == Qt::Key_Left || key == Qt::Key_Right;
 }
 
-bool isEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
+bool isEnter(int key) {
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
 
 // Keys that move between controls or only modify another key never open the date picker.
 bool isNavigationOrModifier(int key) {
@@ -148,7 +150,8 @@ bool FieldTable::eventFilter(QObject* watched, QEvent* event) {
     QLineEdit* field = m_fields[i];
     const FieldRow& row = m_rows[i];
 
-    if (m_highlight == Highlight::Colour && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut))
+    if (m_highlight == Highlight::Colour &&
+        (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut))
         applyColour(field, row, event->type() == QEvent::FocusIn);
 
     if (event->type() != QEvent::KeyPress)

@@ -27,9 +27,9 @@ enum class Highlight { Colour, Frame };
 
 // One row of a screen's field table.
 struct FieldRow {
-    const char* name;              // object name, "txtTiratore"
-    const char* label;             // caption label, "Cognome e nome:"
-    int maxLength = 0;             // 0: no limit
+    const char* name;  // object name, "txtTiratore"
+    const char* label; // caption label, "Cognome e nome:"
+    int maxLength = 0; // 0: no limit
     Input input = Input::Free;
     bool mandatory = false;
     const char* dateKey = nullptr; // date picker mode key of a date field

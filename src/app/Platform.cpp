@@ -9,7 +9,9 @@ std::unique_ptr<Platform>& current() {
 }
 } // namespace
 
-Platform& Platform::instance() { return *current(); }
+Platform& Platform::instance() {
+    return *current();
+}
 
 std::unique_ptr<Platform> Platform::install(std::unique_ptr<Platform> platform) {
     current().swap(platform);

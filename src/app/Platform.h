@@ -42,7 +42,8 @@ public:
     // "Name (*.a; *.b)" or "Name (*.a *.b)", with "*.*" for every file.
     virtual QString openFileName(const QString& title, const QStringList& filters) = 0;
     // Asks before replacing an existing file.
-    virtual QString saveFileName(const QString& title, const QString& filter, const QString& proposedName) = 0;
+    virtual QString saveFileName(const QString& title, const QString& filter,
+                                 const QString& proposedName) = 0;
     // The text input box; nothing when the user cancels.
     virtual std::optional<QString> inputText(const QString& title, const QString& prompt,
                                              const QString& value) = 0;
@@ -63,4 +64,6 @@ public:
     static std::unique_ptr<Platform> install(std::unique_ptr<Platform> platform);
 };
 
-inline Platform& platform() { return Platform::instance(); }
+inline Platform& platform() {
+    return Platform::instance();
+}

@@ -181,7 +181,8 @@ QString QtPlatform::saveFileName(const QString& title, const QString& filter, co
                                         nullptr, QFileDialog::HideNameFilterDetails);
 }
 
-std::optional<QString> QtPlatform::inputText(const QString& title, const QString& prompt, const QString& value) {
+std::optional<QString> QtPlatform::inputText(const QString& title, const QString& prompt,
+                                             const QString& value) {
     bool ok = false;
     const QString text =
         QInputDialog::getText(QApplication::activeWindow(), title, prompt, QLineEdit::Normal, value, &ok);
@@ -195,7 +196,8 @@ bool QtPlatform::printDialog(QPrinter& printer, QWidget* parent) {
     return dialog.exec() == QDialog::Accepted;
 }
 
-void QtPlatform::printPreview(QPrinter& printer, const std::function<void(QPrinter*)>& paint, QWidget* parent) {
+void QtPlatform::printPreview(QPrinter& printer, const std::function<void(QPrinter*)>& paint,
+                              QWidget* parent) {
     QPrintPreviewDialog dialog(&printer, parent);
     dialog.setWindowTitle(QStringLiteral(" Anteprima di stampa"));
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, paint);
@@ -210,8 +212,14 @@ void QtPlatform::open(const QString& target) {
     QDesktopServices::openUrl(address ? QUrl(t, QUrl::TolerantMode) : QUrl::fromLocalFile(t));
 }
 
-std::unique_ptr<CameraSource> QtPlatform::camera() { return std::make_unique<QtCameraSource>(); }
+std::unique_ptr<CameraSource> QtPlatform::camera() {
+    return std::make_unique<QtCameraSource>();
+}
 
-QDate QtPlatform::today() const { return QDate::currentDate(); }
+QDate QtPlatform::today() const {
+    return QDate::currentDate();
+}
 
-QDateTime QtPlatform::now() const { return QDateTime::currentDateTime(); }
+QDateTime QtPlatform::now() const {
+    return QDateTime::currentDateTime();
+}

@@ -10,9 +10,11 @@ public:
     bool ask(const QString& text) override;
     QString openFileName(const QString& title, const QStringList& filters) override;
     QString saveFileName(const QString& title, const QString& filter, const QString& proposedName) override;
-    std::optional<QString> inputText(const QString& title, const QString& prompt, const QString& value) override;
+    std::optional<QString> inputText(const QString& title, const QString& prompt,
+                                     const QString& value) override;
     bool printDialog(QPrinter& printer, QWidget* parent) override;
-    void printPreview(QPrinter& printer, const std::function<void(QPrinter*)>& paint, QWidget* parent) override;
+    void printPreview(QPrinter& printer, const std::function<void(QPrinter*)>& paint,
+                      QWidget* parent) override;
     void open(const QString& target) override;
     std::unique_ptr<CameraSource> camera() override;
     QDate today() const override;

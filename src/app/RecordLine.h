@@ -12,8 +12,7 @@
 
 // One part of a list line: a literal text, or a record field with blanks removed at both ends,
 // then padded with blanks on the right and cut to its width (a width of 0 leaves it as stored).
-template <class R>
-struct LinePart {
+template <class R> struct LinePart {
     constexpr LinePart(const char16_t* literal) : literal(literal) {}
     constexpr LinePart(QString R::*member, int width = 0) : member(member), width(width) {}
 
@@ -26,8 +25,7 @@ struct LinePart {
 // once: a scan of many thousand records copies the bytes its lines show, without decoding them.
 class RecordLine {
 public:
-    template <class R>
-    explicit RecordLine(std::span<const LinePart<R>> parts) {
+    template <class R> explicit RecordLine(std::span<const LinePart<R>> parts) {
         for (const LinePart<R>& p : parts)
             m_parts.push_back(p.literal ? Part{literalBytes(p.literal), {}, 0}
                                         : Part{{}, FieldBytes::of(p.member), p.width});

@@ -43,7 +43,8 @@ const TileInfo& infoOf(TfrmAvvio::Tile tile) {
     return kTiles[0];
 }
 
-QToolButton* pictureButton(QWidget* parent, const char* name, const char* icon, int size, const QString& accessible) {
+QToolButton* pictureButton(QWidget* parent, const char* name, const char* icon, int size,
+                           const QString& accessible) {
     auto* b = new QToolButton(parent);
     b->setObjectName(QString::fromLatin1(name));
     b->setIcon(QIcon::fromTheme(QString::fromLatin1(icon)));
@@ -65,7 +66,8 @@ TfrmAvvio::TfrmAvvio() {
 
     auto* imgInfo = pictureButton(this, "imgInfo", "help-about", 48, QStringLiteral("Informazioni"));
     auto* imgGuida = pictureButton(this, "imgGuida", "help-contents", 48, QStringLiteral("Guida"));
-    auto* imgCopyright = pictureButton(this, "imgCopyright", "games-highscores", 48, QStringLiteral("Riconoscimenti"));
+    auto* imgCopyright =
+        pictureButton(this, "imgCopyright", "games-highscores", 48, QStringLiteral("Riconoscimenti"));
     auto* imgEsci = pictureButton(this, "imgEsci", "application-exit", 48, QStringLiteral("Esci"));
     auto* imgSito = pictureButton(this, "imgSito", "internet-web-browser", 32, Maker::kWebSite);
     imgSito->setText(Maker::kWebSite);

@@ -75,7 +75,9 @@ TfrmCalendario::TfrmCalendario(QWidget* parent) : Dialog(parent, QStringLiteral(
     layout->addLayout(buttons);
 }
 
-void TfrmCalendario::setModeKey(const QString& key) { m_lblMemory->setText(key); }
+void TfrmCalendario::setModeKey(const QString& key) {
+    m_lblMemory->setText(key);
+}
 
 void TfrmCalendario::btnImportaDataClick() {
     QLineEdit* field = targetField(m_lblMemory->text());

@@ -22,8 +22,9 @@ constexpr FieldRow kFields[] = {
     {"txtConferma", "Conferma nuova password:", 255, Input::Masked},
 };
 
-const QString kFailure = QStringLiteral("Attenzione: si è verificato un errore durante la procedura di modifica "
-                                        "della password. Si consiglia di reinstallare il software.");
+const QString kFailure =
+    QStringLiteral("Attenzione: si è verificato un errore durante la procedura di modifica "
+                   "della password. Si consiglia di reinstallare il software.");
 
 } // namespace
 
@@ -37,10 +38,12 @@ TfrmCambiaPassword::TfrmCambiaPassword()
     m_new = m_fields->field("txtPasswordNew");
     m_confirm = m_fields->field("txtConferma");
 
-    m_cmdOK = new QPushButton(QIcon::fromTheme(QStringLiteral("dialog-ok-apply")), QStringLiteral("OK"), this);
+    m_cmdOK =
+        new QPushButton(QIcon::fromTheme(QStringLiteral("dialog-ok-apply")), QStringLiteral("OK"), this);
     m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
     m_cmdOK->setEnabled(false);
-    auto* cmdEsci = new QPushButton(QIcon::fromTheme(QStringLiteral("window-close")), QStringLiteral("Chiudi"), this);
+    auto* cmdEsci =
+        new QPushButton(QIcon::fromTheme(QStringLiteral("window-close")), QStringLiteral("Chiudi"), this);
     cmdEsci->setObjectName(QStringLiteral("cmdEsci"));
 
     for (QLineEdit* f : m_fields->fields())
@@ -93,9 +96,10 @@ void TfrmCambiaPassword::cmdOKClick() {
             return;
         }
         if (Text::trimBlanks(m_new->text()) != Text::trimBlanks(m_confirm->text())) {
-            platform().message(Platform::Box::Notice,
-                               QStringLiteral("Attenzione: la nuova password non è stata confermata correttamente. "
-                                              "E' necessario reinserire entrambi i valori."));
+            platform().message(
+                Platform::Box::Notice,
+                QStringLiteral("Attenzione: la nuova password non è stata confermata correttamente. "
+                               "E' necessario reinserire entrambi i valori."));
             m_new->clear();
             m_confirm->clear();
             m_new->setFocus();
@@ -106,6 +110,7 @@ void TfrmCambiaPassword::cmdOKClick() {
         platform().message(Platform::Box::Notice, kFailure);
         return;
     }
-    platform().message(Platform::Box::Notice, QStringLiteral("Modifica della password completata con successo."));
+    platform().message(Platform::Box::Notice,
+                       QStringLiteral("Modifica della password completata con successo."));
     close();
 }

@@ -23,8 +23,8 @@ constexpr FieldRow kFields[] = {
 } // namespace
 
 TfrmPassword::TfrmPassword(QWidget* menu)
-    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      m_menu(menu), m_change(std::make_unique<TfrmCambiaPassword>()) {
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_menu(menu),
+      m_change(std::make_unique<TfrmCambiaPassword>()) {
     setObjectName(QStringLiteral("frmPassword"));
     setWindowTitle(QStringLiteral(" Zandorio"));
 
@@ -41,10 +41,12 @@ TfrmPassword::TfrmPassword(QWidget* menu)
             cmdOKClick();
     });
 
-    m_cmdOK = new QPushButton(QIcon::fromTheme(QStringLiteral("dialog-ok-apply")), QStringLiteral("OK"), this);
+    m_cmdOK =
+        new QPushButton(QIcon::fromTheme(QStringLiteral("dialog-ok-apply")), QStringLiteral("OK"), this);
     m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
     m_cmdOK->setEnabled(false);
-    auto* cmdEsci = new QPushButton(QIcon::fromTheme(QStringLiteral("application-exit")), QStringLiteral("Esci"), this);
+    auto* cmdEsci =
+        new QPushButton(QIcon::fromTheme(QStringLiteral("application-exit")), QStringLiteral("Esci"), this);
     cmdEsci->setObjectName(QStringLiteral("cmdEsci"));
     auto* btnCambia = new QPushButton(QIcon::fromTheme(QStringLiteral("preferences-desktop-user-password")),
                                       QStringLiteral("Cambia password"), this);
@@ -87,7 +89,9 @@ void TfrmPassword::closeEvent(QCloseEvent* event) {
     qApp->quit();
 }
 
-void TfrmPassword::updateOK() { m_cmdOK->setEnabled(!Text::trimBlanks(m_txtPassword->text()).isEmpty()); }
+void TfrmPassword::updateOK() {
+    m_cmdOK->setEnabled(!Text::trimBlanks(m_txtPassword->text()).isEmpty());
+}
 
 void TfrmPassword::cmdOKClick() {
     try {
@@ -98,9 +102,10 @@ void TfrmPassword::cmdOKClick() {
             return;
         }
     } catch (const StorageError&) {
-        platform().message(Platform::Box::Notice,
-                           QStringLiteral("Attenzione: si è verificato un errore durante la procedura di lettura "
-                                          "della password. Si consiglia di reinstallare il software."));
+        platform().message(
+            Platform::Box::Notice,
+            QStringLiteral("Attenzione: si è verificato un errore durante la procedura di lettura "
+                           "della password. Si consiglia di reinstallare il software."));
         return;
     }
     m_menu->showMaximized();

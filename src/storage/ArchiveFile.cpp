@@ -21,7 +21,9 @@ namespace {
 
 ArchiveFile::ArchiveFile(QString path, int recordSize) : m_path(std::move(path)), m_recordSize(recordSize) {}
 
-ArchiveFile::~ArchiveFile() { close(); }
+ArchiveFile::~ArchiveFile() {
+    close();
+}
 
 void ArchiveFile::open(Access access) {
     close();

@@ -4,7 +4,9 @@
 
 namespace DateText {
 
-QString format(const QDate& date) { return date.toString(QStringLiteral("dd/MM/yyyy")); }
+QString format(const QDate& date) {
+    return date.toString(QStringLiteral("dd/MM/yyyy"));
+}
 
 QDate parse(const QString& text) {
     const QStringList parts = Text::trimBlanks(text).split(u'/');

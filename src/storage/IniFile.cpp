@@ -18,7 +18,9 @@ QString headerName(const QString& line) {
     return Text::trimBlanks(t.mid(1, t.size() - 2));
 }
 
-bool sameName(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+bool sameName(const QString& a, const QString& b) {
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
 
 } // namespace
 

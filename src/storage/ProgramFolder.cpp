@@ -21,6 +21,8 @@ void set(const QString& folder) {
         g_folder += u'/';
 }
 
-QString file(const QString& name) { return path() + name; }
+QString file(const QString& name) {
+    return path() + name;
+}
 
 } // namespace ProgramFolder

@@ -14,16 +14,14 @@ enum class FieldKind {
     CharTrimmed // Char[N] whose loaded text loses its blanks at the ends
 };
 
-template <class R>
-struct RecordField {
+template <class R> struct RecordField {
     const char* name;
     QString R::*member;
     int capacity;
     FieldKind kind = FieldKind::String;
 };
 
-template <class R, std::size_t N>
-constexpr int recordSize(const RecordField<R> (&fields)[N]) {
+template <class R, std::size_t N> constexpr int recordSize(const RecordField<R> (&fields)[N]) {
     int size = 0;
     for (const auto& f : fields)
         size += f.capacity + 1;
@@ -36,8 +34,7 @@ void storeField(char* dst, int capacity, FieldKind kind, const QString& text);
 QString loadField(QByteArrayView src, int capacity, FieldKind kind);
 
 // The record types declare `static std::span<const RecordField<R>> fields()` and `Size`.
-template <class R>
-class RecordCodec {
+template <class R> class RecordCodec {
 public:
     static QByteArray encode(const R& record) {
         QByteArray bytes(R::Size, '\0');

@@ -16,7 +16,9 @@ constexpr std::array<char16_t, 32> kHighControls = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-bool isBlank(QChar c) { return c.unicode() <= 0x20; }
+bool isBlank(QChar c) {
+    return c.unicode() <= 0x20;
+}
 
 // The byte for one UTF-16 unit, or -1 when the code page has none.
 int byteFor(char16_t u) {

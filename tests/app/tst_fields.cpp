@@ -51,7 +51,9 @@ void clickInNextModal(const char* button) {
     });
 }
 
-QColor fillOf(QWidget* w) { return w->grab().toImage().pixelColor(4, w->height() / 2); }
+QColor fillOf(QWidget* w) {
+    return w->grab().toImage().pixelColor(4, w->height() / 2);
+}
 
 } // namespace
 
@@ -62,10 +64,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
+        // clang-format off
         QTest::newRow("digits") << "txtPeso" << "1a,2 3" << "123";
         QTest::newRow("amount") << "txtQuota" << "1a,2 3" << "1,23";
         QTest::newRow("upper case, trimmed") << "txtCodFisc" << " rs t" << "RST";
         QTest::newRow("free") << "txtNome" << "a,b 1" << "a,b 1";
+        // clang-format on
     }
     void keyFilters() {
         QFETCH(QString, field);

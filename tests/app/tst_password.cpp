@@ -15,10 +15,12 @@
 namespace {
 
 const QString kWrong = QStringLiteral("Attenzione: password errata.");
-const QString kReadError = QStringLiteral("Attenzione: si è verificato un errore durante la procedura di lettura della "
-                                          "password. Si consiglia di reinstallare il software.");
-const QString kChangeError = QStringLiteral("Attenzione: si è verificato un errore durante la procedura di modifica "
-                                            "della password. Si consiglia di reinstallare il software.");
+const QString kReadError =
+    QStringLiteral("Attenzione: si è verificato un errore durante la procedura di lettura della "
+                   "password. Si consiglia di reinstallare il software.");
+const QString kChangeError =
+    QStringLiteral("Attenzione: si è verificato un errore durante la procedura di modifica "
+                   "della password. Si consiglia di reinstallare il software.");
 
 // A fresh installation: program folder with the shipped settings, both screens created.
 struct Installation {
@@ -137,8 +139,9 @@ private Q_SLOTS:
         confirm->setText("NUOVA");
         QTest::mouseClick(ok, Qt::LeftButton);
         QCOMPARE(app.fake->lastText(),
-                 QStringLiteral("Attenzione: la nuova password non è stata confermata correttamente. E' necessario "
-                                "reinserire entrambi i valori."));
+                 QStringLiteral(
+                     "Attenzione: la nuova password non è stata confermata correttamente. E' necessario "
+                     "reinserire entrambi i valori."));
         QCOMPARE(fresh->text(), QString());
         QCOMPARE(confirm->text(), QString());
         QCOMPARE(old->text(), QStringLiteral(" PellicanoVerde "));

@@ -4,10 +4,10 @@
 #include <QCameraDevice>
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QPushButton>
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QMediaDevices>
+#include <QPushButton>
 #include <QTest>
 
 class QtPlatformTest : public QObject {

@@ -15,7 +15,9 @@ namespace {
 
 constexpr int kSize = 3189;
 
-QByteArray record(char fill) { return QByteArray(kSize, fill); }
+QByteArray record(char fill) {
+    return QByteArray(kSize, fill);
+}
 
 } // namespace
 

@@ -20,7 +20,9 @@ constexpr RecordField<Sample> kSampleFields[] = {
 };
 static_assert(recordSize(kSampleFields) == Sample::Size);
 
-std::span<const RecordField<Sample>> Sample::fields() { return kSampleFields; }
+std::span<const RecordField<Sample>> Sample::fields() {
+    return kSampleFields;
+}
 
 using Codec = RecordCodec<Sample>;
 
@@ -38,10 +40,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QByteArray>("field");
         QTest::addColumn<QString>("loaded");
+        // clang-format off
         QTest::newRow("exactly N") << "abcde" << QByteArray("\x05" "abcde") << "abcde";
         QTest::newRow("N+1 loses the last") << "abcdef" << QByteArray("\x05" "abcde") << "abcde";
         QTest::newRow("blanks never stored") << "  ab \t" << QByteArray("\x02" "ab\0\0\0", 6) << "ab";
         QTest::newRow("emoji") << QString::fromUtf8("a😀") << QByteArray("\x02" "a?\0\0\0", 6) << "a?";
+        // clang-format on
     }
     void stringFields() {
         QFETCH(QString, stored);

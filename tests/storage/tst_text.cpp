@@ -11,12 +11,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("back");
+        // clang-format off
         QTest::newRow("ascii") << "Rossi Mario" << QByteArray("Rossi Mario") << "Rossi Mario";
         QTest::newRow("accents") << QString::fromUtf8("Città è") << QByteArray("Citt\xE0 \xE8") << QString::fromUtf8("Città è");
         QTest::newRow("euro") << QString::fromUtf8("€ 5") << QByteArray("\x80 5") << QString::fromUtf8("€ 5");
         QTest::newRow("quotes") << QString::fromUtf8("“a”…") << QByteArray("\x93" "a\x94\x85") << QString::fromUtf8("“a”…");
         QTest::newRow("emoji") << QString::fromUtf8("a😀b") << QByteArray("a?b") << "a?b";
         QTest::newRow("cyrillic") << QString::fromUtf8("Жa") << QByteArray("?a") << "?a";
+        // clang-format on
     }
     void win1252() {
         QFETCH(QString, text);
@@ -27,7 +29,8 @@ private Q_SLOTS:
     }
 
     void undefinedBytesDecodeToControls() {
-        QCOMPARE(Text::fromWin1252("\x81\x8D\x8F\x90\x9D"), QString::fromUtf16(u"\u0081\u008D\u008F\u0090\u009D"));
+        QCOMPARE(Text::fromWin1252("\x81\x8D\x8F\x90\x9D"),
+                 QString::fromUtf16(u"\u0081\u008D\u008F\u0090\u009D"));
         QCOMPARE(Text::toWin1252(QString::fromUtf16(u"\u0081")), QByteArray("\x81"));
     }
 

@@ -45,7 +45,9 @@ void FakePlatform::printPreview(QPrinter& printer, const std::function<void(QPri
     paint(&printer);
 }
 
-void FakePlatform::open(const QString& target) { opened.append(target); }
+void FakePlatform::open(const QString& target) {
+    opened.append(target);
+}
 
 std::unique_ptr<CameraSource> FakePlatform::camera() {
     auto camera = std::make_unique<FakeCamera>(cameraPresent);
@@ -59,4 +61,6 @@ FakePlatformScope::FakePlatformScope() {
     m_previous = Platform::install(std::move(fake));
 }
 
-FakePlatformScope::~FakePlatformScope() { Platform::install(std::move(m_previous)); }
+FakePlatformScope::~FakePlatformScope() {
+    Platform::install(std::move(m_previous));
+}

@@ -19,12 +19,12 @@ public:
 
     QList<Shown> messages;
     QStringList questions;
-    QQueue<bool> answers;         // for ask(); empty answers Yes
-    QQueue<QString> fileNames;    // for openFileName() and saveFileName(); empty means cancel
+    QQueue<bool> answers;      // for ask(); empty answers Yes
+    QQueue<QString> fileNames; // for openFileName() and saveFileName(); empty means cancel
     QQueue<std::optional<QString>> inputs;
-    QStringList opened;           // every target handed to open()
+    QStringList opened; // every target handed to open()
     bool printAccepted = true;
-    QString printTo;              // when set, print and preview pages go to this PDF
+    QString printTo; // when set, print and preview pages go to this PDF
     int printDialogs = 0;
     int previews = 0;
     bool cameraPresent = true;
@@ -37,9 +37,11 @@ public:
     bool ask(const QString& text) override;
     QString openFileName(const QString& title, const QStringList& filters) override;
     QString saveFileName(const QString& title, const QString& filter, const QString& proposedName) override;
-    std::optional<QString> inputText(const QString& title, const QString& prompt, const QString& value) override;
+    std::optional<QString> inputText(const QString& title, const QString& prompt,
+                                     const QString& value) override;
     bool printDialog(QPrinter& printer, QWidget* parent) override;
-    void printPreview(QPrinter& printer, const std::function<void(QPrinter*)>& paint, QWidget* parent) override;
+    void printPreview(QPrinter& printer, const std::function<void(QPrinter*)>& paint,
+                      QWidget* parent) override;
     void open(const QString& target) override;
     std::unique_ptr<CameraSource> camera() override;
     QDate today() const override { return date; }

@@ -12,5 +12,5 @@ using Factory = std::function<std::unique_ptr<QObject>()>;
 int add(Factory factory);
 } // namespace TestRegistry
 
-#define ZANDORIO_TEST(Class)                                                                                   \
+#define ZANDORIO_TEST(Class)                                                                                 \
     static const int Class##Registered = TestRegistry::add([] { return std::make_unique<Class>(); });
