@@ -8,7 +8,7 @@ void openCodeCheck(const QString& text, QWidget* parent) {
     const QString code = Text::trimBlanks(text);
     if (Text::isDigits(code)) {
         TfrmPartitaIva dialog(parent);
-        dialog.setNumber(code);
+        dialog.setCode(code);
         dialog.exec();
     } else {
         TfrmCodFisc dialog(parent);

@@ -1,24 +1,13 @@
 #pragma once
 
-#include "app/Dialog.h"
+#include "CodeCheckDialog.h"
 
-class QLineEdit;
-class QPushButton;
-
-// Checks the check digit of a VAT number and names the office that issued it; it only
-// informs and changes nothing.
-class TfrmPartitaIva : public Dialog {
+// Checks the check digit of a VAT number and names the office that issued it.
+class TfrmPartitaIva : public CodeCheckDialog {
     Q_OBJECT
 public:
     explicit TfrmPartitaIva(QWidget* parent = nullptr);
-    void setNumber(const QString& number);
 
 protected:
-    void showEvent(QShowEvent* event) override;
-
-private:
-    void btnControllaClick();
-
-    QLineEdit* m_txtPartitaIva;
-    QPushButton* m_btnControlla;
+    Verdict check(const QString& number) const override;
 };

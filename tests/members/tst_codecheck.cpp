@@ -105,7 +105,7 @@ private Q_SLOTS:
         QFETCH(Box, kind);
         QFETCH(QString, text);
         TfrmPartitaIva dialog;
-        dialog.setNumber(number);
+        dialog.setCode(number);
         QCOMPARE(dialog.findChild<QLineEdit*>("txtPartitaIva")->text(), number);
         check(dialog, "txtPartitaIva", kind, text, text == kVatLength);
     }
