@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QPushButton>
 #include <QScreen>
 
 Dialog::Dialog(QWidget* parent, const QString& caption)
@@ -28,4 +29,10 @@ void centreWindow(QWidget* window, const QWidget* over) {
     const QRect area = over && over->isVisible() ? over->window()->frameGeometry()
                                                  : QGuiApplication::primaryScreen()->availableGeometry();
     window->move(area.center() - window->rect().center());
+}
+
+QPushButton* dialogButton(QWidget* parent, QAnyStringView name, const QString& caption, const char* icon) {
+    auto* button = new QPushButton(QIcon::fromTheme(QString::fromLatin1(icon)), caption, parent);
+    button->setObjectName(name);
+    return button;
 }

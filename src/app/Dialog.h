@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QAnyStringView>
 #include <QDialog>
+
+class QPushButton;
 
 // A dialog of the program: caption, fixed size, no buttons in the title bar (it closes through
 // its own buttons), centred over the window that opened it.
@@ -15,6 +18,9 @@ protected:
     // the dialog's closing work (stopping the camera, emptying lists).
     void keyPressEvent(QKeyEvent* event) override;
 };
+
+// A command button of a window: the theme icon `icon` beside its caption.
+QPushButton* dialogButton(QWidget* parent, QAnyStringView name, const QString& caption, const char* icon);
 
 // Centres a window over `over`, or on the screen when `over` is null or hidden.
 void centreWindow(QWidget* window, const QWidget* over = nullptr);

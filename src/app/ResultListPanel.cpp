@@ -1,5 +1,6 @@
 #include "ResultListPanel.h"
 
+#include "Dialog.h"
 #include "Platform.h"
 #include "ResultListModel.h"
 
@@ -12,9 +13,8 @@
 
 namespace {
 
-QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
+QPushButton* button(QWidget* parent, const char* name, const QString& caption, const char* icon) {
+    QPushButton* b = dialogButton(parent, name, caption, icon);
     // Enter belongs to the fields; a button is pressed only from its own focus.
     b->setAutoDefault(false);
     return b;
@@ -42,11 +42,11 @@ ResultListPanel::ResultListPanel(const QString& hint, QWidget* parent) : QWidget
     m_txtTrova->setAccessibleName(QStringLiteral("Testo da trovare nell'elenco"));
     m_txtTrova->installEventFilter(this);
     m_list->installEventFilter(this);
-    m_btnTrova = button(this, "btnTrova", QStringLiteral("Trova"));
+    m_btnTrova = button(this, "btnTrova", QStringLiteral("Trova"), "edit-find");
     m_btnTrova->setAutoDefault(true);
-    m_btnStampa = button(this, "btnStampa", QStringLiteral("Stampa"));
+    m_btnStampa = button(this, "btnStampa", QStringLiteral("Stampa"), "document-print");
     m_btnStampa->setEnabled(false);
-    auto* btnChiudi = button(this, "btnChiudi", QStringLiteral("Chiudi"));
+    auto* btnChiudi = button(this, "btnChiudi", QStringLiteral("Chiudi"), "window-close");
 
     connect(m_btnTrova, &QPushButton::clicked, this, &ResultListPanel::btnTrovaClick);
     connect(m_btnStampa, &QPushButton::clicked, this, [this] { m_print(m_model->lines()); });

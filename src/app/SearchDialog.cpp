@@ -30,10 +30,9 @@ SearchDialog::SearchDialog(QWidget* parent, const QString& caption, std::span<co
     m_panAvvio = new QWidget;
     m_panAvvio->setObjectName(QStringLiteral("panAvvio"));
     m_filters = new FieldTable(m_panAvvio, filters, Highlight::Frame);
-    auto* btnCerca = new QPushButton(QStringLiteral("Cerca"), m_panAvvio);
-    btnCerca->setObjectName(QStringLiteral("btnCerca"));
-    auto* btnAnnulla = new QPushButton(QStringLiteral("Chiudi"), m_panAvvio);
-    btnAnnulla->setObjectName(QStringLiteral("btnAnnulla"));
+    QPushButton* btnCerca = dialogButton(m_panAvvio, "btnCerca", QStringLiteral("Cerca"), "edit-find");
+    QPushButton* btnAnnulla =
+        dialogButton(m_panAvvio, "btnAnnulla", QStringLiteral("Chiudi"), "window-close");
     for (QPushButton* b : {btnCerca, btnAnnulla})
         b->setAutoDefault(false);
     m_lblAttendere = new QLabel(QStringLiteral("Ricerca schede in corso. Attendere..."), m_panAvvio);

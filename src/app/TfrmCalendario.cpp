@@ -56,11 +56,9 @@ TfrmCalendario::TfrmCalendario(QWidget* parent) : Dialog(parent, QStringLiteral(
     m_calendar->setGridVisible(true);
     caption->setBuddy(m_calendar);
 
-    auto* importa = new QPushButton(QStringLiteral("Importa"), this);
-    importa->setObjectName(QStringLiteral("btnImportaData"));
+    QPushButton* importa = dialogButton(this, "btnImportaData", QStringLiteral("Importa"), "dialog-ok-apply");
     importa->setDefault(true);
-    auto* annulla = new QPushButton(QStringLiteral("Annulla"), this);
-    annulla->setObjectName(QStringLiteral("btnAnnulla"));
+    QPushButton* annulla = dialogButton(this, "btnAnnulla", QStringLiteral("Annulla"), "dialog-cancel");
     connect(importa, &QPushButton::clicked, this, &TfrmCalendario::btnImportaDataClick);
     connect(annulla, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_calendar, &QCalendarWidget::activated, this, &TfrmCalendario::btnImportaDataClick);

@@ -38,13 +38,9 @@ TfrmCambiaPassword::TfrmCambiaPassword()
     m_new = m_fields->field("txtPasswordNew");
     m_confirm = m_fields->field("txtConferma");
 
-    m_cmdOK =
-        new QPushButton(QIcon::fromTheme(QStringLiteral("dialog-ok-apply")), QStringLiteral("OK"), this);
-    m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    m_cmdOK = dialogButton(this, "cmdOK", QStringLiteral("OK"), "dialog-ok-apply");
     m_cmdOK->setEnabled(false);
-    auto* cmdEsci =
-        new QPushButton(QIcon::fromTheme(QStringLiteral("window-close")), QStringLiteral("Chiudi"), this);
-    cmdEsci->setObjectName(QStringLiteral("cmdEsci"));
+    QPushButton* cmdEsci = dialogButton(this, "cmdEsci", QStringLiteral("Chiudi"), "window-close");
 
     for (QLineEdit* f : m_fields->fields())
         connect(f, &QLineEdit::textChanged, this, &TfrmCambiaPassword::updateOK);

@@ -42,9 +42,7 @@ TfrmGuida::TfrmGuida(QWidget* parent) : Dialog(parent, QStringLiteral(" Guida al
     lnkWeb->setObjectName(QStringLiteral("lnkWeb"));
     Link::connect(lnkWeb, imgPDF, [this] { openManual(); });
 
-    auto* btnChiudi =
-        new QPushButton(QIcon::fromTheme(QStringLiteral("window-close")), QStringLiteral("Chiudi"), this);
-    btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
+    QPushButton* btnChiudi = dialogButton(this, "btnChiudi", QStringLiteral("Chiudi"), "window-close");
     connect(btnChiudi, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* bottom = new QHBoxLayout;

@@ -42,9 +42,7 @@ TfrmInfo::TfrmInfo(QWidget* parent) : Dialog(parent, QStringLiteral(" Informazio
                                        "informazioni sul software in oggetto:\""));
     });
 
-    auto* btnChiudi =
-        new QPushButton(QIcon::fromTheme(QStringLiteral("window-close")), QStringLiteral("Chiudi"), this);
-    btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
+    QPushButton* btnChiudi = dialogButton(this, "btnChiudi", QStringLiteral("Chiudi"), "window-close");
     connect(btnChiudi, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* grid = new QGridLayout(this);

@@ -41,16 +41,11 @@ TfrmPassword::TfrmPassword(QWidget* menu)
             cmdOKClick();
     });
 
-    m_cmdOK =
-        new QPushButton(QIcon::fromTheme(QStringLiteral("dialog-ok-apply")), QStringLiteral("OK"), this);
-    m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    m_cmdOK = dialogButton(this, "cmdOK", QStringLiteral("OK"), "dialog-ok-apply");
     m_cmdOK->setEnabled(false);
-    auto* cmdEsci =
-        new QPushButton(QIcon::fromTheme(QStringLiteral("application-exit")), QStringLiteral("Esci"), this);
-    cmdEsci->setObjectName(QStringLiteral("cmdEsci"));
-    auto* btnCambia = new QPushButton(QIcon::fromTheme(QStringLiteral("preferences-desktop-user-password")),
-                                      QStringLiteral("Cambia password"), this);
-    btnCambia->setObjectName(QStringLiteral("btnCambiaPassword"));
+    QPushButton* cmdEsci = dialogButton(this, "cmdEsci", QStringLiteral("Esci"), "application-exit");
+    QPushButton* btnCambia = dialogButton(this, "btnCambiaPassword", QStringLiteral("Cambia password"),
+                                          "preferences-desktop-user-password");
 
     connect(m_txtPassword, &QLineEdit::textChanged, this, &TfrmPassword::updateOK);
     connect(m_cmdOK, &QPushButton::clicked, this, &TfrmPassword::cmdOKClick);

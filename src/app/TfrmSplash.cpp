@@ -30,9 +30,7 @@ TfrmSplash::TfrmSplash(QWidget* parent) : Dialog(parent, QStringLiteral(" Zandor
     lnkWeb->setObjectName(QStringLiteral("lnkWeb"));
     Link::connect(lnkWeb, imgWeb, [] { platform().open(Maker::kWebSite); });
 
-    auto* btnChiudi =
-        new QPushButton(QIcon::fromTheme(QStringLiteral("window-close")), QStringLiteral("Chiudi"), this);
-    btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
+    QPushButton* btnChiudi = dialogButton(this, "btnChiudi", QStringLiteral("Chiudi"), "window-close");
     connect(btnChiudi, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* bottom = new QHBoxLayout;

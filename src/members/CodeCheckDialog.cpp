@@ -17,12 +17,8 @@ CodeCheckDialog::CodeCheckDialog(QWidget* parent, const QString& caption, const 
     QLabel* lblTitolo = fields->label(field.name);
     lblTitolo->setObjectName(QStringLiteral("lblTitolo"));
 
-    m_btnControlla = new QPushButton(QIcon::fromTheme(QStringLiteral("dialog-ok-apply")),
-                                     QStringLiteral("Controlla"), this);
-    m_btnControlla->setObjectName(QStringLiteral("btnControlla"));
-    auto* btnChiudi =
-        new QPushButton(QIcon::fromTheme(QStringLiteral("window-close")), QStringLiteral("Chiudi"), this);
-    btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
+    m_btnControlla = dialogButton(this, "btnControlla", QStringLiteral("Controlla"), "dialog-ok-apply");
+    QPushButton* btnChiudi = dialogButton(this, "btnChiudi", QStringLiteral("Chiudi"), "window-close");
     fields->setEnterAction([this](QLineEdit*) { m_btnControlla->setFocus(); });
     connect(m_btnControlla, &QPushButton::clicked, this, &CodeCheckDialog::btnControllaClick);
     connect(btnChiudi, &QPushButton::clicked, this, &QDialog::reject);

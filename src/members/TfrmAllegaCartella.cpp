@@ -50,9 +50,9 @@ QLabel* openerLabel(QWidget* opener, const char* prefix, const SlotRow& row) {
     return opener ? opener->findChild<QLabel*>(name(prefix, row)) : nullptr;
 }
 
-QPushButton* makeButton(const QString& name, const QString& caption, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
+// Enter in a file or description field must not press a button behind the user's back.
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, const char* icon) {
+    QPushButton* button = dialogButton(parent, name, caption, icon);
     button->setAutoDefault(false);
     return button;
 }
@@ -81,8 +81,9 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget* parent) : Dialog(parent, QString
         auto* descLabel = new QLabel(QString::fromUtf8(row.descCaption), this);
         descLabel->setBuddy(slot.desc);
 
-        QPushButton* sfoglia = makeButton(name("btnSfoglia", row), QStringLiteral("Sfoglia..."), this);
-        slot.apri = makeButton(name("btnApri", row), QStringLiteral("Apri"), this);
+        QPushButton* sfoglia =
+            makeButton(this, name("btnSfoglia", row), QStringLiteral("Sfoglia..."), "folder-open");
+        slot.apri = makeButton(this, name("btnApri", row), QStringLiteral("Apri"), "document-open");
         slot.apri->setEnabled(false);
         QToolButton* cancella =
             makeCommandButton({"", "Rimuovi", "edit-delete", ""}, nullptr, this, Qt::ToolButtonIconOnly);
@@ -109,8 +110,10 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget* parent) : Dialog(parent, QString
         grid->setRowMinimumHeight(line + 1, 36);
     }
 
-    QPushButton* applica = makeButton(QStringLiteral("btnApplica"), QStringLiteral("Applica e chiudi"), this);
-    QPushButton* annulla = makeButton(QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"), this);
+    QPushButton* applica =
+        makeButton(this, QStringLiteral("btnApplica"), QStringLiteral("Applica e chiudi"), "dialog-ok-apply");
+    QPushButton* annulla =
+        makeButton(this, QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"), "dialog-cancel");
     connect(applica, &QPushButton::clicked, this, &TfrmAllegaCartella::btnApplicaClick);
     connect(annulla, &QPushButton::clicked, this, &QDialog::reject);
     auto* buttons = new QHBoxLayout;

@@ -28,12 +28,6 @@ QLabel* classLabel(QWidget* parent, const char* name) {
     return label;
 }
 
-QPushButton* button(QWidget* parent, const char* name, const QString& caption, const char* icon) {
-    auto* b = new QPushButton(QIcon::fromTheme(QString::fromLatin1(icon)), caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    return b;
-}
-
 } // namespace
 
 TfrmImc::TfrmImc(QWidget* parent) : Dialog(parent, QStringLiteral(" Calcolo Indice di Massa Corporea")) {
@@ -57,11 +51,11 @@ TfrmImc::TfrmImc(QWidget* parent) : Dialog(parent, QStringLiteral(" Calcolo Indi
     m_repDonna = classLabel(this, "repDonna");
     m_repUomo = classLabel(this, "repUomo");
     auto* btnDonna =
-        button(this, "btnDonna", QStringLiteral("Calcola I.M.C. per donna"), "accessories-calculator");
+        dialogButton(this, "btnDonna", QStringLiteral("Calcola I.M.C. per donna"), "accessories-calculator");
     auto* btnUomo =
-        button(this, "btnUomo", QStringLiteral("Calcola I.M.C. per uomo"), "accessories-calculator");
-    auto* btnAnnulla = button(this, "btnAnnulla", QStringLiteral("Nuovo calcolo"), "edit-clear");
-    auto* btnChiudi = button(this, "btnChiudi", QStringLiteral("Chiudi"), "window-close");
+        dialogButton(this, "btnUomo", QStringLiteral("Calcola I.M.C. per uomo"), "accessories-calculator");
+    auto* btnAnnulla = dialogButton(this, "btnAnnulla", QStringLiteral("Nuovo calcolo"), "edit-clear");
+    auto* btnChiudi = dialogButton(this, "btnChiudi", QStringLiteral("Chiudi"), "window-close");
     connect(btnDonna, &QPushButton::clicked, this, [this] { calcola(BodyMassIndex::Sex::Woman); });
     connect(btnUomo, &QPushButton::clicked, this, [this] { calcola(BodyMassIndex::Sex::Man); });
     connect(btnAnnulla, &QPushButton::clicked, this, &TfrmImc::btnAnnullaClick);

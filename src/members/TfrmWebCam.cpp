@@ -34,13 +34,6 @@ PhotoFrame* targetFrame(const QString& key) {
     return nullptr;
 }
 
-QPushButton* makeButton(const char* name, const char* caption, QWidget* parent) {
-    auto* button = new QPushButton(QString::fromUtf8(caption), parent);
-    button->setObjectName(QLatin1String(name));
-    button->setAutoDefault(false);
-    return button;
-}
-
 PhotoFrame* makeView(const char* name, const char* accessibleName, QWidget* parent) {
     auto* view = new PhotoFrame(kViewSize, parent);
     view->setObjectName(QLatin1String(name));
@@ -62,12 +55,14 @@ TfrmWebCam::TfrmWebCam(QWidget* parent)
     m_imgTarget = makeView("imgTarget", "Foto catturata", this);
     connect(m_camera.get(), &CameraSource::frameReady, m_imgCamera, &PhotoFrame::setImage);
 
-    QPushButton* accendi = makeButton("btnAccendi", "Accendi webcam", this);
-    QPushButton* spegni = makeButton("btnSpegni", "Spegni webcam", this);
-    QPushButton* cattura = makeButton("btnCattura", "Cattura foto", this);
-    QPushButton* salva = makeButton("btnSalvaFotogramma", "Salva foto su disco", this);
-    QPushButton* importa = makeButton("btnImportaFoto", "Importa foto in scheda", this);
-    QPushButton* chiudi = makeButton("btnClose", "Annulla", this);
+    QPushButton* accendi = dialogButton(this, "btnAccendi", QStringLiteral("Accendi webcam"), "camera-on");
+    QPushButton* spegni = dialogButton(this, "btnSpegni", QStringLiteral("Spegni webcam"), "camera-off");
+    QPushButton* cattura = dialogButton(this, "btnCattura", QStringLiteral("Cattura foto"), "camera-photo");
+    QPushButton* salva =
+        dialogButton(this, "btnSalvaFotogramma", QStringLiteral("Salva foto su disco"), "document-save-as");
+    QPushButton* importa =
+        dialogButton(this, "btnImportaFoto", QStringLiteral("Importa foto in scheda"), "document-import");
+    QPushButton* chiudi = dialogButton(this, "btnClose", QStringLiteral("Annulla"), "dialog-cancel");
     connect(accendi, &QPushButton::clicked, this, &TfrmWebCam::btnAccendiClick);
     connect(spegni, &QPushButton::clicked, m_camera.get(), &CameraSource::stop);
     connect(cattura, &QPushButton::clicked, this, [this] { m_imgTarget->setImage(m_imgCamera->image()); });

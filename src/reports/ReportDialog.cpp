@@ -24,12 +24,11 @@ ReportDialog::ReportDialog(QWidget* parent, const QString& objectName, const QSt
     text->setWordWrap(true);
     text->setMinimumWidth(300);
 
-    auto* btnStampa =
-        new QPushButton(print ? QStringLiteral("Stampa") : QStringLiteral("Mostra anteprima"), this);
-    btnStampa->setObjectName(QStringLiteral("btnStampa"));
+    QPushButton* btnStampa =
+        print ? dialogButton(this, "btnStampa", QStringLiteral("Stampa"), "document-print")
+              : dialogButton(this, "btnStampa", QStringLiteral("Mostra anteprima"), "document-print-preview");
     btnStampa->setDefault(true);
-    auto* btnAnnulla = new QPushButton(QStringLiteral("Annulla"), this);
-    btnAnnulla->setObjectName(QStringLiteral("btnAnnulla"));
+    QPushButton* btnAnnulla = dialogButton(this, "btnAnnulla", QStringLiteral("Annulla"), "dialog-cancel");
 
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(18, 18, 18, 18);
