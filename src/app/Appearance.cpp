@@ -1,6 +1,9 @@
 #include "Appearance.h"
 
+#include "Artwork.h"
+
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -29,4 +32,10 @@ void applyProgramAppearance() {
     if (QIcon::themeName().isEmpty() || QIcon::themeName() == QLatin1String("hicolor"))
         QIcon::setThemeName(QStringLiteral("breeze"));
     QIcon::setFallbackThemeName(QStringLiteral("breeze"));
+
+    // The product logo marks the program's windows in the task bar and the window list.
+    QIcon logo;
+    for (int side : {16, 24, 32, 48, 64, 128, 256})
+        logo.addPixmap(Artwork::logo(side));
+    QGuiApplication::setWindowIcon(logo);
 }

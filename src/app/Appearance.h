@@ -1,5 +1,6 @@
 #pragma once
 
 // Program-wide settings made before any screen exists: dates dd/mm/yyyy and the decimal comma
-// whatever the system's settings, and the desktop icon theme of the command buttons.
+// whatever the system's settings, Qt's own windows in Italian, the desktop icon theme of the
+// command buttons and the program's window icon.
 void applyProgramAppearance();
