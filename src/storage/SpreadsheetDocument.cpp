@@ -25,7 +25,11 @@ constexpr const char* kAfterName =
     "</xml><![endif]-->"
     "</head><body><table x:str>";
 constexpr const char* kHeaderCell = "<td style=\"text-align: left; font-weight: bold;\" width=";
-constexpr const char* kDataCell = "<td style=\"text-align: left;\">";
+// The table's x:str asks for every cell to stay text; LibreOffice ignores it and reads a cell as a
+// number wherever it can ("00185" becomes 185, "1E5" 100000), so each data cell also carries its
+// text number format (language Italian, format "@"). Spreadsheets that do not know the attribute
+// pass over it.
+constexpr const char* kDataCell = "<td style=\"text-align: left;\" sdnum=\"1040;0;@\">";
 constexpr const char* kTail = "</table></body></html>";
 
 bool needsCare(const QString& text) {

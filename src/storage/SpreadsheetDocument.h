@@ -9,6 +9,7 @@
 // The spreadsheet file every export writes: an HTML table with the spreadsheet program's
 // workbook block in its head, in Windows-1252 without a byte-order mark, all on one line.
 //
+// Every data cell is marked as text, so that codes such as "00185" keep their leading zeros.
 // Cell texts lose their blanks at both ends. "&", "<" and ">" are written as entities, since a
 // spreadsheet program reading them raw drops or mangles the cell, and a character without a
 // Windows-1252 byte is written as a numeric character reference so that it still shows exactly;

@@ -30,7 +30,7 @@ const QByteArray kEnd = "</table></body></html>";
 QByteArray row(const QList<QByteArray>& cells) {
     QByteArray out = "<tr>";
     for (const QByteArray& c : cells)
-        out += "<td style=\"text-align: left;\">" + c + "</td>";
+        out += "<td style=\"text-align: left;\" sdnum=\"1040;0;@\">" + c + "</td>";
     return out + "</tr>";
 }
 
