@@ -32,15 +32,11 @@ private Q_SLOTS:
     void paragraphOpenings_data() {
         QTest::addColumn<int>("n");
         QTest::addColumn<QString>("opening");
-        QTest::newRow("1") << 1
-                           << QStringLiteral("Zandorio è un software rivolto alle palestre o altre "
-                                             "associazioni sportive dilettantistiche");
+        // clang-format off
+        QTest::newRow("1") << 1 << QStringLiteral("Zandorio è un software rivolto alle palestre o altre associazioni sportive dilettantistiche");
         QTest::newRow("2") << 2 << QStringLiteral("L'app Archivio Iscritti è uno schedario");
-        QTest::newRow("3") << 3
-                           << QStringLiteral("Ciascuna scheda può essere corredata della foto dell'abbonato");
-        QTest::newRow("4")
-            << 4
-            << QStringLiteral("L'archivio degli iscritti può quindi essere usato come un registro storico");
+        QTest::newRow("3") << 3 << QStringLiteral("Ciascuna scheda può essere corredata della foto dell'abbonato");
+        QTest::newRow("4") << 4 << QStringLiteral("L'archivio degli iscritti può quindi essere usato come un registro storico");
         QTest::newRow("5") << 5 << QStringLiteral("Per inserire una scheda in archivio");
         QTest::newRow("6") << 6 << QStringLiteral("Il pulsante Duplica è utile");
         QTest::newRow("7") << 7 << QStringLiteral("Per inserire la foto del tesserato");
@@ -49,95 +45,52 @@ private Q_SLOTS:
         QTest::newRow("10") << 10 << QStringLiteral("Per trovare le schede degli abbonati in archivio");
         QTest::newRow("11") << 11 << QStringLiteral("Il pulsante contraddistinto dall'icona dell'orologio");
         QTest::newRow("12") << 12 << QStringLiteral("La funzione Allega file");
-        QTest::newRow("13") << 13
-                            << QStringLiteral(
-                                   "La scheda di ogni singolo abbonato può essere visualizzata in anteprima");
+        QTest::newRow("13") << 13 << QStringLiteral("La scheda di ogni singolo abbonato può essere visualizzata in anteprima");
         QTest::newRow("14") << 14 << QStringLiteral("L'app Stampa Tessere serve");
         QTest::newRow("15") << 15 << QStringLiteral("Ogni tesserino di riconoscimento contiene");
         QTest::newRow("16") << 16 << QStringLiteral("Per facilitare la stampa delle tessere");
         QTest::newRow("17") << 17 << QStringLiteral("La foto che appare nella tessera");
-        QTest::newRow("18")
-            << 18
-            << QStringLiteral(
-                   "L'app Schede Allenamento permette di creare programmi di allenamento personalizzati");
+        QTest::newRow("18") << 18 << QStringLiteral("L'app Schede Allenamento permette di creare programmi di allenamento personalizzati");
         QTest::newRow("19") << 19 << QStringLiteral("La sezione Programma");
         QTest::newRow("20") << 20 << QStringLiteral("Nella sezione Dati personali");
         QTest::newRow("21") << 21 << QStringLiteral("La sezione Attività");
-        QTest::newRow("22") << 22
-                            << QStringLiteral(
-                                   "Ciascuna scheda di allenamento può essere esportata in formato RTF");
-        QTest::newRow("23") << 23
-                            << QStringLiteral(
-                                   "A ciascuna scheda di allenamento è possibile associare file esterni");
-        QTest::newRow("24")
-            << 24
-            << QStringLiteral("Il pulsante Duplica consente di inserire una nuova scheda di allenamento");
-        QTest::newRow("25") << 25
-                            << QStringLiteral("La funzione Trova consente di rintracciare un allenamento");
+        QTest::newRow("22") << 22 << QStringLiteral("Ciascuna scheda di allenamento può essere esportata in formato RTF");
+        QTest::newRow("23") << 23 << QStringLiteral("A ciascuna scheda di allenamento è possibile associare file esterni");
+        QTest::newRow("24") << 24 << QStringLiteral("Il pulsante Duplica consente di inserire una nuova scheda di allenamento");
+        QTest::newRow("25") << 25 << QStringLiteral("La funzione Trova consente di rintracciare un allenamento");
         QTest::newRow("26") << 26 << QStringLiteral("L'app Registro Ingressi serve a tenere traccia");
-        QTest::newRow("27") << 27
-                            << QStringLiteral("Dopo aver indicato l'anno solare e premuto il pulsante Apri");
+        QTest::newRow("27") << 27 << QStringLiteral("Dopo aver indicato l'anno solare e premuto il pulsante Apri");
         QTest::newRow("28") << 28 << QStringLiteral("Si tenga presente che i campi relativi all'abbonato");
-        QTest::newRow("29")
-            << 29
-            << QStringLiteral("Il pulsante Duplica consente di registrare in archivio un nuovo ingresso");
-        QTest::newRow("30") << 30
-                            << QStringLiteral("La scheda dell'ingresso in palestra può essere stampata");
-        QTest::newRow("31")
-            << 31
-            << QStringLiteral(
-                   "I campi riservati al numero di telefono cellulare e all'indirizzo di posta elettronica");
+        QTest::newRow("29") << 29 << QStringLiteral("Il pulsante Duplica consente di registrare in archivio un nuovo ingresso");
+        QTest::newRow("30") << 30 << QStringLiteral("La scheda dell'ingresso in palestra può essere stampata");
+        QTest::newRow("31") << 31 << QStringLiteral("I campi riservati al numero di telefono cellulare e all'indirizzo di posta elettronica");
         QTest::newRow("32") << 32 << QStringLiteral("La funzione Trova consente di rintracciare un ingresso");
         QTest::newRow("33") << 33 << QStringLiteral("I pulsanti contraddistinti dalle lettere G, M e A");
-        QTest::newRow("34") << 34
-                            << QStringLiteral("L'app Statistiche Ingressi Mensili genera grafici statistici");
-        QTest::newRow("35")
-            << 35
-            << QStringLiteral("L'utente può scegliere se visualizzare i dati sotto forma di grafico a torta");
-        QTest::newRow("36") << 36
-                            << QStringLiteral(
-                                   "La prima operazione da eseguire per visualizzare i grafici statistici");
-        QTest::newRow("37") << 37
-                            << QStringLiteral(
-                                   "Il grafico che appare è costituito da dodici barre tridimensionali");
+        QTest::newRow("34") << 34 << QStringLiteral("L'app Statistiche Ingressi Mensili genera grafici statistici");
+        QTest::newRow("35") << 35 << QStringLiteral("L'utente può scegliere se visualizzare i dati sotto forma di grafico a torta");
+        QTest::newRow("36") << 36 << QStringLiteral("La prima operazione da eseguire per visualizzare i grafici statistici");
+        QTest::newRow("37") << 37 << QStringLiteral("Il grafico che appare è costituito da dodici barre tridimensionali");
         QTest::newRow("38") << 38 << QStringLiteral("Il pulsante Stampa grafico");
-        QTest::newRow("39")
-            << 39
-            << QStringLiteral("L'app Stampa Ricevute permette la compilazione e la stampa delle ricevute");
+        QTest::newRow("39") << 39 << QStringLiteral("L'app Stampa Ricevute permette la compilazione e la stampa delle ricevute");
         QTest::newRow("40") << 40 << QStringLiteral("La compilazione delle ricevute è facilitata");
         QTest::newRow("41") << 41 << QStringLiteral("E' possibile utilizzare il logo personalizzato");
-        QTest::newRow("42")
-            << 42
-            << QStringLiteral("L'app presenta uno spazio riservato all'apposizione della marca da bollo");
-        QTest::newRow("43") << 43
-                            << QStringLiteral("Le informazioni riguardanti il beneficiario del pagamento");
+        QTest::newRow("42") << 42 << QStringLiteral("L'app presenta uno spazio riservato all'apposizione della marca da bollo");
+        QTest::newRow("43") << 43 << QStringLiteral("Le informazioni riguardanti il beneficiario del pagamento");
         QTest::newRow("44") << 44 << QStringLiteral("Per inserire una nuova ricevuta in archivio");
-        QTest::newRow("45")
-            << 45
-            << QStringLiteral(
-                   "Quando si preme il pulsante Nuovo, il software attribuisce al documento un numero");
+        QTest::newRow("45") << 45 << QStringLiteral("Quando si preme il pulsante Nuovo, il software attribuisce al documento un numero");
         QTest::newRow("46") << 46 << QStringLiteral("Per modificare una ricevuta in archivio");
         QTest::newRow("47") << 47 << QStringLiteral("Il pulsante Duplica risulta utile");
-        QTest::newRow("48") << 48
-                            << QStringLiteral(
-                                   "La funzione Trova permette di ottenere riepiloghi delle ricevute");
-        QTest::newRow("49") << 49
-                            << QStringLiteral("Ogni singola ricevuta può essere visualizzata in anteprima");
-        QTest::newRow("50") << 50
-                            << QStringLiteral(
-                                   "L'app Riepilogo Incassi consente di ottenere un estratto conto");
+        QTest::newRow("48") << 48 << QStringLiteral("La funzione Trova permette di ottenere riepiloghi delle ricevute");
+        QTest::newRow("49") << 49 << QStringLiteral("Ogni singola ricevuta può essere visualizzata in anteprima");
+        QTest::newRow("50") << 50 << QStringLiteral("L'app Riepilogo Incassi consente di ottenere un estratto conto");
         QTest::newRow("51") << 51 << QStringLiteral("Per ottenere il riepilogo degli incassi percepiti");
-        QTest::newRow("52") << 52
-                            << QStringLiteral(
-                                   "L'estratto conto che si ottiene mostra l'elenco di tutte le ricevute");
-        QTest::newRow("53") << 53
-                            << QStringLiteral("Per ottenere il riepilogo di tutti gli importi incassati");
+        QTest::newRow("52") << 52 << QStringLiteral("L'estratto conto che si ottiene mostra l'elenco di tutte le ricevute");
+        QTest::newRow("53") << 53 << QStringLiteral("Per ottenere il riepilogo di tutti gli importi incassati");
         QTest::newRow("54") << 54 << QStringLiteral("Il software funziona anche in una rete locale");
         QTest::newRow("55") << 55 << QStringLiteral("Zandorio può essere utilizzato anche su chiavetta USB");
-        QTest::newRow("56")
-            << 56
-            << QStringLiteral("L'accesso al software è protetto da una password aggiornabile dall'utente");
+        QTest::newRow("56") << 56 << QStringLiteral("L'accesso al software è protetto da una password aggiornabile dall'utente");
         QTest::newRow("57") << 57 << QStringLiteral("Zandorio è quindi lo strumento ideale");
+        // clang-format on
     }
     void paragraphOpenings() {
         QFETCH(int, n);
@@ -273,12 +226,11 @@ private Q_SLOTS:
     void mainMenuOpensTheWindows_data() {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("window");
-        QTest::newRow("information") << "imgInfo"
-                                     << "frmInfo";
-        QTest::newRow("guide") << "imgGuida"
-                               << "frmGuida";
-        QTest::newRow("credits") << "imgCopyright"
-                                 << "frmSplash";
+        // clang-format off
+        QTest::newRow("information") << "imgInfo" << "frmInfo";
+        QTest::newRow("guide") << "imgGuida" << "frmGuida";
+        QTest::newRow("credits") << "imgCopyright" << "frmSplash";
+        // clang-format on
     }
     void mainMenuOpensTheWindows() {
         QFETCH(QString, button);

@@ -102,85 +102,22 @@ private Q_SLOTS:
         QTest::addColumn<QString>("uomo");
         QTest::addColumn<QString>("warning");
         QTest::addColumn<QString>("focus");
-        QTest::newRow("70/175 woman") << "70"
-                                      << "175"
-                                      << "btnDonna"
-                                      << "22,86" << kNorma << ""
-                                      << ""
-                                      << "";
-        QTest::newRow("70/175 man") << "70"
-                                    << "175"
-                                    << "btnUomo"
-                                    << "22,86"
-                                    << "" << kNorma << ""
-                                    << "";
-        QTest::newRow("55/170 woman") << "55"
-                                      << "170"
-                                      << "btnDonna"
-                                      << "19,03" << kSottopeso << ""
-                                      << ""
-                                      << "";
-        QTest::newRow("55/170 man") << "55"
-                                    << "170"
-                                    << "btnUomo"
-                                    << "19,03"
-                                    << "" << kSottopeso << ""
-                                    << "";
-        QTest::newRow("blanks around") << " 70 "
-                                       << "175 "
-                                       << "btnUomo"
-                                       << "22,86"
-                                       << "" << kNorma << ""
-                                       << "";
-        QTest::newRow("no weight") << " "
-                                   << "170"
-                                   << "btnDonna"
-                                   << ""
-                                   << ""
-                                   << "" << kNoWeight << "txtPeso";
-        QTest::newRow("weight 0") << "0"
-                                  << "170"
-                                  << "btnDonna"
-                                  << ""
-                                  << ""
-                                  << "" << kZeroWeight << "txtPeso";
-        QTest::newRow("weight 00") << "00"
-                                   << ""
-                                   << "btnUomo"
-                                   << ""
-                                   << ""
-                                   << "" << kZeroWeight << "txtPeso";
-        QTest::newRow("no height") << "70"
-                                   << ""
-                                   << "btnUomo"
-                                   << ""
-                                   << ""
-                                   << "" << kNoHeight << "txtStatura";
-        QTest::newRow("height 0") << "70"
-                                  << "0"
-                                  << "btnUomo"
-                                  << ""
-                                  << ""
-                                  << "" << kZeroHeight << "txtStatura";
+        // clang-format off
+        QTest::newRow("70/175 woman") << "70" << "175" << "btnDonna" << "22,86" << kNorma << "" << "" << "";
+        QTest::newRow("70/175 man") << "70" << "175" << "btnUomo" << "22,86" << "" << kNorma << "" << "";
+        QTest::newRow("55/170 woman") << "55" << "170" << "btnDonna" << "19,03" << kSottopeso << "" << "" << "";
+        QTest::newRow("55/170 man") << "55" << "170" << "btnUomo" << "19,03" << "" << kSottopeso << "" << "";
+        QTest::newRow("blanks around") << " 70 " << "175 " << "btnUomo" << "22,86" << "" << kNorma << "" << "";
+        QTest::newRow("no weight") << " " << "170" << "btnDonna" << "" << "" << "" << kNoWeight << "txtPeso";
+        QTest::newRow("weight 0") << "0" << "170" << "btnDonna" << "" << "" << "" << kZeroWeight << "txtPeso";
+        QTest::newRow("weight 00") << "00" << "" << "btnUomo" << "" << "" << "" << kZeroWeight << "txtPeso";
+        QTest::newRow("no height") << "70" << "" << "btnUomo" << "" << "" << "" << kNoHeight << "txtStatura";
+        QTest::newRow("height 0") << "70" << "0" << "btnUomo" << "" << "" << "" << kZeroHeight << "txtStatura";
         // Pasted text bypasses the key filter; it is no value, never a "nan" index.
-        QTest::newRow("pasted garbage weight") << "abc"
-                                               << "170"
-                                               << "btnDonna"
-                                               << ""
-                                               << ""
-                                               << "" << kNoWeight << "txtPeso";
-        QTest::newRow("pasted garbage height") << "70"
-                                               << "1e400"
-                                               << "btnUomo"
-                                               << ""
-                                               << ""
-                                               << "" << kNoHeight << "txtStatura";
-        QTest::newRow("pasted nan") << "nan"
-                                    << "nan"
-                                    << "btnUomo"
-                                    << ""
-                                    << ""
-                                    << "" << kNoWeight << "txtPeso";
+        QTest::newRow("pasted garbage weight") << "abc" << "170" << "btnDonna" << "" << "" << "" << kNoWeight << "txtPeso";
+        QTest::newRow("pasted garbage height") << "70" << "1e400" << "btnUomo" << "" << "" << "" << kNoHeight << "txtStatura";
+        QTest::newRow("pasted nan") << "nan" << "nan" << "btnUomo" << "" << "" << "" << kNoWeight << "txtPeso";
+        // clang-format on
     }
     void compute() {
         QFETCH(QString, peso);

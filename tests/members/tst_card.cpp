@@ -107,26 +107,18 @@ private Q_SLOTS:
     void feeFormatting_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("whole euro") << "12"
-                                    << "12,00";
-        QTest::newRow("one decimal") << "3,5"
-                                     << "3,50";
-        QTest::newRow("rounded half up") << "7,456"
-                                         << "7,46";
-        QTest::newRow("rounded down") << "7,454"
-                                      << "7,45";
-        QTest::newRow("empty") << ""
-                               << "0,00";
-        QTest::newRow("blanks") << "  "
-                                << "0,00";
-        QTest::newRow("two commas") << "1,2,3"
-                                    << "0,00";
-        QTest::newRow("letters") << "12a"
-                                 << "0,00";
-        QTest::newRow("trailing comma") << "5,"
-                                        << "5,00";
-        QTest::newRow("no thousands separator") << "1234567,5"
-                                                << "1234567,50";
+        // clang-format off
+        QTest::newRow("whole euro") << "12" << "12,00";
+        QTest::newRow("one decimal") << "3,5" << "3,50";
+        QTest::newRow("rounded half up") << "7,456" << "7,46";
+        QTest::newRow("rounded down") << "7,454" << "7,45";
+        QTest::newRow("empty") << "" << "0,00";
+        QTest::newRow("blanks") << "  " << "0,00";
+        QTest::newRow("two commas") << "1,2,3" << "0,00";
+        QTest::newRow("letters") << "12a" << "0,00";
+        QTest::newRow("trailing comma") << "5," << "5,00";
+        QTest::newRow("no thousands separator") << "1234567,5" << "1234567,50";
+        // clang-format on
     }
     void feeFormatting() {
         QFETCH(QString, typed);
@@ -305,15 +297,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("code");
         QTest::addColumn<QString>("dialog");
         QTest::addColumn<QString>("field");
-        QTest::newRow("eleven digits") << " 01234567890 "
-                                       << "frmPartitaIva"
-                                       << "txtPartitaIva";
-        QTest::newRow("fiscal code") << "RSSMRA80A01H501U"
-                                     << "frmCodFisc"
-                                     << "txtCodFisc";
-        QTest::newRow("empty") << ""
-                               << "frmCodFisc"
-                               << "txtCodFisc";
+        // clang-format off
+        QTest::newRow("eleven digits") << " 01234567890 " << "frmPartitaIva" << "txtPartitaIva";
+        QTest::newRow("fiscal code") << "RSSMRA80A01H501U" << "frmCodFisc" << "txtCodFisc";
+        QTest::newRow("empty") << "" << "frmCodFisc" << "txtCodFisc";
+        // clang-format on
     }
     void checkButtonsOpenTheirDialogs() {
         QFETCH(QString, code);

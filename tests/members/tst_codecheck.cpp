@@ -127,26 +127,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("dialog");
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("eleven digits") << " 12345670587 "
-                                       << "frmPartitaIva"
-                                       << "txtPartitaIva"
-                                       << "12345670587";
-        QTest::newRow("empty") << ""
-                               << "frmCodFisc"
-                               << "txtCodFisc"
-                               << "";
-        QTest::newRow("blanks only") << "   "
-                                     << "frmCodFisc"
-                                     << "txtCodFisc"
-                                     << "";
-        QTest::newRow("fiscal code") << "RSSMRA85T10A562S"
-                                     << "frmCodFisc"
-                                     << "txtCodFisc"
-                                     << "RSSMRA85T10A562S";
-        QTest::newRow("digits and a letter") << "1234567058X"
-                                             << "frmCodFisc"
-                                             << "txtCodFisc"
-                                             << "1234567058X";
+        // clang-format off
+        QTest::newRow("eleven digits") << " 12345670587 " << "frmPartitaIva" << "txtPartitaIva" << "12345670587";
+        QTest::newRow("empty") << "" << "frmCodFisc" << "txtCodFisc" << "";
+        QTest::newRow("blanks only") << "   " << "frmCodFisc" << "txtCodFisc" << "";
+        QTest::newRow("fiscal code") << "RSSMRA85T10A562S" << "frmCodFisc" << "txtCodFisc" << "RSSMRA85T10A562S";
+        QTest::newRow("digits and a letter") << "1234567058X" << "frmCodFisc" << "txtCodFisc" << "1234567058X";
+        // clang-format on
     }
     void checkButtonRoutes() {
         QFETCH(QString, text);

@@ -190,10 +190,10 @@ private Q_SLOTS:
     void cardButtonsOpenTheLists_data() {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("dialog");
-        QTest::newRow("cards") << "cmdScadute"
-                               << "frmTessereScadute";
-        QTest::newRow("certificates") << "cmdScadCert"
-                                      << "frmCertScaduti";
+        // clang-format off
+        QTest::newRow("cards") << "cmdScadute" << "frmTessereScadute";
+        QTest::newRow("certificates") << "cmdScadCert" << "frmCertScaduti";
+        // clang-format on
     }
 };
 

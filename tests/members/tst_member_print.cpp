@@ -139,14 +139,10 @@ private Q_SLOTS:
     void failureShowsTheDialogsWarning_data() {
         QTest::addColumn<bool>("preview");
         QTest::addColumn<QString>("warning");
-        QTest::newRow("print") << false
-                               << QStringLiteral("Attenzione: la stampa non è andata a buon fine.\n\r\n\rSi "
-                                                 "consiglia di ridurre le dimensioni della foto.");
-        QTest::newRow("preview") << true
-                                 << QStringLiteral(
-                                        "Attenzione: la visualizzazione dell'anteprima di stampa non è "
-                                        "andata a buon fine.\n\r\n\rSi consiglia di ridurre le "
-                                        "dimensioni della foto.");
+        // clang-format off
+        QTest::newRow("print") << false << QStringLiteral("Attenzione: la stampa non è andata a buon fine.\n\r\n\rSi " "consiglia di ridurre le dimensioni della foto.");
+        QTest::newRow("preview") << true << QStringLiteral( "Attenzione: la visualizzazione dell'anteprima di stampa non è " "andata a buon fine.\n\r\n\rSi consiglia di ridurre le " "dimensioni della foto.");
+        // clang-format on
     }
 
     void cardButtonsOpenTheirDialogs() {
@@ -169,12 +165,11 @@ private Q_SLOTS:
     void cardButtonsOpenTheirDialogs_data() {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("dialog");
-        QTest::newRow("print") << "cmdStampa"
-                               << "frmStampaTiratori";
-        QTest::newRow("preview") << "cmdAnteprima"
-                                 << "frmAnteprimaTiratori";
-        QTest::newRow("export") << "cmdEsporta"
-                                << "frmExpTiratori";
+        // clang-format off
+        QTest::newRow("print") << "cmdStampa" << "frmStampaTiratori";
+        QTest::newRow("preview") << "cmdAnteprima" << "frmAnteprimaTiratori";
+        QTest::newRow("export") << "cmdEsporta" << "frmExpTiratori";
+        // clang-format on
     }
 
     void cancellingPrintsNothingAndSaysNothing() {

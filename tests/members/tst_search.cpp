@@ -97,66 +97,23 @@ private Q_SLOTS:
         QTest::addColumn<QString>("nameFilter");
         QTest::addColumn<QString>("sportFilter");
         QTest::addColumn<bool>("listed");
-        QTest::newRow("name as typed") << "Rossi Mario"
-                                       << "Nuoto"
-                                       << "ross"
-                                       << "" << true;
-        QTest::newRow("capitals fold") << "ROSSINI LUCA"
-                                       << "Nuoto"
-                                       << "ross"
-                                       << "" << true;
-        QTest::newRow("filter capitals fold") << "rossini luca"
-                                              << "Nuoto"
-                                              << "ROSS"
-                                              << "" << true;
-        QTest::newRow("elsewhere in the name") << "De Rossi"
-                                               << "Nuoto"
-                                               << "ross"
-                                               << "" << true;
-        QTest::newRow("not in the name") << "Bianchi Anna"
-                                         << "Nuoto"
-                                         << "ross"
-                                         << "" << false;
-        QTest::newRow("accented letter keeps its case") << "PERÈ ANNA"
-                                                        << "Nuoto"
-                                                        << "è"
-                                                        << "" << false;
-        QTest::newRow("accented letter as stored") << "Perè Anna"
-                                                   << "Nuoto"
-                                                   << "è"
-                                                   << "" << true;
-        QTest::newRow("blank-only filter is none") << "Bianchi Anna"
-                                                   << "Nuoto"
-                                                   << "   "
-                                                   << "" << true;
-        QTest::newRow("no filter lists all") << "Bianchi Anna"
-                                             << "Nuoto"
-                                             << ""
-                                             << "" << true;
-        QTest::newRow("blanks of a filter count") << "Rossi Mario"
-                                                  << "Nuoto"
-                                                  << "mario "
-                                                  << "" << false;
-        QTest::newRow("inner blanks count") << "Rossi Mario"
-                                            << "Nuoto"
-                                            << "i m"
-                                            << "" << true;
-        QTest::newRow("both filters match") << "Rossi Mario"
-                                            << "Nuoto"
-                                            << "ross"
-                                            << "nuo" << true;
-        QTest::newRow("only one of two matches") << "Rossi Mario"
-                                                 << "Tennis"
-                                                 << "ross"
-                                                 << "nuo" << false;
-        QTest::newRow("blank filter cannot stand in") << "Rossi Mario"
-                                                      << "Nuoto libero"
-                                                      << "zz"
-                                                      << " " << false;
-        QTest::newRow("character the archive cannot hold") << "Rossi Mario"
-                                                           << "Nuoto"
-                                                           << "ross😀"
-                                                           << "" << false;
+        // clang-format off
+        QTest::newRow("name as typed") << "Rossi Mario" << "Nuoto" << "ross" << "" << true;
+        QTest::newRow("capitals fold") << "ROSSINI LUCA" << "Nuoto" << "ross" << "" << true;
+        QTest::newRow("filter capitals fold") << "rossini luca" << "Nuoto" << "ROSS" << "" << true;
+        QTest::newRow("elsewhere in the name") << "De Rossi" << "Nuoto" << "ross" << "" << true;
+        QTest::newRow("not in the name") << "Bianchi Anna" << "Nuoto" << "ross" << "" << false;
+        QTest::newRow("accented letter keeps its case") << "PERÈ ANNA" << "Nuoto" << "è" << "" << false;
+        QTest::newRow("accented letter as stored") << "Perè Anna" << "Nuoto" << "è" << "" << true;
+        QTest::newRow("blank-only filter is none") << "Bianchi Anna" << "Nuoto" << "   " << "" << true;
+        QTest::newRow("no filter lists all") << "Bianchi Anna" << "Nuoto" << "" << "" << true;
+        QTest::newRow("blanks of a filter count") << "Rossi Mario" << "Nuoto" << "mario " << "" << false;
+        QTest::newRow("inner blanks count") << "Rossi Mario" << "Nuoto" << "i m" << "" << true;
+        QTest::newRow("both filters match") << "Rossi Mario" << "Nuoto" << "ross" << "nuo" << true;
+        QTest::newRow("only one of two matches") << "Rossi Mario" << "Tennis" << "ross" << "nuo" << false;
+        QTest::newRow("blank filter cannot stand in") << "Rossi Mario" << "Nuoto libero" << "zz" << " " << false;
+        QTest::newRow("character the archive cannot hold") << "Rossi Mario" << "Nuoto" << "ross😀" << "" << false;
+        // clang-format on
     }
     void filterMatching() {
         QFETCH(QString, name);
@@ -286,14 +243,12 @@ private Q_SLOTS:
     void handOverDeliversTheLaterOfEqualLines_data() {
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("screen");
-        QTest::newRow("membership card") << "tessera"
-                                         << "frmTessera";
-        QTest::newRow("entry") << "ingressi"
-                               << "frmIngressi";
-        QTest::newRow("receipt") << "ricevuta"
-                                 << "frmRicevuta";
-        QTest::newRow("training card") << "allenamenti"
-                                       << "frmAllenamenti";
+        // clang-format off
+        QTest::newRow("membership card") << "tessera" << "frmTessera";
+        QTest::newRow("entry") << "ingressi" << "frmIngressi";
+        QTest::newRow("receipt") << "ricevuta" << "frmRicevuta";
+        QTest::newRow("training card") << "allenamenti" << "frmAllenamenti";
+        // clang-format on
     }
     void handOverDeliversTheLaterOfEqualLines() {
         QFETCH(QString, key);
