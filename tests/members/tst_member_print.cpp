@@ -140,8 +140,8 @@ private Q_SLOTS:
         QTest::addColumn<bool>("preview");
         QTest::addColumn<QString>("warning");
         // clang-format off
-        QTest::newRow("print") << false << QStringLiteral("Attenzione: la stampa non è andata a buon fine.\n\r\n\rSi " "consiglia di ridurre le dimensioni della foto.");
-        QTest::newRow("preview") << true << QStringLiteral( "Attenzione: la visualizzazione dell'anteprima di stampa non è " "andata a buon fine.\n\r\n\rSi consiglia di ridurre le " "dimensioni della foto.");
+        QTest::newRow("print") << false << QStringLiteral("Attenzione: la stampa non è andata a buon fine.\n\r\n\rSi consiglia di ridurre le dimensioni della foto.");
+        QTest::newRow("preview") << true << QStringLiteral("Attenzione: la visualizzazione dell'anteprima di stampa non è andata a buon fine.\n\r\n\rSi consiglia di ridurre le dimensioni della foto.");
         // clang-format on
     }
 
