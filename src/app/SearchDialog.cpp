@@ -33,8 +33,6 @@ SearchDialog::SearchDialog(QWidget* parent, const QString& caption, std::span<co
     QPushButton* btnCerca = dialogButton(m_panAvvio, "btnCerca", QStringLiteral("Cerca"), "edit-find");
     QPushButton* btnAnnulla =
         dialogButton(m_panAvvio, "btnAnnulla", QStringLiteral("Chiudi"), "window-close");
-    for (QPushButton* b : {btnCerca, btnAnnulla})
-        b->setAutoDefault(false);
     m_lblAttendere = new QLabel(QStringLiteral("Ricerca schede in corso. Attendere..."), m_panAvvio);
     m_lblAttendere->setObjectName(QStringLiteral("lblAttendere"));
     m_lblAttendere->hide();

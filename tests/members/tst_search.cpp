@@ -205,6 +205,25 @@ private Q_SLOTS:
         QVERIFY(f.fake->messages.isEmpty());
     }
 
+    void searchWorksFromTheKeyboard() {
+        SearchFixture f(QStringLiteral("tiratori"));
+        seed(f.folder, {member("Rossi Mario"), member("ROSSINI LUCA"), member("Verdi Ugo")});
+        QLineEdit* name = f.find<QLineEdit>("txtTiratore");
+        QTest::keyClicks(name, "ross");
+        QTest::keyClick(name, Qt::Key_Return);
+        QVERIFY(f.find<QWidget>("panAvvio")->isVisible()); // Enter in a filter only moves on
+
+        auto* cerca = f.find<QPushButton>("btnCerca");
+        cerca->setFocus();
+        QTest::keyClick(cerca, Qt::Key_Return);
+        QVERIFY(f.find<QWidget>("panContainer")->isVisible());
+
+        QTest::keyClicks(f.find<QLineEdit>("txtTrova"), "luca");
+        QTest::keyClick(f.find<QLineEdit>("txtTrova"), Qt::Key_Return);
+        QTest::keyClick(f.find<QPushButton>("btnTrova"), Qt::Key_Return);
+        QVERIFY(f.current().startsWith(QStringLiteral("ROSSINI LUCA")));
+    }
+
     void listPrintsInListOrder() {
         SearchFixture f(QStringLiteral("tiratori"));
         seed(f.folder, {member("Verdi Ugo"), member("Bianchi Anna")});
