@@ -111,6 +111,32 @@ private Q_SLOTS:
         QTest::newRow("negative margins") << -6.0 << -4.0;
     }
 
+    void linesRunFromCornerToCorner() {
+        ReportTemplate report(QStringLiteral("Lines"));
+        report.setTopLeftMargins(10, 10);
+        report.add(ReportElement::makeLine(QRectF(20, 30, 100, 0)));
+        report.add(ReportElement::makeLine(QRectF(60, 50, 0, 40)));
+
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("lines.pdf"));
+        ReportRenderer(report).writePdf(pdf);
+        constexpr int kFine = 20; // pixels per millimetre, so that a thin line is several pixels wide
+        const QImage page = PdfTools::firstPage(pdf, kFine);
+        const auto at = [&page](double xMm, double yMm) {
+            return page.pixelColor(int(xMm * kFine), int(yMm * kFine)).lightness();
+        };
+        // Horizontal: from x 30 to 130 mm at y 40 mm on the page; nothing beyond its ends.
+        QVERIFY(at(31, 40) < 128);
+        QVERIFY(at(129, 40) < 128);
+        QVERIFY(at(80, 41) > 240);
+        QVERIFY(at(132, 40) > 240);
+        // Vertical: at x 70 mm from y 60 to 100 mm.
+        QVERIFY(at(70, 61) < 128);
+        QVERIFY(at(70, 99) < 128);
+        QVERIFY(at(71, 80) > 240);
+        QVERIFY(at(70, 102) > 240);
+    }
+
     void failuresAreReported() {
         ReportTemplate report(QStringLiteral("Errors"));
         report.add(ReportElement::makeText(QStringLiteral("txtNome"), QRectF(0, 0, 50, 5), {}));
