@@ -4,6 +4,7 @@
 #include "TfrmCalendario.h"
 #include "storage/Text.h"
 
+#include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -105,6 +106,14 @@ QLabel* FieldTable::label(const char* name) const {
         if (qstrcmp(m_rows[i].name, name) == 0)
             return m_labels[i];
     return nullptr;
+}
+
+int FieldTable::addToGrid(QGridLayout* grid, int fieldColumns) const {
+    for (std::size_t i = 0; i < m_fields.size(); ++i) {
+        grid->addWidget(m_labels[i], int(i), 0);
+        grid->addWidget(m_fields[i], int(i), 1, 1, fieldColumns);
+    }
+    return int(m_fields.size());
 }
 
 QLineEdit* FieldTable::firstEmptyMandatory() const {

@@ -6,6 +6,7 @@
 #include <span>
 #include <vector>
 
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QWidget;
@@ -50,6 +51,9 @@ public:
     const std::vector<QLineEdit*>& fields() const { return m_fields; }
     std::span<const FieldRow> rows() const { return m_rows; }
 
+    // Lays the fields out one a line from the top of `grid`: the caption in column 0, the field
+    // over the next `fieldColumns` columns. Returns the first line left free.
+    int addToGrid(QGridLayout* grid, int fieldColumns) const;
     // Replaces the Enter key's move to the next field (the password screen submits instead).
     void setEnterAction(std::function<void(QLineEdit*)> action) { m_enterAction = std::move(action); }
     // The first mandatory field that is empty without its blanks, or null.

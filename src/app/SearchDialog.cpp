@@ -40,12 +40,7 @@ SearchDialog::SearchDialog(QWidget* parent, const QString& caption, std::span<co
     auto* filterGrid = new QGridLayout(m_panAvvio);
     filterGrid->setHorizontalSpacing(12);
     filterGrid->setVerticalSpacing(8);
-    int row = 0;
-    for (const FieldRow& r : m_filters->rows()) {
-        filterGrid->addWidget(m_filters->label(r.name), row, 0);
-        filterGrid->addWidget(m_filters->field(r.name), row, 1, 1, 3);
-        ++row;
-    }
+    const int row = m_filters->addToGrid(filterGrid, 3);
     filterGrid->addWidget(m_lblAttendere, row, 0, 1, 2);
     filterGrid->addWidget(btnCerca, row, 2);
     filterGrid->addWidget(btnAnnulla, row, 3);

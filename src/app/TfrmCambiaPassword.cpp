@@ -51,12 +51,7 @@ TfrmCambiaPassword::TfrmCambiaPassword()
     grid->setContentsMargins(24, 18, 24, 18);
     grid->setHorizontalSpacing(12);
     grid->setVerticalSpacing(10);
-    int row = 0;
-    for (const FieldRow& r : m_fields->rows()) {
-        grid->addWidget(m_fields->label(r.name), row, 0);
-        grid->addWidget(m_fields->field(r.name), row, 1, 1, 2);
-        ++row;
-    }
+    const int row = m_fields->addToGrid(grid, 2);
     grid->addWidget(m_cmdOK, row, 1);
     grid->addWidget(cmdEsci, row, 2);
     m_old->setMinimumWidth(220);
