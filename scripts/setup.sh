@@ -4,19 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(
-    build-essential cmake ninja-build pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-image-formats-plugins
-    qt6-multimedia-dev qt6-charts-dev qt6-svg-dev libqt6svg6
-    # Italian texts of the windows Qt itself draws (buttons, file chooser, print dialog).
-    qt6-translations-l10n
-    # The webcam: Qt Multimedia's GStreamer backend finds USB cameras and reads them through
-    # V4L2, decodes MJPEG frames (both in -good) and converts and scales them (in -base).
-    # Its pipeline needs nothing from -bad or libav.
-    gstreamer1.0-plugins-base gstreamer1.0-plugins-good
-    fonts-liberation fonts-dejavu-core breeze-icon-theme
-    poppler-utils
-)
+mapfile -t packages < <(sed -e 's/#.*//' -e 's/[[:space:]]//g' -e '/^$/d' scripts/packages.txt)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
