@@ -37,3 +37,12 @@ ReportElement ReportElement::makePicture(const QString& name, const QRectF& box,
     e.fill = fill;
     return e;
 }
+
+ReportElement ReportElement::makePainted(const QString& name, const QRectF& box, Paint paint) {
+    ReportElement e;
+    e.kind = Kind::Painted;
+    e.name = name;
+    e.box = box;
+    e.paint = std::move(paint);
+    return e;
+}

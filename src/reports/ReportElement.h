@@ -5,6 +5,10 @@
 #include <QRectF>
 #include <QString>
 
+#include <functional>
+
+class QPainter;
+
 // How a text element draws its text.
 struct TextStyle {
     QString family = QStringLiteral("Arial");
@@ -22,7 +26,9 @@ struct TextStyle {
 // One named object of a report template. Positions and sizes are millimetres, measured from the
 // top-left corner of what holds the element: the printable area of the page, or its band.
 struct ReportElement {
-    enum class Kind { Text, Rect, Line, Picture };
+    enum class Kind { Text, Rect, Line, Picture, Painted };
+    // Draws a Painted element into its box, given in the device's pixels.
+    using Paint = std::function<void(QPainter& painter, const QRectF& box)>;
 
     Kind kind = Kind::Rect;
     QString name;
@@ -34,6 +40,8 @@ struct ReportElement {
     TextStyle style;
     // Drawn scaled into the box keeping its proportions, centred; a null picture draws nothing.
     QImage picture;
+    // What a Painted element delegates its drawing to (a chart); nothing draws nothing.
+    Paint paint;
 
     static ReportElement makeText(const QString& name, const QRectF& box, const TextStyle& style,
                                   const QString& text = {}, const QColor& fill = {},
@@ -43,4 +51,5 @@ struct ReportElement {
     // line, height 0 a horizontal one.
     static ReportElement makeLine(const QRectF& box);
     static ReportElement makePicture(const QString& name, const QRectF& box, const QColor& fill = {});
+    static ReportElement makePainted(const QString& name, const QRectF& box, Paint paint);
 };

@@ -82,6 +82,14 @@ public:
             painter.setPen(QPen(e.border.isValid() ? e.border : QColor(Qt::black), px(kThinPen)));
             painter.drawLine(box.topLeft(), box.bottomRight());
             return;
+        case ReportElement::Kind::Painted:
+            if (e.paint) {
+                painter.save();
+                painter.setClipRect(box, Qt::IntersectClip);
+                e.paint(painter, box);
+                painter.restore();
+            }
+            break;
         case ReportElement::Kind::Rect:
             break;
         }
@@ -253,7 +261,7 @@ void ReportRenderer::setUpPrinter(QPrinter& printer) const {
     printer.setDocName(m_report.name());
 }
 
-void ReportRenderer::render(QPrinter& printer) const {
+void ReportRenderer::render(QPrinter& printer, int copies) const {
     const Page page(printer);
     const QRectF sheet = printer.pageLayout().fullRect(QPageLayout::Millimeter);
     const QMarginsF& margins = m_report.margins();
@@ -282,7 +290,7 @@ void ReportRenderer::render(QPrinter& printer) const {
         painter.restore();
     };
 
-    for (qsizetype n = 0; n < pages.size(); ++n) {
+    for (qsizetype n = 0; n < pages.size() * std::max(copies, 1); ++n) {
         if (n > 0 && !printer.newPage())
             throw ReportError("The printer refused a new page of " + m_report.name().toStdString());
         painter.save();
@@ -290,7 +298,7 @@ void ReportRenderer::render(QPrinter& printer) const {
         for (const ReportElement& e : m_report.elements())
             page.draw(painter, e);
         painter.restore();
-        for (const Slice& s : pages[n])
+        for (const Slice& s : pages[n % pages.size()])
             drawBand(*s.band, s.from, s.to, s.y);
         double y = room;
         for (const ReportBand& band : m_report.bands())

@@ -14,8 +14,9 @@ public:
     // Gives the printer the template's page: its size and orientation, with every position
     // measured from the corner of the sheet.
     void setUpPrinter(QPrinter& printer) const;
-    // Draws every page on a printer already set up.
-    void render(QPrinter& printer) const;
+    // Draws every page on a printer already set up, `copies` times over, each copy a whole run of
+    // the pages: for a printer set to one copy, so that no driver multiplies the count again.
+    void render(QPrinter& printer, int copies = 1) const;
 
     // Through the print dialog; false when the user cancels it.
     bool print(QWidget* parent) const;
