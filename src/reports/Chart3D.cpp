@@ -366,17 +366,19 @@ private:
             m_p.setBrush(s.point->color);
             m_p.drawPath(top);
         }
+        struct Mark {
+            QPointF edge; // where its leader leaves the slice
+            QRectF box;
+            qint64 value;
+        };
+        QList<Mark> marks;
         for (const Slice& s : slices) {
             const double middle = s.from + s.span / 2;
             const double c = std::cos(radians(middle));
             const double below = std::sin(radians(middle)) < 0 ? depth : 0;
-            const QPointF edge = onOval(oval, middle) + QPointF(0, below);
             const QPointF end =
                 onOval(oval.adjusted(-leader, -leader, leader, leader), middle) + QPointF(0, below);
-            m_p.setPen(outline());
-            m_p.drawLine(edge, end);
-            const QSizeF size = markSize(valueOf(*s.point));
-            QRectF box(QPointF(), size);
+            QRectF box(QPointF(), markSize(valueOf(*s.point)));
             box.moveCenter(end);
             if (c > 0.3)
                 box.moveLeft(end.x());
@@ -386,7 +388,30 @@ private:
                 box.moveTop(end.y());
             else
                 box.moveBottom(end.y());
-            mark(box, valueOf(*s.point));
+            marks.append({onOval(oval, middle) + QPointF(0, below), box, valueOf(*s.point)});
+        }
+        // Small neighbouring slices would stack their marks: on each side of the pie, a mark is
+        // moved down below the one above it, then back up where it would leave the plot.
+        const double gap = pt(kGeometry.padding);
+        for (const bool left : {true, false}) {
+            QList<Mark*> side;
+            for (Mark& m : marks)
+                if ((m.box.center().x() < oval.center().x()) == left)
+                    side.append(&m);
+            std::sort(side.begin(), side.end(),
+                      [](const Mark* a, const Mark* b) { return a->box.top() < b->box.top(); });
+            for (qsizetype i = 1; i < side.size(); ++i)
+                side[i]->box.moveTop(std::max(side[i]->box.top(), side[i - 1]->box.bottom() + gap));
+            for (qsizetype i = side.size() - 1; i >= 0; --i) {
+                const double limit = i + 1 < side.size() ? side[i + 1]->box.top() - gap : plot.bottom();
+                side[i]->box.moveBottom(std::min(side[i]->box.bottom(), limit));
+            }
+        }
+        for (const Mark& m : marks) {
+            m_p.setPen(outline());
+            m_p.drawLine(m.edge, QPointF(std::clamp(m.edge.x(), m.box.left(), m.box.right()),
+                                         std::clamp(m.edge.y(), m.box.top(), m.box.bottom())));
+            mark(m.box, m.value);
         }
     }
 
