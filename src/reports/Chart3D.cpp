@@ -66,14 +66,6 @@ QColor mixed(const QColor& colour, const QColor& toward, double amount) {
                             float(mix(colour.blueF(), toward.blueF())));
 }
 
-QFont fontOf(const TextStyle& style) {
-    QFont font(style.family);
-    font.setPointSizeF(style.pointSize);
-    font.setBold(style.bold);
-    font.setItalic(style.italic);
-    return font;
-}
-
 double radians(double degrees) {
     return degrees * std::numbers::pi / 180;
 }
@@ -92,7 +84,7 @@ class Chart3D::Canvas {
 public:
     Canvas(const Chart3D& chart, QPainter& painter)
         : m_chart(chart), m_p(painter), m_k(painter.device()->logicalDpiY() / 72.0),
-          m_font(fontOf(kLabelStyle)), m_metrics(m_font, painter.device()) {}
+          m_font(kLabelStyle.font()), m_metrics(m_font, painter.device()) {}
 
     void draw(const QRectF& rect) {
         m_p.save();
@@ -123,7 +115,7 @@ private:
     QRectF caption(const QRectF& area, const QString& text, const TextStyle& style, Qt::Alignment side) {
         if (text.isEmpty())
             return area;
-        const QFont font = fontOf(style);
+        const QFont font = style.font();
         m_p.setFont(font);
         const int flags = int(Qt::AlignHCenter | side) | Qt::TextWordWrap;
         const double height = m_p.boundingRect(area, flags, text).height();

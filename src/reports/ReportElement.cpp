@@ -1,5 +1,15 @@
 #include "ReportElement.h"
 
+QFont TextStyle::font() const {
+    QFont f(family);
+    f.setPointSizeF(pointSize);
+    f.setBold(bold);
+    f.setItalic(italic);
+    // No ligatures: a PDF must give back "fi" as two letters when its text is searched or copied.
+    f.setStyleStrategy(QFont::PreferNoShaping);
+    return f;
+}
+
 ReportElement ReportElement::makeText(const QString& name, const QRectF& box, const TextStyle& style,
                                       const QString& text, const QColor& fill, const QColor& border) {
     ReportElement e;

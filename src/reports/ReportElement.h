@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QImage>
 #include <QRectF>
 #include <QString>
@@ -21,6 +22,8 @@ struct TextStyle {
     bool wordWrap = false;
     // Distance between two lines in millimetres; 0 takes the font's own line spacing.
     double linePitch = 0;
+
+    QFont font() const;
 };
 
 // One named object of a report template. Positions and sizes are millimetres, measured from the

@@ -23,16 +23,6 @@ constexpr double kThinPen = 0.2;
 // Texts keep a little air from the left and right edges of their box.
 constexpr double kTextInset = 0.5;
 
-QFont fontOf(const TextStyle& style) {
-    QFont font(style.family);
-    font.setPointSizeF(style.pointSize);
-    font.setBold(style.bold);
-    font.setItalic(style.italic);
-    // No ligatures: a PDF must give back "fi" as two letters when its text is searched or copied.
-    font.setStyleStrategy(QFont::PreferNoShaping);
-    return font;
-}
-
 // The lines of a text element as the page shows them, in millimetres inside its box.
 struct TextLines {
     QStringList lines;
@@ -102,7 +92,7 @@ public:
 
 private:
     TextLines lay(const ReportElement& e) const {
-        const QFont font = fontOf(e.style);
+        const QFont font = e.style.font();
         TextLines t;
         t.pitch =
             e.style.linePitch > 0 ? e.style.linePitch : QFontMetricsF(font, &m_device).lineSpacing() / m_k;
@@ -152,7 +142,7 @@ private:
 
     void drawText(QPainter& painter, const ReportElement& e, double from, double to) const {
         const TextLines& t = layout(e);
-        const QFont font = fontOf(e.style);
+        const QFont font = e.style.font();
         const QFontMetricsF metrics(font, &m_device);
         const double width = px(e.box.width() - 2 * kTextInset);
         painter.save();

@@ -25,7 +25,7 @@ Chart3D chartOf(Chart3D::Kind kind, const QList<qint64>& values) {
         QStringLiteral("Statistiche ingressi mensili"),
         {.family = QStringLiteral("Verdana"), .pointSize = 20, .bold = true, .color = QColor(0xD04498)});
     chart.setFooter(
-        QStringLiteral("Le statistiche si basano sugli ingressi."),
+        QStringLiteral("Le statistiche si basano sugli ingressi effettivamente registrati."),
         {.family = QStringLiteral("Verdana"), .pointSize = 11, .bold = true, .color = QColor(0x7294F9)});
     chart.setLegendTitle(QStringLiteral("Visite:"));
     QList<ChartPoint> points;
@@ -186,7 +186,7 @@ private Q_SLOTS:
         QCOMPARE(PdfTools::pageCount(pdf), 3);
         const QString text = PdfTools::text(pdf);
         for (const char* expected : {"Statistiche ingressi mensili", "Visite:", "Mese 1", "Mese 6",
-                                     "Le statistiche si basano sugli ingressi."})
+                                     "Le statistiche si basano sugli ingressi effettivamente registrati."})
             QVERIFY2(text.contains(QLatin1String(expected)), expected);
         const QImage page = PdfTools::firstPage(pdf);
         QVERIFY(page.width() > page.height());
