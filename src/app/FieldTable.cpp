@@ -4,10 +4,14 @@
 #include "TfrmCalendario.h"
 #include "storage/Text.h"
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFocusEvent>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 
 namespace {
 
@@ -16,12 +20,20 @@ const char* const kOrdinary = "#F0F8FF";
 const char* const kMandatory = "#F5F5DC";
 const char* const kFocused = "#FFFF00";
 
+// The values of a check box, as the records keep them.
+const QString kYes = QStringLiteral("Sì");
+const QString kNo = QStringLiteral("No");
+
 bool alwaysPasses(int key) {
     return key == Qt::Key_Backspace || key == Qt::Key_Delete || key == Qt::Key_Left || key == Qt::Key_Right;
 }
 
 bool isEnter(int key) {
     return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+bool isInput(Control control) {
+    return control == Control::Line || control == Control::Pick || control == Control::Memo;
 }
 
 // Keys that move between controls or only modify another key never open the date picker.
@@ -43,13 +55,59 @@ bool isNavigationOrModifier(int key) {
     }
 }
 
+// A pick list lets through what chooses an item of its list or moves the cursor; anything that
+// would type into it is swallowed.
+bool pickLetsThrough(int key) {
+    switch (key) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_F4:
+        return true;
+    default:
+        return isNavigationOrModifier(key);
+    }
+}
+
 } // namespace
 
 FieldTable::FieldTable(QWidget* form, std::span<const FieldRow> rows, Highlight highlight)
-    : QObject(form), m_form(form), m_rows(rows), m_highlight(highlight) {
-    for (const FieldRow& row : rows) {
-        auto* field = new QLineEdit(form);
-        field->setObjectName(QString::fromLatin1(row.name));
+    : QObject(form), m_form(form), m_rows(rows.begin(), rows.end()), m_highlight(highlight) {
+    for (const FieldRow& row : m_rows) {
+        QWidget* control = build(row);
+        QLabel* caption = nullptr;
+        if (isInput(row.control) && row.label) {
+            caption = new QLabel(QString::fromUtf8(row.label), form);
+            caption->setObjectName(QStringLiteral("lbl") + QString::fromLatin1(row.name).mid(3));
+            caption->setBuddy(control);
+        }
+        if (isInput(row.control)) {
+            control->installEventFilter(this);
+            if (highlight == Highlight::Frame) {
+                const QString frame = row.frame
+                                          ? QString::fromLatin1(row.frame)
+                                          : QStringLiteral("eff") + QString::fromLatin1(row.name).mid(3);
+                new HighlightFrame(control, frame);
+            }
+        }
+        m_controls.push_back(control);
+        m_labels.push_back(caption);
+    }
+    if (highlight == Highlight::Colour)
+        for (std::size_t i = 0; i < m_rows.size(); ++i)
+            applyColour(int(i), false);
+}
+
+QWidget* FieldTable::build(const FieldRow& row) {
+    QWidget* control = nullptr;
+    switch (row.control) {
+    case Control::Line: {
+        auto* field = new QLineEdit(m_form);
         if (row.maxLength > 0)
             field->setMaxLength(row.maxLength);
         field->setAlignment(row.align | Qt::AlignVCenter);
@@ -57,12 +115,6 @@ FieldTable::FieldTable(QWidget* form, std::span<const FieldRow> rows, Highlight 
             field->setReadOnly(true);
         if (row.input == Input::Masked)
             field->setEchoMode(QLineEdit::Password);
-        field->installEventFilter(this);
-
-        auto* caption = new QLabel(QString::fromUtf8(row.label), form);
-        caption->setObjectName(QStringLiteral("lbl") + QString::fromLatin1(row.name).mid(3));
-        caption->setBuddy(field);
-
         if (row.input == Input::Upper || row.input == Input::Trimmed) {
             const bool upper = row.input == Input::Upper;
             connect(field, &QLineEdit::textEdited, field, [field, upper](const QString& text) {
@@ -74,58 +126,161 @@ FieldTable::FieldTable(QWidget* form, std::span<const FieldRow> rows, Highlight 
                 }
             });
         }
-
-        if (highlight == Highlight::Colour) {
-            applyColour(field, row, false);
-        } else {
-            const QString frame = row.frame ? QString::fromLatin1(row.frame)
-                                            : QStringLiteral("eff") + QString::fromLatin1(row.name).mid(3);
-            m_frames.push_back(new HighlightFrame(field, frame));
-        }
-        m_fields.push_back(field);
-        m_labels.push_back(caption);
+        m_lines.push_back(field);
+        control = field;
+        break;
     }
+    case Control::Pick: {
+        auto* pick = new QComboBox(m_form);
+        pick->setEditable(true);
+        pick->setInsertPolicy(QComboBox::NoInsert);
+        pick->setCompleter(nullptr);
+        if (row.items)
+            pick->addItems(row.items());
+        if (row.maxLength > 0)
+            pick->lineEdit()->setMaxLength(row.maxLength);
+        pick->lineEdit()->setAlignment(row.align | Qt::AlignVCenter);
+        pick->setEditText(QString());
+        control = pick;
+        break;
+    }
+    case Control::Memo: {
+        auto* memo = new QPlainTextEdit(m_form);
+        memo->setTabChangesFocus(true);
+        memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        control = memo;
+        break;
+    }
+    case Control::Check:
+        control = new QCheckBox(QString::fromUtf8(row.label), m_form);
+        break;
+    case Control::Label:
+    case Control::Hidden: {
+        auto* label = new QLabel(m_form);
+        label->setAlignment(row.align | Qt::AlignVCenter);
+        label->setVisible(row.control == Control::Label);
+        control = label;
+        break;
+    }
+    }
+    control->setObjectName(QString::fromLatin1(row.name));
+    return control;
 }
 
-int FieldTable::indexOf(QObject* field) const {
-    for (std::size_t i = 0; i < m_fields.size(); ++i)
-        if (m_fields[i] == field)
+int FieldTable::indexOf(const QObject* control) const {
+    for (std::size_t i = 0; i < m_controls.size(); ++i)
+        if (m_controls[i] == control)
             return int(i);
     return -1;
 }
 
-QLineEdit* FieldTable::field(const char* name) const {
+int FieldTable::indexOf(const char* name) const {
     for (std::size_t i = 0; i < m_rows.size(); ++i)
         if (qstrcmp(m_rows[i].name, name) == 0)
-            return m_fields[i];
-    return nullptr;
+            return int(i);
+    return -1;
+}
+
+QWidget* FieldTable::control(const char* name) const {
+    const int i = indexOf(name);
+    return i < 0 ? nullptr : m_controls[i];
+}
+
+QLineEdit* FieldTable::field(const char* name) const {
+    return qobject_cast<QLineEdit*>(control(name));
 }
 
 QLabel* FieldTable::label(const char* name) const {
-    for (std::size_t i = 0; i < m_rows.size(); ++i)
-        if (qstrcmp(m_rows[i].name, name) == 0)
-            return m_labels[i];
-    return nullptr;
+    const int i = indexOf(name);
+    return i < 0 ? nullptr : m_labels[i];
+}
+
+QString FieldTable::textAt(std::size_t row) const {
+    QWidget* c = m_controls[row];
+    switch (m_rows[row].control) {
+    case Control::Line:
+        return static_cast<QLineEdit*>(c)->text();
+    case Control::Pick:
+        return static_cast<QComboBox*>(c)->currentText();
+    case Control::Memo:
+        return static_cast<QPlainTextEdit*>(c)->toPlainText().replace(u'\n', QStringLiteral("\r\n"));
+    case Control::Check:
+        return static_cast<QCheckBox*>(c)->isChecked() ? kYes : kNo;
+    case Control::Label:
+    case Control::Hidden:
+        return static_cast<QLabel*>(c)->text();
+    }
+    return {};
+}
+
+void FieldTable::setTextAt(std::size_t row, const QString& text) {
+    QWidget* c = m_controls[row];
+    switch (m_rows[row].control) {
+    case Control::Line:
+        static_cast<QLineEdit*>(c)->setText(text);
+        break;
+    case Control::Pick: {
+        auto* pick = static_cast<QComboBox*>(c);
+        pick->setCurrentIndex(pick->findText(text, Qt::MatchExactly));
+        pick->setEditText(text);
+        break;
+    }
+    case Control::Memo:
+        static_cast<QPlainTextEdit*>(c)->setPlainText(
+            QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        break;
+    case Control::Check: {
+        // Anything but the two values leaves the box as it was.
+        const QString value = Text::trimBlanks(text);
+        if (value == kYes || value == kNo)
+            static_cast<QCheckBox*>(c)->setChecked(value == kYes);
+        break;
+    }
+    case Control::Label:
+    case Control::Hidden:
+        static_cast<QLabel*>(c)->setText(text);
+        break;
+    }
+}
+
+QString FieldTable::text(const char* name) const {
+    return textAt(std::size_t(indexOf(name)));
+}
+
+void FieldTable::setText(const char* name, const QString& text) {
+    setTextAt(std::size_t(indexOf(name)), text);
 }
 
 int FieldTable::addToGrid(QGridLayout* grid, int fieldColumns) const {
-    for (std::size_t i = 0; i < m_fields.size(); ++i) {
-        grid->addWidget(m_labels[i], int(i), 0);
-        grid->addWidget(m_fields[i], int(i), 1, 1, fieldColumns);
+    int line = 0;
+    for (std::size_t i = 0; i < m_controls.size(); ++i) {
+        if (!m_labels[i])
+            continue;
+        grid->addWidget(m_labels[i], line, 0);
+        grid->addWidget(m_controls[i], line, 1, 1, fieldColumns);
+        ++line;
     }
-    return int(m_fields.size());
+    return line;
 }
 
-QLineEdit* FieldTable::firstEmptyMandatory() const {
+int FieldTable::firstEmptyMandatory() const {
     for (std::size_t i = 0; i < m_rows.size(); ++i)
-        if (m_rows[i].mandatory && Text::trimBlanks(m_fields[i]->text()).isEmpty())
-            return m_fields[i];
-    return nullptr;
+        if (m_rows[i].mandatory && Text::trimBlanks(textAt(i)).isEmpty())
+            return int(i);
+    return -1;
 }
 
 void FieldTable::clear() {
-    for (QLineEdit* f : m_fields)
-        f->clear();
+    for (std::size_t i = 0; i < m_rows.size(); ++i)
+        if (m_rows[i].control == Control::Check)
+            static_cast<QCheckBox*>(m_controls[i])->setChecked(false);
+        else
+            setTextAt(i, QString());
+}
+
+void FieldTable::clear(std::span<const char* const> names) {
+    for (const char* name : names)
+        setText(name, QString());
 }
 
 bool FieldTable::digitsFilterSwallows(int key, const QString& text) {
@@ -139,13 +294,27 @@ bool FieldTable::amountFilterSwallows(int key, const QString& text) {
     return digitsFilterSwallows(key, text) && text != QStringLiteral(",");
 }
 
-void FieldTable::applyColour(QLineEdit* field, const FieldRow& row, bool focused) {
-    const char* fill = focused ? kFocused : row.mandatory ? kMandatory : kOrdinary;
-    field->setStyleSheet(
-        QStringLiteral("QLineEdit { background: %1; border: 1px solid #87CEEB; }").arg(QLatin1String(fill)));
+int FieldTable::nextInSection(int i) const {
+    const int n = int(m_rows.size());
+    for (int k = 1; k <= n; ++k) {
+        const int j = (i + k) % n;
+        if (isInput(m_rows[j].control) && m_rows[j].section == m_rows[i].section)
+            return j;
+    }
+    return i;
 }
 
-void FieldTable::openDatePicker(QLineEdit* field, const FieldRow& row) {
+void FieldTable::applyColour(int i, bool focused) const {
+    const FieldRow& row = m_rows[i];
+    if (!isInput(row.control))
+        return;
+    const char* fill = focused ? kFocused : row.fill ? row.fill : row.mandatory ? kMandatory : kOrdinary;
+    m_controls[i]->setStyleSheet(
+        QStringLiteral("%1 { background: %2; border: 1px solid #87CEEB; }")
+            .arg(QLatin1String(m_controls[i]->metaObject()->className()), QLatin1String(fill)));
+}
+
+void FieldTable::openDatePicker(QWidget* field, const FieldRow& row) {
     TfrmCalendario picker(field->window());
     picker.setModeKey(QString::fromLatin1(row.dateKey));
     picker.exec();
@@ -156,12 +325,20 @@ bool FieldTable::eventFilter(QObject* watched, QEvent* event) {
     const int i = indexOf(watched);
     if (i < 0)
         return QObject::eventFilter(watched, event);
-    QLineEdit* field = m_fields[i];
+    QWidget* control = m_controls[i];
     const FieldRow& row = m_rows[i];
 
-    if (m_highlight == Highlight::Colour &&
-        (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut))
-        applyColour(field, row, event->type() == QEvent::FocusIn);
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+        if (m_highlight == Highlight::Colour)
+            applyColour(i, event->type() == QEvent::FocusIn);
+        // A pick list keeps only one of its items; opening its own list is no leaving.
+        if (row.control == Control::Pick && event->type() == QEvent::FocusOut &&
+            static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
+            auto* pick = static_cast<QComboBox*>(control);
+            if (pick->findText(Text::trimBlanks(pick->currentText()), Qt::MatchExactly) < 0)
+                setTextAt(i, QString());
+        }
+    }
 
     if (event->type() != QEvent::KeyPress)
         return QObject::eventFilter(watched, event);
@@ -169,10 +346,17 @@ bool FieldTable::eventFilter(QObject* watched, QEvent* event) {
 
     if (isEnter(key->key())) {
         if (m_enterAction)
-            m_enterAction(field);
+            m_enterAction();
         else
-            m_fields[(i + 1) % m_fields.size()]->setFocus(Qt::TabFocusReason);
+            m_controls[nextInSection(i)]->setFocus(Qt::TabFocusReason);
         return true;
+    }
+    if (row.control == Control::Pick) {
+        if (key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Delete) {
+            setTextAt(i, QString());
+            return true;
+        }
+        return !pickLetsThrough(key->key());
     }
     switch (row.input) {
     case Input::Digits:
@@ -181,12 +365,12 @@ bool FieldTable::eventFilter(QObject* watched, QEvent* event) {
         return amountFilterSwallows(key->key(), key->text());
     case Input::Date:
         if (key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Delete) {
-            field->clear();
+            static_cast<QLineEdit*>(control)->clear();
             return true;
         }
         if (isNavigationOrModifier(key->key()) || (key->modifiers() & Qt::ControlModifier))
             return false;
-        openDatePicker(field, row);
+        openDatePicker(control, row);
         return true;
     default:
         return false;

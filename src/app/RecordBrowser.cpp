@@ -6,27 +6,25 @@
 
 #include <QLabel>
 
-namespace {
+RecordBrowser::RecordBrowser(std::function<QString()> path, int recordSize, QLabel* label, QString empty)
+    : m_path(std::move(path)), m_recordSize(recordSize), m_label(label), m_empty(std::move(empty)) {}
 
-// The position shown by the label, 0 for a record not yet saved.
-int positionOf(const QString& label) {
-    if (label.isEmpty())
-        return 0;
-    bool ok = false;
-    const int p = label.toInt(&ok);
-    if (!ok || p < 1)
-        throw StorageError("the position label holds no position");
-    return p;
+QLabel* RecordBrowser::makeLabel(QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QStringLiteral("lblPosizione"));
+    label->setAlignment(Qt::AlignCenter);
+    label->setMinimumWidth(60);
+    label->setFrameShape(QFrame::StyledPanel);
+    label->setAccessibleName(QStringLiteral("Posizione in archivio"));
+    return label;
 }
 
-} // namespace
+void RecordBrowser::setPosition(int position) {
+    m_position = position;
+    m_label->setText(position > 0 ? QString::number(position) : QString());
+}
 
-RecordBrowser::RecordBrowser(std::function<QString()> path, int recordSize, QLabel* position,
-                             Platform::Box failureBox)
-    : m_path(std::move(path)), m_recordSize(recordSize), m_position(position), m_failureBox(failureBox) {}
-
-RecordBrowser::Move RecordBrowser::move(Step step, const QString& label, int count) {
-    const int p = positionOf(label);
+RecordBrowser::Move RecordBrowser::move(Step step, int p, int count) {
     switch (step) {
     case Step::First:
         return count == 0 ? Move{Move::Empty} : Move{Move::Load, 1};
@@ -46,20 +44,20 @@ RecordBrowser::Move RecordBrowser::move(Step step, const QString& label, int cou
     return {Move::Stay};
 }
 
-void RecordBrowser::browse(Step step, const Show& show) const {
+void RecordBrowser::browse(Step step, Platform::Box failureBox, const Show& show) {
     QByteArray record;
     Move m;
     try {
         ArchiveFile file(m_path(), m_recordSize);
         file.open(ArchiveFile::Access::Read);
-        m = move(step, m_position->text(), file.count());
+        m = move(step, m_position, file.count());
         if (m.kind == Move::Load) {
             file.seek(m.position);
             record = file.read();
         }
         file.close();
     } catch (const StorageError&) {
-        platform().message(m_failureBox, ArchiveMessages::kFailure);
+        platform().message(failureBox, ArchiveMessages::kFailure);
         return;
     }
     switch (m.kind) {
@@ -67,20 +65,19 @@ void RecordBrowser::browse(Step step, const Show& show) const {
         show(record, m.position);
         break;
     case Move::EmptyAndClear:
-        m_position->clear();
+        setPosition(0);
         [[fallthrough]];
     case Move::Empty:
-        platform().message(Platform::Box::Information, ArchiveMessages::kEmpty);
+        platform().message(Platform::Box::Information, m_empty);
         break;
     case Move::Stay:
         break;
     }
 }
 
-std::optional<RecordBrowser::Saved> RecordBrowser::save(QByteArrayView record) const {
-    int position = 0;
+std::optional<RecordBrowser::Saved> RecordBrowser::save(QByteArrayView record, Platform::Box failureBox) {
+    int position = m_position;
     try {
-        position = positionOf(m_position->text());
         ArchiveFile file(m_path(), m_recordSize);
         file.open(ArchiveFile::Access::Write);
         if (position > 0) {
@@ -91,10 +88,23 @@ std::optional<RecordBrowser::Saved> RecordBrowser::save(QByteArrayView record) c
         }
         file.close();
     } catch (const StorageError&) {
-        platform().message(m_failureBox, ArchiveMessages::kFailure);
+        platform().message(failureBox, ArchiveMessages::kFailure);
         return std::nullopt;
     }
-    const bool appended = m_position->text().isEmpty();
-    m_position->setText(QString::number(position));
-    return appended ? Saved::Appended : Saved::Overwritten;
+    const Saved saved = m_position > 0 ? Saved::Overwritten : Saved::Appended;
+    setPosition(position);
+    return saved;
+}
+
+std::optional<int> RecordBrowser::count(Platform::Box failureBox) const {
+    try {
+        ArchiveFile file(m_path(), m_recordSize);
+        file.open(ArchiveFile::Access::Read);
+        const int n = file.count();
+        file.close();
+        return n;
+    } catch (const StorageError&) {
+        platform().message(failureBox, ArchiveMessages::kFailure);
+        return std::nullopt;
+    }
 }

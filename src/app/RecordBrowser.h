@@ -9,36 +9,46 @@
 #include <optional>
 
 class QLabel;
+class QWidget;
 
 // The browsing of every archive screen: first, previous, next and last record, and saving the
-// record on screen in place or at the end. The position label is the single source of the current
-// position: empty for a record not yet saved, else its position. Each operation opens the archive,
-// works and closes it before any message; a failure shows the archive failure message in the
-// screen's kind of box and leaves the screen as it was.
+// record on screen in place or at the end. The browser holds the screen's position, 0 for a record
+// not yet saved; the position label `lblPosizione` only shows it (empty for 0). Each operation
+// opens the archive, works and closes it before any message; a failure shows the archive failure
+// message in the box the caller names and leaves the screen as it was.
 class RecordBrowser {
 public:
     enum class Step { First, Previous, Next, Last };
     enum class Saved { Overwritten, Appended };
-    // Puts a record on the screen, position label included.
+    // Puts a record on the screen; the screen records the position with setPosition().
     using Show = std::function<void(QByteArrayView record, int position)>;
 
-    RecordBrowser(std::function<QString()> path, int recordSize, QLabel* position, Platform::Box failureBox);
+    // `empty` is what browsing an archive without records says.
+    RecordBrowser(std::function<QString()> path, int recordSize, QLabel* label, QString empty);
+    // The position label of an archive screen, as every screen shows it.
+    static QLabel* makeLabel(QWidget* parent);
 
-    void browse(Step step, const Show& show) const;
-    // Overwrites the record at the label's position, or appends it and shows its new position;
+    int position() const { return m_position; }
+    void setPosition(int position);
+
+    void browse(Step step, Platform::Box failureBox, const Show& show);
+    // Overwrites the record at the held position, or appends it and holds its new position;
     // nothing when the archive failed.
-    std::optional<Saved> save(QByteArrayView record) const;
+    std::optional<Saved> save(QByteArrayView record, Platform::Box failureBox);
+    // The number of records, or nothing when the archive failed.
+    std::optional<int> count(Platform::Box failureBox) const;
 
-    // What a step does, from the position label and the record count.
+    // What a step does from a position and the record count.
     struct Move {
         enum Kind { Load, Empty, EmptyAndClear, Stay } kind;
         int position = 0;
     };
-    static Move move(Step step, const QString& label, int count);
+    static Move move(Step step, int position, int count);
 
 private:
     std::function<QString()> m_path;
     int m_recordSize;
-    QLabel* m_position;
-    Platform::Box m_failureBox;
+    QLabel* m_label;
+    QString m_empty;
+    int m_position = 0;
 };

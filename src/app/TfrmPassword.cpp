@@ -36,7 +36,7 @@ TfrmPassword::TfrmPassword(QWidget* menu)
 
     m_fields = new FieldTable(this, kFields, Highlight::Frame);
     m_txtPassword = m_fields->field("txtPassword");
-    m_fields->setEnterAction([this](QLineEdit*) {
+    m_fields->setEnterAction([this] {
         if (!Text::trimBlanks(m_txtPassword->text()).isEmpty())
             cmdOKClick();
     });

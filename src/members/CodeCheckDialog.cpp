@@ -19,7 +19,7 @@ CodeCheckDialog::CodeCheckDialog(QWidget* parent, const QString& caption, const 
 
     m_btnControlla = dialogButton(this, "btnControlla", QStringLiteral("Controlla"), "dialog-ok-apply");
     QPushButton* btnChiudi = dialogButton(this, "btnChiudi", QStringLiteral("Chiudi"), "window-close");
-    fields->setEnterAction([this](QLineEdit*) { m_btnControlla->setFocus(); });
+    fields->setEnterAction([this] { m_btnControlla->setFocus(); });
     connect(m_btnControlla, &QPushButton::clicked, this, &CodeCheckDialog::btnControllaClick);
     connect(btnChiudi, &QPushButton::clicked, this, &QDialog::reject);
 

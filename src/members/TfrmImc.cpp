@@ -16,7 +16,7 @@ namespace {
 constexpr FieldRow kFields[] = {
     {"txtPeso", "Peso in kg:", 8, Input::Digits},
     {"txtStatura", "Statura in cm:", 8, Input::Digits},
-    {"txtImc", "I.M.C.", 0, Input::Free, false, nullptr, nullptr, Qt::AlignHCenter},
+    {"txtImc", "I.M.C.", 0, Input::Free, nullptr, nullptr, nullptr, Qt::AlignHCenter},
 };
 
 QLabel* classLabel(QWidget* parent, const char* name) {

@@ -36,102 +36,80 @@ namespace {
 
 using R = TSchedaIscritto;
 
-// The card's fields in their Enter order.
-constexpr FieldRow kFields[] = {
-    {"txtTiratore", "Cognome e nome:", 50, Input::Free, true},
-    {"txtSesso", "Sesso:", 1, Input::Upper, false, nullptr, nullptr, Qt::AlignHCenter},
-    {"txtDataNasc", "Data nascita:", 10},
-    {"txtCittadinanza", "Cittadinanza:", 50},
-    {"txtLuogoNasc", "Luogo nascita:", 50},
-    {"txtIndirizzo", "Indirizzo residenza:", 120},
-    {"txtCitta", "Città:", 50},
-    {"txtCap", "CAP:", 10},
-    {"txtNazione", "Nazione:", 50},
-    {"txtCodFisc", "Codice fiscale:", 16, Input::Upper},
-    {"txtGruppo", "Peso in kg:", 8, Input::Digits},
-    {"txtProfessione", "Statura in cm:", 8, Input::Digits},
-    {"txtStudio", "Scadenza certificato medico:", 120, Input::Date, true, "tiratori_studio"},
-    {"txtEnte", "Attività sportiva:", 120, Input::Free, true},
-    {"txtEmail", "E-mail:", 50, Input::Trimmed},
-    {"txtTel", "Tel. casa:", 30},
-    {"txtCel", "Tel. cellulare:", 30, Input::Digits},
-    {"txtTessera", "Tessera n.", 50, Input::Free, true},
-    {"txtQuota", "Quota: €", 50, Input::Amount, true, nullptr, nullptr, Qt::AlignRight},
-    {"txtInizioTes", "Data rilascio:", 10, Input::Date, true, "tiratori_iniziotes"},
-    {"txtFineTes", "Data scadenza:", 10, Input::Date, true, "tiratori_finetes"},
-    {"txtArmi", "Praticante (cognome e nome):", 50},
-    {"txtPorto", "Luogo di nascita:", 50},
-    {"txtInizioPor", "Data di nascita:", 10},
-    {"txtFinePor", "Indirizzo:", 250},
-    {"txtNote", "Note:", 250},
+constexpr RecordScreenSetup kSetup{
+    .objectName = "frmTiratori",
+    .caption = " Zandorio - Archivio Iscritti",
+    .ready = "Pronto per archiviare una nuova scheda...",
+    .highlight = Highlight::Colour,
+};
+
+// The card's controls in their Enter order, with the member field each one shows; the mandatory
+// ones are checked in this order before saving. The six hidden labels carry the attachments.
+constexpr FieldBinding<R> kFields[] = {
+    {{"txtTiratore", "Cognome e nome:", 50, Input::Free,
+      "Attenzione: per salvare la scheda è necessario indicare cognome e nome dell'iscritto."},
+     &R::CognomeNome},
+    {{.name = "txtSesso",
+      .label = "Sesso:",
+      .maxLength = 1,
+      .input = Input::Upper,
+      .align = Qt::AlignHCenter},
+     &R::Sesso},
+    {{"txtDataNasc", "Data nascita:", 10}, &R::DataNascita},
+    {{"txtCittadinanza", "Cittadinanza:", 50}, &R::Cittadinanza},
+    {{"txtLuogoNasc", "Luogo nascita:", 50}, &R::LuogoNascita},
+    {{"txtIndirizzo", "Indirizzo residenza:", 120}, &R::Indirizzo},
+    {{"txtCitta", "Città:", 50}, &R::Citta},
+    {{"txtCap", "CAP:", 10}, &R::Cap},
+    {{"txtNazione", "Nazione:", 50}, &R::Nazione},
+    {{"txtCodFisc", "Codice fiscale:", 16, Input::Upper}, &R::CodiceFiscale},
+    {{"txtGruppo", "Peso in kg:", 8, Input::Digits}, &R::Peso},
+    {{"txtProfessione", "Statura in cm:", 8, Input::Digits}, &R::Statura},
+    {{"txtStudio", "Scadenza certificato medico:", 120, Input::Date,
+      "Attenzione: per salvare la scheda è necessario indicare la data di scadenza del certificato medico.",
+      "tiratori_studio"},
+     &R::ScadenzaCertificato},
+    {{"txtEnte", "Attività sportiva:", 120, Input::Free,
+      "Attenzione: per salvare la scheda è necessario indicare l'attività sportiva praticata."},
+     &R::AttivitaSportiva},
+    {{"txtEmail", "E-mail:", 50, Input::Trimmed}, &R::Email},
+    {{"txtTel", "Tel. casa:", 30}, &R::TelCasa},
+    {{"txtCel", "Tel. cellulare:", 30, Input::Digits}, &R::TelCellulare},
+    {{"txtTessera", "Tessera n.", 50, Input::Free,
+      "Attenzione: per salvare la scheda è necessario indicare il numero di tessera dell'iscritto."},
+     &R::NumeroTessera},
+    {{.name = "txtQuota",
+      .label = "Quota: €",
+      .maxLength = 50,
+      .input = Input::Amount,
+      .mandatory = "Attenzione: per salvare la scheda è necessario indicare la quota versata dall'iscritto.",
+      .align = Qt::AlignRight},
+     &R::Quota},
+    {{"txtInizioTes", "Data rilascio:", 10, Input::Date,
+      "Attenzione: per salvare la scheda è necessario indicare la data di rilascio della tessera.",
+      "tiratori_iniziotes"},
+     &R::RilascioTessera},
+    {{"txtFineTes", "Data scadenza:", 10, Input::Date,
+      "Attenzione: per salvare la scheda è necessario indicare la data di scadenza della tessera.",
+      "tiratori_finetes"},
+     &R::ScadenzaTessera},
+    {{"txtArmi", "Praticante (cognome e nome):", 50}, &R::Praticante},
+    {{"txtPorto", "Luogo di nascita:", 50}, &R::LuogoNascitaPraticante},
+    {{"txtInizioPor", "Data di nascita:", 10}, &R::DataNascitaPraticante},
+    {{"txtFinePor", "Indirizzo:", 250}, &R::IndirizzoPraticante},
+    {{"txtNote", "Note:", 250}, &R::Note},
+    {{.name = "lblFile01", .label = nullptr, .control = Control::Hidden}, &R::File01},
+    {{.name = "lblFile02", .label = nullptr, .control = Control::Hidden}, &R::File02},
+    {{.name = "lblFile03", .label = nullptr, .control = Control::Hidden}, &R::File03},
+    {{.name = "lblDesc01", .label = nullptr, .control = Control::Hidden}, &R::Desc01},
+    {{.name = "lblDesc02", .label = nullptr, .control = Control::Hidden}, &R::Desc02},
+    {{.name = "lblDesc03", .label = nullptr, .control = Control::Hidden}, &R::Desc03},
 };
 // The fields of the first column of the card; the card and the practitioner fill the second.
 constexpr int kFirstColumnRows = 17;
 
-// Where each field of the record lives on the card: the 26 fields and the six hidden labels of
-// the attachments. Both kinds of control carry the value in their "text" property.
-struct Control {
-    const char* name;
-    QString R::*member;
-};
-
-constexpr Control kControls[] = {
-    {"txtTiratore", &R::CognomeNome},
-    {"txtSesso", &R::Sesso},
-    {"txtDataNasc", &R::DataNascita},
-    {"txtCittadinanza", &R::Cittadinanza},
-    {"txtLuogoNasc", &R::LuogoNascita},
-    {"txtIndirizzo", &R::Indirizzo},
-    {"txtCitta", &R::Citta},
-    {"txtCap", &R::Cap},
-    {"txtNazione", &R::Nazione},
-    {"txtCodFisc", &R::CodiceFiscale},
-    {"txtGruppo", &R::Peso},
-    {"txtProfessione", &R::Statura},
-    {"txtStudio", &R::ScadenzaCertificato},
-    {"txtEnte", &R::AttivitaSportiva},
-    {"txtEmail", &R::Email},
-    {"txtTel", &R::TelCasa},
-    {"txtCel", &R::TelCellulare},
-    {"txtTessera", &R::NumeroTessera},
-    {"txtQuota", &R::Quota},
-    {"txtInizioTes", &R::RilascioTessera},
-    {"txtFineTes", &R::ScadenzaTessera},
-    {"txtArmi", &R::Praticante},
-    {"txtPorto", &R::LuogoNascitaPraticante},
-    {"txtInizioPor", &R::DataNascitaPraticante},
-    {"txtFinePor", &R::IndirizzoPraticante},
-    {"txtNote", &R::Note},
-    {"lblFile01", &R::File01},
-    {"lblFile02", &R::File02},
-    {"lblFile03", &R::File03},
-    {"lblDesc01", &R::Desc01},
-    {"lblDesc02", &R::Desc02},
-    {"lblDesc03", &R::Desc03},
-};
-
 constexpr const char* kAttachmentLabels[] = {"lblFile01", "lblFile02", "lblFile03",
                                              "lblDesc01", "lblDesc02", "lblDesc03"};
-
-// The mandatory fields in the order they are checked before saving.
-struct Mandatory {
-    const char* field;
-    const char* warning;
-};
-
-constexpr Mandatory kMandatory[] = {
-    {"txtTiratore", "Attenzione: per salvare la scheda è necessario indicare cognome e nome dell'iscritto."},
-    {"txtStudio",
-     "Attenzione: per salvare la scheda è necessario indicare la data di scadenza del certificato medico."},
-    {"txtEnte", "Attenzione: per salvare la scheda è necessario indicare l'attività sportiva praticata."},
-    {"txtTessera",
-     "Attenzione: per salvare la scheda è necessario indicare il numero di tessera dell'iscritto."},
-    {"txtQuota", "Attenzione: per salvare la scheda è necessario indicare la quota versata dall'iscritto."},
-    {"txtInizioTes",
-     "Attenzione: per salvare la scheda è necessario indicare la data di rilascio della tessera."},
-    {"txtFineTes",
-     "Attenzione: per salvare la scheda è necessario indicare la data di scadenza della tessera."},
-};
 
 constexpr Command kCommands[] = {
     {"cmdNuovo", "Nuovo", "document-new", "Prepara la schermata per l'inserimento di una nuova scheda."},
@@ -179,93 +157,54 @@ constexpr Command kPhotoButtons[] = {
 
 } // namespace
 
-TfrmTiratori::TfrmTiratori()
-    : m_lblPosizione(new QLabel),
-      m_browser(&TSchedaIscritto::path, TSchedaIscritto::Size, m_lblPosizione, Platform::Box::Error) {
-    setObjectName(QStringLiteral("frmTiratori"));
-    setWindowTitle(QStringLiteral(" Zandorio - Archivio Iscritti"));
-
-    m_panInfo = new StatusLine(QStringLiteral("Pronto per archiviare una nuova scheda..."), this);
-    m_commands = new CommandBar(kCommands, m_panInfo, this);
-    m_lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
-    m_lblPosizione->setAlignment(Qt::AlignCenter);
-    m_lblPosizione->setMinimumWidth(60);
-    m_lblPosizione->setFrameShape(QFrame::StyledPanel);
-    m_lblPosizione->setAccessibleName(QStringLiteral("Posizione in archivio"));
-    m_commands->insertAfter("cmdIndietro", m_lblPosizione);
-
-    // Takes the focus away from the field being edited, so that the field finishes its editing.
-    m_btnFocus = new QPushButton(this);
-    m_btnFocus->setObjectName(QStringLiteral("btnFocus"));
-    m_btnFocus->setFixedSize(0, 0);
-    m_btnFocus->setFocusPolicy(Qt::ClickFocus);
-
-    for (const char* name : kAttachmentLabels) {
-        auto* label = new QLabel(this);
-        label->setObjectName(QString::fromLatin1(name));
-        label->hide();
-    }
-
+TfrmTiratori::TfrmTiratori() : RecordScreen(kSetup, kCommands, kFields, &TSchedaIscritto::path) {
     auto* body = new QHBoxLayout;
     body->addWidget(buildFields(), 1);
     body->addWidget(buildPhoto(), 0, Qt::AlignTop);
+    setBody(body);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_commands);
-    layout->addLayout(body, 1);
-    layout->addWidget(m_btnFocus);
-    layout->addWidget(m_panInfo);
-
-    connect(button("cmdNuovo"), &QToolButton::clicked, this, &TfrmTiratori::clearCard);
-    connect(button("cmdDuplica"), &QToolButton::clicked, this, &TfrmTiratori::cmdDuplicaClick);
-    connect(button("cmdSalva"), &QToolButton::clicked, this, &TfrmTiratori::cmdSalvaClick);
     connect(button("cmdTrova"), &QToolButton::clicked, this, &TfrmTiratori::cmdTrovaClick);
-    connect(button("cmdPrimo"), &QToolButton::clicked, this, [this] { browse(RecordBrowser::Step::First); });
-    connect(button("cmdIndietro"), &QToolButton::clicked, this,
-            [this] { browse(RecordBrowser::Step::Previous); });
-    connect(button("cmdAvanti"), &QToolButton::clicked, this, [this] { browse(RecordBrowser::Step::Next); });
-    connect(button("cmdUltimo"), &QToolButton::clicked, this, [this] { browse(RecordBrowser::Step::Last); });
     connect(button("cmdAnteprima"), &QToolButton::clicked, this,
             [this] { TfrmAnteprimaTiratori(this).exec(); });
     connect(button("cmdStampa"), &QToolButton::clicked, this, [this] { TfrmStampaTiratori(this).exec(); });
     connect(button("cmdEsporta"), &QToolButton::clicked, this, [this] { TfrmExpTiratori(this).exec(); });
     connect(button("cmdScadCert"), &QToolButton::clicked, this, [this] { TfrmCertScaduti(this).exec(); });
     connect(button("cmdScadute"), &QToolButton::clicked, this, [this] { TfrmTessereScadute(this).exec(); });
-    connect(button("cmdEsci"), &QToolButton::clicked, this, &QWidget::close);
     connect(button("btnEmail"), &QToolButton::clicked, this, &TfrmTiratori::btnEmailClick);
     connect(button("btnCodFisc"), &QToolButton::clicked, this,
-            [this] { openCodeCheck(m_fields->field("txtCodFisc")->text(), this); });
+            [this] { openCodeCheck(fields()->text("txtCodFisc"), this); });
     connect(button("btnIMC"), &QToolButton::clicked, this, &TfrmTiratori::btnIMCClick);
     connect(button("cmdGuida"), &QToolButton::clicked, this,
             [this] { showGuide(this, QStringLiteral("App Archivio Iscritti"), GeneralGuide::text(2, 14)); });
     connect(button("cmdFile"), &QToolButton::clicked, this, &TfrmTiratori::cmdFileClick);
 
-    m_fields->field("txtQuota")->installEventFilter(this);
-    clearCard();
+    fields()->control("txtQuota")->installEventFilter(this);
+    clearRecord();
 }
 
 QWidget* TfrmTiratori::buildFields() {
     auto* panel = new QWidget(this);
     panel->setObjectName(QStringLiteral("panCampi"));
-    m_fields = new FieldTable(panel, kFields, Highlight::Colour);
-
     auto* grid = new QGridLayout(panel);
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(6);
     int index = 0;
-    for (const FieldRow& row : m_fields->rows()) {
+    for (const FieldRow& row : fields()->rows()) {
+        if (row.control == Control::Hidden)
+            continue;
         const int column = index < kFirstColumnRows ? 0 : 3;
         const int line = index < kFirstColumnRows ? index : index - kFirstColumnRows;
-        grid->addWidget(m_fields->label(row.name), line, column);
-        grid->addWidget(m_fields->field(row.name), line, column + 1);
+        grid->addWidget(fields()->label(row.name), line, column);
+        grid->addWidget(fields()->control(row.name), line, column + 1);
         ++index;
     }
     for (const FieldButton& fb : kFieldButtons) {
-        QToolButton* b = makeCommandButton(fb.command, m_panInfo, panel, Qt::ToolButtonIconOnly);
+        QToolButton* b = makeCommandButton(fb.command, statusLine(), panel, Qt::ToolButtonIconOnly);
         b->setIconSize(QSize(16, 16));
-        b->setFixedHeight(m_fields->field(fb.field)->sizeHint().height());
+        QWidget* field = fields()->control(fb.field);
+        b->setFixedHeight(field->sizeHint().height());
         int line = 0, column = 0, rows = 0, columns = 0;
-        grid->getItemPosition(grid->indexOf(m_fields->field(fb.field)), &line, &column, &rows, &columns);
+        grid->getItemPosition(grid->indexOf(field), &line, &column, &rows, &columns);
         grid->addWidget(b, line, column + 1);
     }
     grid->setColumnStretch(1, 1);
@@ -288,7 +227,7 @@ QWidget* TfrmTiratori::buildPhoto() {
 
     auto* buttons = new QHBoxLayout;
     for (const Command& c : kPhotoButtons)
-        buttons->addWidget(makeCommandButton(c, m_panInfo, panel, Qt::ToolButtonIconOnly));
+        buttons->addWidget(makeCommandButton(c, statusLine(), panel, Qt::ToolButtonIconOnly));
     connect(button("btnCaricaFoto"), &QToolButton::clicked, m_imgFoto, &PhotoFrame::loadChosenFile);
     connect(button("btnSalvaFoto"), &QToolButton::clicked, m_imgFoto, &PhotoFrame::saveToChosenFile);
     connect(button("btnCancFoto"), &QToolButton::clicked, m_imgFoto, &PhotoFrame::showBlank);
@@ -307,93 +246,38 @@ QWidget* TfrmTiratori::buildPhoto() {
     return panel;
 }
 
-QToolButton* TfrmTiratori::button(const char* name) const {
-    return findChild<QToolButton*>(QString::fromLatin1(name));
-}
-
-void TfrmTiratori::showRecord(const TSchedaIscritto& record, int position) {
-    for (const Control& c : kControls)
-        findChild<QWidget*>(QString::fromLatin1(c.name))->setProperty("text", record.*c.member);
-    m_lblPosizione->setText(QString::number(position));
-    m_imgFoto->setImage(MemberPhoto::load(position));
-}
-
 void TfrmTiratori::receiveMember(const TSchedaIscritto& member, int position) {
     showRecord(member, position);
 }
 
-TSchedaIscritto TfrmTiratori::record() const {
-    TSchedaIscritto r;
-    for (const Control& c : kControls)
-        r.*c.member = findChild<QWidget*>(QString::fromLatin1(c.name))->property("text").toString();
-    return r;
+void TfrmTiratori::clearRecord() {
+    RecordScreen::clearRecord();
+    fields()->setText("txtQuota", QStringLiteral("0,00"));
+    m_imgFoto->showBlank();
+    fields()->control("txtTiratore")->setFocus();
 }
 
-void TfrmTiratori::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    // Every visit starts from an empty card; a window coming back from the task bar keeps its card.
-    if (!event->spontaneous())
-        clearCard();
+bool TfrmTiratori::prepareCopy() {
+    // The copy has no photo and no attachments until the user gives it some.
+    fields()->clear(kAttachmentLabels);
+    m_imgFoto->showBlank();
+    fields()->control("txtTiratore")->setFocus();
+    return true;
+}
+
+void TfrmTiratori::recordShown(const TSchedaIscritto&, int position) {
+    m_imgFoto->setImage(MemberPhoto::load(position));
+}
+
+void TfrmTiratori::recordSaved(int position) {
+    if (!MemberPhoto::save(position, m_imgFoto->image()))
+        m_imgFoto->showBlank();
 }
 
 bool TfrmTiratori::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusOut) {
-        auto* quota = m_fields->field("txtQuota");
-        if (watched == quota)
-            quota->setText(FeeText::format(quota->text()));
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
-void TfrmTiratori::clearCard() {
-    m_fields->clear();
-    m_fields->field("txtQuota")->setText(QStringLiteral("0,00"));
-    for (const char* name : kAttachmentLabels)
-        findChild<QLabel*>(QString::fromLatin1(name))->clear();
-    m_imgFoto->showBlank();
-    m_lblPosizione->clear();
-    m_fields->field("txtTiratore")->setFocus();
-}
-
-void TfrmTiratori::cmdDuplicaClick() {
-    if (m_lblPosizione->text().isEmpty()) {
-        platform().message(
-            Platform::Box::Warning,
-            QStringLiteral("Attenzione: la duplicazione di una scheda può avvenire soltanto dopo che "
-                           "questa è stata inserita in archivio."));
-        return;
-    }
-    for (const char* name : kAttachmentLabels)
-        findChild<QLabel*>(QString::fromLatin1(name))->clear();
-    m_lblPosizione->clear();
-    m_imgFoto->showBlank();
-    m_fields->field("txtTiratore")->setFocus();
-    platform().message(
-        Platform::Box::Information,
-        QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\r"
-                       "Al termine premere Salva per inserire la scheda in archivio."));
-}
-
-void TfrmTiratori::cmdSalvaClick() {
-    m_btnFocus->setFocus();
-    if (QLineEdit* empty = m_fields->firstEmptyMandatory()) {
-        for (const Mandatory& m : kMandatory)
-            if (empty->objectName() == QLatin1String(m.field))
-                platform().message(Platform::Box::Warning, QString::fromUtf8(m.warning));
-        empty->setFocus();
-        return;
-    }
-    const std::optional<RecordBrowser::Saved> saved = m_browser.save(MemberCodec::encode(record()));
-    if (!saved)
-        return;
-    if (!MemberPhoto::save(m_lblPosizione->text().toInt(), m_imgFoto->image()))
-        m_imgFoto->showBlank();
-    platform().message(
-        Platform::Box::Information,
-        *saved == RecordBrowser::Saved::Overwritten
-            ? QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in "
-                             "archivio.")
-            : QStringLiteral("La scheda corrente è stata inserita in archivio."));
+    if (event->type() == QEvent::FocusOut && watched == fields()->control("txtQuota"))
+        fields()->setText("txtQuota", FeeText::format(fields()->text("txtQuota")));
+    return RecordScreen::eventFilter(watched, event);
 }
 
 void TfrmTiratori::cmdFileClick() {
@@ -403,7 +287,7 @@ void TfrmTiratori::cmdFileClick() {
 }
 
 void TfrmTiratori::btnEmailClick() {
-    const QString address = Text::trimBlanks(m_fields->field("txtEmail")->text());
+    const QString address = Text::trimBlanks(fields()->text("txtEmail"));
     platform().open(QStringLiteral("\"mailto:") + address + QStringLiteral("\""));
 }
 
@@ -415,13 +299,7 @@ void TfrmTiratori::cmdTrovaClick() {
 
 void TfrmTiratori::btnIMCClick() {
     TfrmImc calculator(this);
-    calculator.setValues(Text::trimBlanks(m_fields->field("txtGruppo")->text()),
-                         Text::trimBlanks(m_fields->field("txtProfessione")->text()));
+    calculator.setValues(Text::trimBlanks(fields()->text("txtGruppo")),
+                         Text::trimBlanks(fields()->text("txtProfessione")));
     calculator.exec();
-}
-
-void TfrmTiratori::browse(RecordBrowser::Step step) {
-    m_browser.browse(step, [this](QByteArrayView bytes, int position) {
-        showRecord(MemberCodec::decode(bytes), position);
-    });
 }

@@ -19,16 +19,16 @@ using R = TSchedaIscritto;
 
 // The filters in their Enter order, and the field each one is looked for in.
 constexpr FieldRow kFilters[] = {
-    {"txtTiratore", "Cognome e nome:", 0, Input::Free, false, nullptr, "effCampo01"},
-    {"txtDataNasc", "Data di nascita (gg/mm/aaaa):", 0, Input::Free, false, nullptr, "effCampo02"},
-    {"txtCittadinanza", "Cittadinanza:", 0, Input::Free, false, nullptr, "effCampo03"},
-    {"txtLuogoNasc", "Luogo di nascita:", 0, Input::Free, false, nullptr, "effCampo04"},
-    {"txtCodFisc", "Codice fiscale:", 0, Input::Free, false, nullptr, "effCampo05"},
-    {"txtCel", "Tel. cellulare:", 0, Input::Free, false, nullptr, "effCampo06"},
-    {"txtTessera", "Tessera n.", 0, Input::Free, false, nullptr, "effCampo07"},
-    {"txtArmi", "Praticante:", 0, Input::Free, false, nullptr, "effCampo08"},
-    {"txtEnte", "Attività sportiva:", 0, Input::Free, false, nullptr, "effCampo09"},
-    {"txtNote", "Note:", 0, Input::Free, false, nullptr, "effCampo10"},
+    {"txtTiratore", "Cognome e nome:", 0, Input::Free, nullptr, nullptr, "effCampo01"},
+    {"txtDataNasc", "Data di nascita (gg/mm/aaaa):", 0, Input::Free, nullptr, nullptr, "effCampo02"},
+    {"txtCittadinanza", "Cittadinanza:", 0, Input::Free, nullptr, nullptr, "effCampo03"},
+    {"txtLuogoNasc", "Luogo di nascita:", 0, Input::Free, nullptr, nullptr, "effCampo04"},
+    {"txtCodFisc", "Codice fiscale:", 0, Input::Free, nullptr, nullptr, "effCampo05"},
+    {"txtCel", "Tel. cellulare:", 0, Input::Free, nullptr, nullptr, "effCampo06"},
+    {"txtTessera", "Tessera n.", 0, Input::Free, nullptr, nullptr, "effCampo07"},
+    {"txtArmi", "Praticante:", 0, Input::Free, nullptr, nullptr, "effCampo08"},
+    {"txtEnte", "Attività sportiva:", 0, Input::Free, nullptr, nullptr, "effCampo09"},
+    {"txtNote", "Note:", 0, Input::Free, nullptr, nullptr, "effCampo10"},
 };
 constexpr QString R::*kFiltered[] = {
     &R::CognomeNome,  &R::DataNascita,   &R::Cittadinanza, &R::LuogoNascita,     &R::CodiceFiscale,

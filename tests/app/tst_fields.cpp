@@ -17,11 +17,11 @@
 namespace {
 
 constexpr FieldRow kRows[] = {
-    {"txtNome", "Nome:", 10, Input::Free, true},
+    {"txtNome", "Nome:", 10, Input::Free, "Attenzione: indicare il nome."},
     {"txtPeso", "Peso:", 8, Input::Digits},
     {"txtQuota", "Quota:", 50, Input::Amount},
     {"txtCodFisc", "Codice fiscale:", 16, Input::Upper},
-    {"txtStudio", "Scadenza:", 10, Input::Date, false, "tiratori_studio"},
+    {"txtStudio", "Scadenza:", 10, Input::Date, nullptr, "tiratori_studio"},
 };
 
 // A small screen with one field of each kind, named as the screen the date key points to.
@@ -191,9 +191,9 @@ private Q_SLOTS:
     void firstEmptyMandatory() {
         TestScreen screen(Highlight::Colour);
         screen.field("txtNome")->setText("   ");
-        QCOMPARE(screen.table->firstEmptyMandatory(), screen.field("txtNome"));
+        QCOMPARE(screen.table->controlAt(screen.table->firstEmptyMandatory()), screen.field("txtNome"));
         screen.field("txtNome")->setText(" a ");
-        QCOMPARE(screen.table->firstEmptyMandatory(), nullptr);
+        QCOMPARE(screen.table->firstEmptyMandatory(), -1);
     }
 
     void statusLineShowsHintsAndClearsOnBackground() {
