@@ -1,0 +1,65 @@
+#include "ReceiptSettings.h"
+
+#include "storage/IniFile.h"
+#include "storage/ProgramFolder.h"
+#include "storage/StorageError.h"
+#include "storage/Text.h"
+
+namespace {
+
+const QString kPayee = QStringLiteral("Ricevente");
+const QString kNumbering = QStringLiteral("Numerazione Ricevute");
+const QString kStart = QStringLiteral("Inizio");
+
+QString path() {
+    return ProgramFolder::file(QString::fromLatin1(ReceiptSettings::kFileName));
+}
+
+QString payeeKey(std::size_t i) {
+    return QStringLiteral("Rigo %1").arg(i + 1);
+}
+
+} // namespace
+
+namespace ReceiptSettings {
+
+// A settings file that cannot be read is never reported: its values read as empty.
+PayeeLines payeeLines() {
+    PayeeLines lines;
+    try {
+        const IniFile ini = IniFile::read(path());
+        for (std::size_t i = 0; i < lines.size(); ++i)
+            lines[i] = ini.value(kPayee, payeeKey(i));
+    } catch (const StorageError&) {
+        return {};
+    }
+    return lines;
+}
+
+void setPayeeLines(const PayeeLines& lines) {
+    IniFile ini = IniFile::read(path());
+    bool changed = false;
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        changed = changed || ini.value(kPayee, payeeKey(i)) != Text::trimBlanks(lines[i]);
+    if (!changed)
+        return;
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        ini.setValue(kPayee, payeeKey(i), Text::trimBlanks(lines[i]));
+    ini.write();
+}
+
+QString startNumber() {
+    try {
+        return IniFile::read(path()).value(kNumbering, kStart);
+    } catch (const StorageError&) {
+        return {};
+    }
+}
+
+void setStartNumber(const QString& start) {
+    IniFile ini = IniFile::read(path());
+    ini.setValue(kNumbering, kStart, Text::trimBlanks(start));
+    ini.write();
+}
+
+} // namespace ReceiptSettings

@@ -1,0 +1,296 @@
+#include "TempProgramFolder.h"
+#include "TestMain.h"
+#include "receipts/ReceiptAmount.h"
+#include "receipts/ReceiptExport.h"
+#include "receipts/ReceiptLine.h"
+#include "receipts/ReceiptNumbering.h"
+#include "receipts/ReceiptSearch.h"
+#include "receipts/ReceiptSettings.h"
+#include "receipts/TSchedaRicevuta.h"
+#include "storage/ArchiveFile.h"
+#include "storage/FieldBytes.h"
+#include "storage/StorageError.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTest>
+
+namespace {
+
+using R = TSchedaRicevuta;
+
+R receipt(const QString& number, const QString& payer, const QString& sport) {
+    R r;
+    r.NumeroRicevuta = number;
+    r.DataRicevuta = QStringLiteral("05/03/2024");
+    r.ImportoEuro = QStringLiteral("120");
+    r.ImportoCentesimi = QStringLiteral("50");
+    r.ImportoLettere = QStringLiteral("CENTOVENTI");
+    r.CentesimiLettere = QStringLiteral("50");
+    r.ImportoTotale = QStringLiteral("120,50");
+    r.Ricevente1 = QStringLiteral("A.S.D. Delfini");
+    r.Pagatore = payer;
+    r.CodiceFiscalePagatore = QStringLiteral("RSSMRA80A01H501U");
+    r.AttivitaSportiva = sport;
+    r.PeriodoDal = QStringLiteral("01/03/2024");
+    r.PeriodoAl = QStringLiteral("31/03/2024");
+    r.Praticante = QStringLiteral("Rossi Luca");
+    r.LuogoNascitaPraticante = QStringLiteral("Roma");
+    r.DataNascitaPraticante = QStringLiteral("02/02/2015");
+    r.IndirizzoPraticante = QStringLiteral("Via Roma 1");
+    return r;
+}
+
+void writeArchive(const TempProgramFolder& folder, const QString& name, const QList<R>& receipts) {
+    QByteArray bytes;
+    for (const R& r : receipts)
+        bytes += ReceiptCodec::encode(r);
+    folder.write(name, bytes);
+}
+
+QStringList linesOf(const ResultLines& lines) {
+    QStringList all;
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        all << lines.line(i);
+    return all;
+}
+
+} // namespace
+
+class ReceiptLogicTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void recordLayout_data() {
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<int>("capacity");
+        // clang-format off
+        QTest::newRow("NumeroRicevuta") << 0 << 30;
+        QTest::newRow("DataRicevuta") << 31 << 10;
+        QTest::newRow("ImportoEuro") << 42 << 8;
+        QTest::newRow("ImportoCentesimi") << 51 << 2;
+        QTest::newRow("ImportoLettere") << 54 << 250;
+        QTest::newRow("CentesimiLettere") << 305 << 2;
+        QTest::newRow("ImportoTotale") << 308 << 11;
+        QTest::newRow("Ricevente1") << 320 << 50;
+        QTest::newRow("Ricevente2") << 371 << 50;
+        QTest::newRow("Ricevente3") << 422 << 50;
+        QTest::newRow("Ricevente4") << 473 << 50;
+        QTest::newRow("Pagatore") << 524 << 50;
+        QTest::newRow("CodiceFiscalePagatore") << 575 << 16;
+        QTest::newRow("AttivitaSportiva") << 592 << 120;
+        QTest::newRow("PeriodoDal") << 713 << 10;
+        QTest::newRow("PeriodoAl") << 724 << 10;
+        QTest::newRow("Praticante") << 735 << 50;
+        QTest::newRow("LuogoNascitaPraticante") << 786 << 50;
+        QTest::newRow("DataNascitaPraticante") << 837 << 10;
+        QTest::newRow("IndirizzoPraticante") << 848 << 250;
+        // clang-format on
+    }
+    void recordLayout() {
+        QFETCH(int, offset);
+        QFETCH(int, capacity);
+        for (const RecordField<R>& f : R::fields()) {
+            if (QLatin1String(f.name) != QLatin1String(QTest::currentDataTag()))
+                continue;
+            const FieldBytes bytes = FieldBytes::of(f.member);
+            QCOMPARE(bytes.offset, offset);
+            QCOMPARE(bytes.capacity, capacity);
+            return;
+        }
+        QFAIL("no such field");
+    }
+
+    void yearlyArchivesAreNamedAfterTheYearAndHoldWholeRecords() {
+        TempProgramFolder folder;
+        QCOMPARE(R::path(QStringLiteral(" 2024 ")), folder.path(QStringLiteral("2024.ric")));
+        // Two receipts and the start of a third cut short: the next save writes from byte 2198.
+        writeArchive(folder, QStringLiteral("2024.ric"), {receipt("1", "A", "x"), receipt("2", "B", "y")});
+        QFile(folder.path("2024.ric")).open(QIODevice::Append) && true;
+        {
+            QFile tail(folder.path("2024.ric"));
+            QVERIFY(tail.open(QIODevice::Append));
+            tail.write(QByteArray(100, 'z'));
+        }
+        ArchiveFile file(R::path(QStringLiteral("2024")), R::Size);
+        file.open();
+        QCOMPARE(file.count(), 2);
+        QCOMPARE(file.append(ReceiptCodec::encode(receipt("3", "C", "z"))), 3);
+        file.close();
+        const QByteArray bytes = folder.read(QStringLiteral("2024.ric"));
+        QCOMPARE(bytes.size(), 3 * R::Size);
+        QCOMPARE(ReceiptCodec::decode(QByteArrayView(bytes).sliced(2198)).Pagatore, QStringLiteral("C"));
+    }
+
+    void saveNormalisesTheAmount_data() {
+        QTest::addColumn<QString>("euro");
+        QTest::addColumn<QString>("cents");
+        QTest::addColumn<QString>("storedEuro");
+        QTest::addColumn<QString>("storedCents");
+        QTest::addColumn<QString>("total");
+        // clang-format off
+        QTest::newRow("typed whole")      << "120" << "50" << "120" << "50" << "120,50";
+        QTest::newRow("empty euros")      << ""    << "00" << "0"   << "00" << "0,00";
+        QTest::newRow("blank euros")      << "  "  << ""   << "0"   << "00" << "0,00";
+        QTest::newRow("one cent digit")   << ""    << "5"  << "0"   << "50" << "0,50";
+        QTest::newRow("three cent digits")<< "28"  << "123"<< "28"  << "12" << "28,12";
+        QTest::newRow("leading zeros kept")<< "007"<< "05" << "007" << "05" << "007,05";
+        // clang-format on
+    }
+    void saveNormalisesTheAmount() {
+        QFETCH(QString, euro);
+        QFETCH(QString, cents);
+        const ReceiptAmount::Normalised n = ReceiptAmount::normalised(euro, cents);
+        QTEST(n.euro, "storedEuro");
+        QTEST(n.cents, "storedCents");
+        QTEST(n.total, "total");
+    }
+
+    void proposedNumbers_data() {
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("proposed"); // empty: the start is no whole number
+        // clang-format off
+        QTest::newRow("default, empty archive") << "1" << 0 << "1";
+        QTest::newRow("start 100, three receipts") << "100" << 3 << "103";
+        QTest::newRow("start 200, three receipts") << "200" << 3 << "203";
+        QTest::newRow("start 0") << "0" << 0 << "0";
+        QTest::newRow("leading zeros") << "00012" << 1 << "13";
+        QTest::newRow("blanks around") << " 7 " << 2 << "9";
+        QTest::newRow("decimal") << "1,5" << 0 << "";
+        QTest::newRow("letters") << "abc" << 0 << "";
+        QTest::newRow("sign alone") << "-" << 0 << "";
+        QTest::newRow("beyond 64 bits") << "99999999999999999999" << 0 << "";
+        // clang-format on
+    }
+    void proposedNumbers() {
+        QFETCH(QString, start);
+        QFETCH(int, count);
+        QTEST(ReceiptNumbering::proposed(start, count).value_or(QString()), "proposed");
+    }
+
+    void startNumberAsTheDialogLeavesIt_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("kept");
+        // clang-format off
+        QTest::newRow("leading zeros") << "00012" << "12";
+        QTest::newRow("empty") << "" << "1";
+        QTest::newRow("zero") << "0" << "0";
+        QTest::newRow("half rounds up") << "2,5" << "3";
+        QTest::newRow("below half") << "2,4" << "2";
+        QTest::newRow("negative half rounds up") << "-2,5" << "-2";
+        QTest::newRow("negative") << "-2,6" << "-3";
+        QTest::newRow("no number") << "1a" << "1";
+        // clang-format on
+    }
+    void startNumberAsTheDialogLeavesIt() {
+        QFETCH(QString, typed);
+        QTEST(ReceiptNumbering::normalisedStart(typed), "kept");
+    }
+
+    void payeeLinesAndStartNumberLiveInTheSettingsFile() {
+        TempProgramFolder folder;
+        QCOMPARE(ReceiptSettings::payeeLines(), ReceiptSettings::PayeeLines());
+        QCOMPARE(ReceiptSettings::startNumber(), QString());
+
+        ReceiptSettings::setPayeeLines({QStringLiteral(" A.S.D. Delfini "), QStringLiteral("Via Mare 3"),
+                                        QString(), QStringLiteral("P.IVA 01234567890")});
+        ReceiptSettings::setStartNumber(QStringLiteral(" 100 "));
+        QCOMPARE(folder.read(ReceiptSettings::kFileName),
+                 QByteArray("[Ricevente]\r\nRigo 1=A.S.D. Delfini\r\nRigo 2=Via Mare 3\r\nRigo 3=\r\n"
+                            "Rigo 4=P.IVA 01234567890\r\n[Numerazione Ricevute]\r\nInizio=100\r\n"));
+        QCOMPARE(ReceiptSettings::payeeLines()[0], QStringLiteral("A.S.D. Delfini"));
+        QCOMPARE(ReceiptSettings::payeeLines()[3], QStringLiteral("P.IVA 01234567890"));
+        QCOMPARE(ReceiptSettings::startNumber(), QStringLiteral("100"));
+    }
+
+    void settingsFileEditedByHand() {
+        TempProgramFolder folder;
+        // Broken lines, a missing section, names in another letter case, garbage as start number.
+        folder.write(ReceiptSettings::kFileName,
+                     "garbage line\r\n[ricevente]\r\nrigo 2 = Palestra Sole\r\n=orphan\r\n[Numerazione "
+                     "Ricevute]\r\nInizio=dodici\r\n");
+        const ReceiptSettings::PayeeLines lines = ReceiptSettings::payeeLines();
+        QCOMPARE(lines[0], QString());
+        QCOMPARE(lines[1], QStringLiteral("Palestra Sole"));
+        QCOMPARE(ReceiptSettings::startNumber(), QStringLiteral("dodici"));
+        QVERIFY(!ReceiptNumbering::proposed(ReceiptSettings::startNumber(), 0));
+    }
+
+    void unchangedPayeeLinesLeaveTheFileAlone() {
+        TempProgramFolder folder;
+        // Nothing typed and no file: closing writes nothing.
+        ReceiptSettings::setPayeeLines({});
+        QVERIFY(!QFile::exists(folder.path(ReceiptSettings::kFileName)));
+        const QByteArray byHand = "; scritto a mano\r\n[Ricevente]\r\nRigo 1=Delfini\r\n";
+        folder.write(ReceiptSettings::kFileName, byHand);
+        ReceiptSettings::setPayeeLines({QStringLiteral("Delfini")});
+        QCOMPARE(folder.read(ReceiptSettings::kFileName), byHand);
+    }
+
+    void unreadableSettingsReadEmptyAndRefuseWrites() {
+        TempProgramFolder folder;
+        QVERIFY(QDir(folder.path()).mkdir(ReceiptSettings::kFileName)); // a folder where the file should be
+        QCOMPARE(ReceiptSettings::payeeLines(), ReceiptSettings::PayeeLines());
+        QCOMPARE(ReceiptSettings::startNumber(), QString());
+        QVERIFY_THROWS_EXCEPTION(StorageError, ReceiptSettings::setPayeeLines({QStringLiteral("Squali")}));
+        QVERIFY_THROWS_EXCEPTION(StorageError, ReceiptSettings::setStartNumber(QStringLiteral("5")));
+        QVERIFY(QFileInfo(folder.path(ReceiptSettings::kFileName)).isDir());
+    }
+
+    void listLineHasFixedColumns() {
+        const QString line = ReceiptLine::of(ReceiptCodec::encode(
+            receipt(QStringLiteral("12"), QStringLiteral("Rossi Mario"), QStringLiteral("Nuoto"))));
+        QCOMPARE(line, QStringLiteral("Ric. n. 12            Data: 05/03/2024  Rossi Mario                 "
+                                      "Sport: Nuoto                           Dal 01/03/2024  Al 31/03/2024"
+                                      "  Tot. € 120,50"));
+    }
+
+    void searchMatchesEveryFilterInUse() {
+        TempProgramFolder folder;
+        writeArchive(folder, QStringLiteral("2024.ric"),
+                     {receipt("1", "Rossi Mario", "Nuoto"), receipt("2", "Rossi Anna", "Tennis"),
+                      receipt("3", "Bianchi Rossi", "nuoto libero"), receipt("4", "Verdi Luca", "Nuoto")});
+        const QString path = R::path(QStringLiteral("2024"));
+        auto numbers = [&](const QStringList& filters) {
+            QStringList found;
+            for (const QString& line : linesOf(ReceiptSearch::lines(path, filters)))
+                found << line.mid(8, 12).trimmed();
+            return found;
+        };
+        QCOMPARE(numbers({}), QStringList({"1", "2", "3", "4"}));
+        QCOMPARE(numbers({"", "", "rossi", "", "NUOTO"}), QStringList({"1", "3"}));
+        // The blank typed after the name is searched for too: a payer ending in Rossi has none.
+        QCOMPARE(numbers({"", "", "rossi "}), QStringList({"1", "2"}));
+        QCOMPARE(numbers({"  ", "/03/"}), QStringList({"1", "2", "3", "4"}));
+        QCOMPARE(numbers({"", "", "", "", "", "", "", "", "", "roma 1"}), QStringList({"1", "2", "3", "4"}));
+        QCOMPARE(numbers({"", "", "", "", "", "", "", "", "", "roma 2"}), QStringList());
+    }
+
+    void searchOfAMissingArchiveCreatesItEmpty() {
+        TempProgramFolder folder;
+        QCOMPARE(ReceiptSearch::lines(R::path(QStringLiteral("2031")), {}).size(), 0);
+        QVERIFY(QFile::exists(folder.path(QStringLiteral("2031.ric"))));
+    }
+
+    void exportListsEveryReceiptInArchiveOrder() {
+        TempProgramFolder folder;
+        writeArchive(folder, QStringLiteral("2024.ric"),
+                     {receipt("1", "Rossi Mario", "Nuoto"), receipt("2", "Bianchi Anna", "Tennis"),
+                      receipt("3", "Verdi Luca", "Judo")});
+        QList<QStringList> rows;
+        ReceiptExport::listRows(R::path(QStringLiteral("2024")), rows);
+        QCOMPARE(rows.size(), 3);
+        QCOMPARE(rows[1],
+                 QStringList({"2", "05/03/2024", "Bianchi Anna", "RSSMRA80A01H501U", "Tennis", "01/03/2024",
+                              "31/03/2024", "Rossi Luca", "Roma", "02/02/2015", "Via Roma 1", "120,50"}));
+        const SpreadsheetExport& format = ReceiptExport::format();
+        QCOMPARE(format.columns.size(), std::size_t(12));
+        QCOMPARE(QString::fromUtf8(format.columns[10].header), QStringLiteral("Indirizzo di residenza"));
+        QCOMPARE(QString::fromUtf8(format.columns[10].gridHeader), QStringLiteral("Indirizzo"));
+        QCOMPARE(QString::fromUtf8(format.columns[11].header), QStringLiteral("Totale: €"));
+    }
+};
+
+ZANDORIO_TEST(ReceiptLogicTest)
+#include "tst_receipt_logic.moc"
