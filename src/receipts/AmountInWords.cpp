@@ -2,6 +2,9 @@
 
 #include "storage/Text.h"
 
+#include <algorithm>
+#include <array>
+
 namespace {
 
 // The words of one digit in each place, lower case. The elided tens word stands for the tens and
@@ -27,8 +30,8 @@ constexpr DigitWords kDigits[] = {
     {"nove", "diciannove", "novanta", "novantuno", "novecento"},
 };
 
-// The words of the groups of three digits above the units: the group worth exactly one, and the
-// ending that follows the group's own words.
+// The words of the groups of three digits above the units, from the thousands up: the group worth
+// exactly one, and the ending that follows the group's own words.
 struct GroupWords {
     const char* one;
     const char* many;
@@ -40,15 +43,12 @@ constexpr GroupWords kGroups[] = {
     {"unmiliardo", "miliardi"},
 };
 
-} // namespace
-
-QString CentinaiaInLettere(int n) {
-    if (n < 0 || n > 999)
-        return {};
+// The words of n from 0 to 999, lower case: the unit, then the tens before it (or the teen or the
+// elided word in its place), then the hundreds before all.
+QString hundredsInWords(int n) {
     const int h = n / 100;
     const int t = n / 10 % 10;
     const int u = n % 10;
-
     QString words = QLatin1String(kDigits[u].unit);
     if (t == 1)
         words = QLatin1String(kDigits[u].teen);
@@ -58,6 +58,43 @@ QString CentinaiaInLettere(int n) {
         words.prepend(QLatin1String(kDigits[t].tens));
     words.prepend(QLatin1String(kDigits[h].hundreds));
     return words;
+}
+
+// Every word an amount is made of, worked out once: the euro box asks for the words at every key.
+// An amount's words are upper case, so they are kept upper-cased here too.
+struct Vocabulary {
+    std::array<QString, 1000> hundreds;
+    std::array<QString, 1000> upperHundreds;
+    std::array<QString, std::size(kGroups)> one;
+    std::array<QString, std::size(kGroups)> many;
+    QString zero = Text::upperAZ(QStringLiteral("zero"));
+    QString andCents = Text::upperAZ(QStringLiteral(" e "));
+    QString cents = Text::upperAZ(QStringLiteral(" centesimi"));
+    QString minus = QStringLiteral("- ");
+
+    Vocabulary() {
+        for (std::size_t n = 0; n < hundreds.size(); ++n) {
+            hundreds[n] = hundredsInWords(int(n));
+            upperHundreds[n] = Text::upperAZ(hundreds[n]);
+        }
+        for (std::size_t g = 0; g < std::size(kGroups); ++g) {
+            one[g] = Text::upperAZ(QLatin1String(kGroups[g].one));
+            many[g] = Text::upperAZ(QLatin1String(kGroups[g].many));
+        }
+    }
+};
+
+const Vocabulary& vocabulary() {
+    static const Vocabulary words;
+    return words;
+}
+
+} // namespace
+
+QString CentinaiaInLettere(int n) {
+    if (n < 0 || n > 999)
+        return {};
+    return vocabulary().hundreds[std::size_t(n)];
 }
 
 QString ImportoInLettere(Currency amount) {
@@ -77,24 +114,41 @@ QString ImportoInLettere(Currency amount) {
         cents = 0;
     }
 
-    QString words;
-    if (euros == 0) {
-        words = QStringLiteral("zero");
-    } else {
-        words = CentinaiaInLettere(int(euros % 1000));
-        quint64 above = euros / 1000;
-        for (const GroupWords& group : kGroups) {
-            const QString w = CentinaiaInLettere(int(above % 1000));
-            if (w == QLatin1String("uno"))
-                words.prepend(QLatin1String(group.one));
-            else if (!w.isEmpty())
-                words.prepend(w + QLatin1String(group.many));
-            above /= 1000;
-        }
-    }
-    if (cents != 0)
-        words += QStringLiteral(" e ") + CentinaiaInLettere(cents) + QStringLiteral(" centesimi");
+    const Vocabulary& v = vocabulary();
+    // At most a sign, three groups of two words, the units and three words of cents.
+    std::array<QStringView, 12> words;
+    std::size_t count = 0;
+    const auto add = [&](QStringView w) { words[count++] = w; };
     if (negative)
-        words.prepend(QStringLiteral("- "));
-    return Text::upperAZ(words);
+        add(v.minus);
+    if (euros == 0) {
+        add(v.zero);
+    } else {
+        // The groups of three digits from the units up; groups above the fourth are out of range.
+        const int groups[] = {int(euros % 1000), int(euros / 1000 % 1000), int(euros / 1000000 % 1000),
+                              int(euros / 1000000000 % 1000)};
+        for (std::size_t g = std::size(kGroups); g >= 1; --g) {
+            if (groups[g] == 1) {
+                add(v.one[g - 1]);
+            } else if (groups[g] != 0) {
+                add(v.upperHundreds[std::size_t(groups[g])]);
+                add(v.many[g - 1]);
+            }
+        }
+        add(v.upperHundreds[std::size_t(groups[0])]);
+    }
+    if (cents != 0) {
+        add(v.andCents);
+        add(v.upperHundreds[std::size_t(cents)]);
+        add(v.cents);
+    }
+
+    qsizetype size = 0;
+    for (std::size_t i = 0; i < count; ++i)
+        size += words[i].size();
+    QString text(size, Qt::Uninitialized);
+    QChar* out = text.data();
+    for (std::size_t i = 0; i < count; ++i)
+        out = std::copy(words[i].begin(), words[i].end(), out);
+    return text;
 }

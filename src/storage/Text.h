@@ -11,10 +11,13 @@ QString trimBlanks(const QString& s);
 QString upperAZ(const QString& s);
 QString lowerAZ(const QString& s);
 // The same folding on Windows-1252 text (one byte a character), for scans that never decode: one
-// byte; whether `lowerNeedle`, already folded, occurs in the folded `text`; how two texts order
-// once folded.
+// byte either way; whether `lowerNeedle`, already folded, occurs in the folded `text`; how two
+// texts order once folded.
 inline char lowerAZ(char c) {
     return c >= 'A' && c <= 'Z' ? char(c + 32) : c;
+}
+inline char upperAZ(char c) {
+    return c >= 'a' && c <= 'z' ? char(c - 32) : c;
 }
 bool containsLowerAZ(QByteArrayView text, QByteArrayView lowerNeedle);
 int compareLowerAZ(QByteArrayView a, QByteArrayView b);

@@ -1,0 +1,135 @@
+// Times the receipt search and export over a yearly archive of 100,000 receipts (about 110 MB):
+// the search with no filter and with two filters (lines built into the list's model), the export
+// (rows listed and the spreadsheet file written), each against `cat` of the same file: a scan may
+// take at most twice what `cat` takes, the export four times. Also the amount in words for every
+// whole euro amount from 0 to 99,999,999 in steps of 7, which must take under a second in all.
+#include "app/ResultListModel.h"
+#include "receipts/AmountInWords.h"
+#include "receipts/ReceiptExport.h"
+#include "receipts/ReceiptSearch.h"
+#include "receipts/TSchedaRicevuta.h"
+#include "storage/ProgramFolder.h"
+#include "storage/SpreadsheetDocument.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <algorithm>
+#include <functional>
+
+namespace {
+
+constexpr int kReceipts = 100000;
+constexpr int kRuns = 5;
+
+// The best of several runs, in milliseconds: the least disturbed by the rest of the machine.
+double best(const std::function<void()>& work) {
+    double fastest = 1e9;
+    for (int i = 0; i < kRuns; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        work();
+        fastest = std::min(fastest, timer.nsecsElapsed() / 1e6);
+    }
+    return fastest;
+}
+
+void writeArchive(const QString& path) {
+    const QStringList payers = {"Rossi Mario", "Bianchi Anna", "Verdi Luca", "Esposito Sara", "Romano Paolo",
+                                "Colombo Chiara", "Rossini Marco", "Greco Giulia", "Nicolò Conti"};
+    const QStringList sports = {"Nuoto", "Tennis", "Calcio", "Pallavolo", "Nuoto sincronizzato", "Judo"};
+    QRandomGenerator random(7);
+    QByteArray bytes;
+    bytes.reserve(qsizetype(kReceipts) * TSchedaRicevuta::Size);
+    for (int i = 0; i < kReceipts; ++i) {
+        TSchedaRicevuta r;
+        const int euros = random.bounded(10, 900);
+        r.NumeroRicevuta = QString::number(i + 1);
+        r.DataRicevuta = QStringLiteral("%1/%2/2024")
+                             .arg(random.bounded(1, 29), 2, 10, QLatin1Char('0'))
+                             .arg(random.bounded(1, 13), 2, 10, QLatin1Char('0'));
+        r.ImportoEuro = QString::number(euros);
+        r.ImportoCentesimi = QStringLiteral("50");
+        r.ImportoLettere = ImportoInLettere(Currency::euros(euros));
+        r.CentesimiLettere = QStringLiteral("50");
+        r.ImportoTotale = r.ImportoEuro + QStringLiteral(",50");
+        r.Ricevente1 = QStringLiteral("A.S.D. Delfini Forlì");
+        r.Ricevente2 = QStringLiteral("Via del Mare 3, 47121 Forlì");
+        r.Pagatore = payers[random.bounded(int(payers.size()))];
+        r.CodiceFiscalePagatore = QStringLiteral("RSSMRA80A01H501U");
+        r.AttivitaSportiva = sports[random.bounded(int(sports.size()))];
+        r.PeriodoDal = QStringLiteral("01/03/2024");
+        r.PeriodoAl = QStringLiteral("31/03/2024");
+        r.Praticante = QStringLiteral("Praticante %1").arg(i);
+        r.LuogoNascitaPraticante = QStringLiteral("Forlì");
+        r.DataNascitaPraticante = QStringLiteral("02/02/2015");
+        r.IndirizzoPraticante = QStringLiteral("Via Roma %1, Forlì").arg(i);
+        bytes += ReceiptCodec::encode(r);
+    }
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+}
+
+void catToNowhere(const QString& path) {
+    QProcess cat;
+    cat.setStandardOutputFile(QProcess::nullDevice());
+    cat.start(QStringLiteral("cat"), {path});
+    cat.waitForFinished();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    ProgramFolder::set(dir.path());
+    const QString path = TSchedaRicevuta::path(QStringLiteral("2024"));
+    writeArchive(path);
+
+    ResultListModel model;
+    int listedAll = 0, listedFiltered = 0;
+    const double cat = best([&] { catToNowhere(path); });
+    const double all = best([&] {
+        model.setLines(ReceiptSearch::lines(path, {}));
+        listedAll = model.rowCount();
+    });
+    const double filtered = best([&] {
+        model.setLines(ReceiptSearch::lines(path, {"", "", "ross", "", "NUOTO"}));
+        listedFiltered = model.rowCount();
+    });
+    const QString exported = ProgramFolder::file(QString::fromUtf8(ReceiptExport::format().fileName));
+    const double exporting = best([&] {
+        QList<QStringList> rows;
+        ReceiptExport::listRows(path, rows);
+        SpreadsheetDocument::write(exported, ReceiptExport::format(), rows);
+    });
+
+    QElapsedTimer timer;
+    timer.start();
+    qsizetype letters = 0;
+    for (qint64 euros = 0; euros <= 99999999; euros += 7)
+        letters += ImportoInLettere(Currency::euros(euros)).size();
+    const double words = timer.nsecsElapsed() / 1e6;
+
+    const double scanRatio = std::max(all, filtered) / cat;
+    const double exportRatio = exporting / cat;
+    const bool fine = scanRatio <= 2 && exportRatio <= 4 && words < 1000;
+    QTextStream out(stdout);
+    out << "archive of " << kReceipts << " receipts, " << QFile(path).size() << " bytes\n"
+        << "cat into /dev/null:    " << cat << " ms\n"
+        << "search, no filter:     " << all << " ms (" << listedAll << " lines)\n"
+        << "search, two filters:   " << filtered << " ms (" << listedFiltered << " lines)\n"
+        << "export:                " << exporting << " ms (" << QFile(exported).size() << " bytes)\n"
+        << "search / cat:          " << scanRatio << (scanRatio <= 2 ? " (at most 2: fine)\n" : " (above 2: too slow)\n")
+        << "export / cat:          " << exportRatio << (exportRatio <= 4 ? " (at most 4: fine)\n" : " (above 4: too slow)\n")
+        << "amount in words, 0 to 99,999,999 in steps of 7: " << words << " ms (" << letters << " letters)"
+        << (words < 1000 ? " (under a second: fine)\n" : " (a second or more: too slow)\n");
+    return fine ? 0 : 1;
+}
