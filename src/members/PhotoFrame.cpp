@@ -20,12 +20,18 @@ void PhotoFrame::showBlank() {
     setImage({});
 }
 
-void PhotoFrame::loadChosenFile() {
+std::optional<QImage> PhotoFrame::chooseFile() {
     const QString path = platform().openFileName(
         QStringLiteral("Selezionare un file di immagine in formato Jpeg o Bitmap."),
         {QStringLiteral("Immagine JPEG (*.jpg; *.jpeg)"), QStringLiteral("Immagine Bitmap (*.bmp)")});
-    if (!path.isEmpty())
-        setImage(MemberPhoto::read(path));
+    if (path.isEmpty())
+        return std::nullopt;
+    return MemberPhoto::read(path);
+}
+
+void PhotoFrame::loadChosenFile() {
+    if (const std::optional<QImage> picture = chooseFile())
+        setImage(*picture);
 }
 
 void PhotoFrame::saveToChosenFile() const {

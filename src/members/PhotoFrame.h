@@ -3,6 +3,8 @@
 #include <QFrame>
 #include <QImage>
 
+#include <optional>
+
 // A picture on screen, scaled to fit the frame with its proportions kept and centred; with no
 // picture of its own it shows the blank picture. It also offers the two file choosers that
 // load a picture into it and export it as JPEG.
@@ -20,6 +22,9 @@ public:
     // What the frame shows: its picture, or the blank picture.
     QImage image() const { return m_image; }
 
+    // Asks for a JPEG or bitmap file and reads it: nothing when the user cancels, a null picture
+    // when the file cannot be read.
+    static std::optional<QImage> chooseFile();
     // Asks for a JPEG or bitmap file and shows it; a file that cannot be read shows the blank
     // picture. Nothing changes when the user cancels.
     void loadChosenFile();

@@ -36,15 +36,37 @@ ReportDialog::ReportDialog(QWidget* parent, const QString& objectName, const QSt
     layout->setVerticalSpacing(16);
     layout->addWidget(picture, 0, 0, Qt::AlignTop);
     layout->addWidget(text, 0, 1, 1, 3);
-    layout->addWidget(btnStampa, 1, 2);
-    layout->addWidget(btnAnnulla, 1, 3);
+    layout->addWidget(btnStampa, 3, 2);
+    layout->addWidget(btnAnnulla, 3, 3);
     layout->setColumnStretch(1, 1);
 
     connect(btnStampa, &QPushButton::clicked, this, &ReportDialog::btnStampaClick);
     connect(btnAnnulla, &QPushButton::clicked, this, &QDialog::reject);
 }
 
+void ReportDialog::addContent(QWidget* content) {
+    static_cast<QGridLayout*>(layout())->addWidget(content, 1, 1, 1, 3);
+}
+
+void ReportDialog::setWaitingText(const QString& text) {
+    m_lblAttendere = new QLabel(text, this);
+    m_lblAttendere->setObjectName(QStringLiteral("lblAttendere"));
+    m_lblAttendere->hide();
+    static_cast<QGridLayout*>(layout())->addWidget(m_lblAttendere, 2, 1, 1, 3);
+    connect(findChild<QPushButton*>(QStringLiteral("btnStampa")), &QPushButton::pressed, this,
+            &ReportDialog::showWaiting);
+}
+
+void ReportDialog::showWaiting() {
+    if (!m_lblAttendere)
+        return;
+    m_lblAttendere->show();
+    // Painted now: the work that follows keeps the event loop waiting.
+    m_lblAttendere->repaint();
+}
+
 void ReportDialog::btnStampaClick() {
+    showWaiting();
     try {
         const ReportTemplate document = fill();
         const ReportRenderer renderer(document);
@@ -55,5 +77,7 @@ void ReportDialog::btnStampaClick() {
     } catch (const ReportError&) {
         platform().message(Platform::Box::Warning, m_failure);
     }
+    if (m_lblAttendere)
+        m_lblAttendere->hide();
     accept();
 }

@@ -3,6 +3,8 @@
 #include "ReportTemplate.h"
 #include "app/Dialog.h"
 
+class QLabel;
+
 // The small dialog in front of a printed document: an instruction, the action button `btnStampa`
 // ("Stampa" prints through the print dialog, "Mostra anteprima" opens the preview window) and
 // `btnAnnulla`. The action fills the document afresh, shows the dialog's warning if anything
@@ -21,8 +23,16 @@ public Q_SLOTS:
 protected:
     // The document filled from what its screen shows now; throws ReportError when it cannot be.
     virtual ReportTemplate fill() = 0;
+    // Settings of the document between the instruction and the buttons.
+    void addContent(QWidget* content);
+    // The waiting label `lblAttendere`, shown from the moment the action button goes down until
+    // the document has been printed or previewed.
+    void setWaitingText(const QString& text);
 
 private:
+    void showWaiting();
+
     Action m_action;
     QString m_failure;
+    QLabel* m_lblAttendere = nullptr;
 };

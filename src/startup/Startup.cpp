@@ -3,6 +3,7 @@
 #include "app/Appearance.h"
 #include "app/TfrmAvvio.h"
 #include "app/TfrmPassword.h"
+#include "cards/TfrmTessera.h"
 #include "members/TfrmTiratori.h"
 #include "storage/ProgramFolder.h"
 
@@ -11,8 +12,9 @@
 
 Startup::Startup()
     : m_menu(std::make_unique<TfrmAvvio>()), m_password(std::make_unique<TfrmPassword>(m_menu.get())),
-      m_members(std::make_unique<TfrmTiratori>()) {
+      m_members(std::make_unique<TfrmTiratori>()), m_cards(std::make_unique<TfrmTessera>()) {
     m_menu->setModule(TfrmAvvio::Tile::Iscritti, m_members.get());
+    m_menu->setModule(TfrmAvvio::Tile::Tessere, m_cards.get());
 }
 
 Startup::~Startup() = default;

@@ -4,6 +4,7 @@
 
 class TfrmAvvio;
 class TfrmPassword;
+class TfrmTessera;
 class TfrmTiratori;
 
 // Every screen of the program, created once at start-up: the password screen first (it is the
@@ -17,11 +18,13 @@ public:
     TfrmPassword& password() const { return *m_password; }
     TfrmAvvio& menu() const { return *m_menu; }
     TfrmTiratori& members() const { return *m_members; }
+    TfrmTessera& cards() const { return *m_cards; }
 
 private:
     std::unique_ptr<TfrmAvvio> m_menu;
     std::unique_ptr<TfrmPassword> m_password;
     std::unique_ptr<TfrmTiratori> m_members;
+    std::unique_ptr<TfrmTessera> m_cards;
 };
 
 // Program-wide settings made before any screen exists, and the program folder from the command

@@ -1,0 +1,107 @@
+#include "CardSettings.h"
+
+#include "CardFace.h"
+#include "storage/IniFile.h"
+#include "storage/ProgramFolder.h"
+#include "storage/StorageError.h"
+#include "storage/Text.h"
+
+#include <QRegularExpression>
+
+#include <optional>
+
+namespace {
+
+// The association's lines: their key in section "Associazione", the text shown while the key
+// holds nothing, and where the card keeps them.
+struct Line {
+    const char* key;
+    const char* placeholder;
+    QString CardFace::*text;
+};
+
+constexpr Line kLines[] = {
+    {"Denominazione", "Denominazione Associazione", &CardFace::association},
+    {"Indirizzo", "Indirizzo", &CardFace::address},
+    {"Recapiti", "Recapiti", &CardFace::contacts},
+    {"Note", "Note", &CardFace::note},
+};
+
+const QString kAssociation = QStringLiteral("Associazione");
+const QString kMargins = QStringLiteral("Margini Stampa");
+const QString kTop = QStringLiteral("Superiore");
+const QString kLeft = QStringLiteral("Sinistro");
+const QString kPrinting = QStringLiteral("Stampa Tesserino");
+const QString kOrientation = QStringLiteral("Orientamento");
+const QString kPortrait = QStringLiteral("Verticale");
+const QString kLandscape = QStringLiteral("Orizzontale");
+
+// The settings as stored; nothing when the file cannot be read, so every value takes its
+// default.
+std::optional<IniFile> readFile() {
+    try {
+        return IniFile::read(CardSettings::path());
+    } catch (const StorageError&) {
+        return std::nullopt;
+    }
+}
+
+QString valueOf(const std::optional<IniFile>& ini, const QString& section, const QString& key) {
+    return ini ? ini->value(section, key) : QString();
+}
+
+int margin(const std::optional<IniFile>& ini, const QString& key) {
+    bool ok = false;
+    const int value = valueOf(ini, kMargins, key).toInt(&ok);
+    return ok ? value : 0;
+}
+
+} // namespace
+
+namespace CardSettings {
+
+QString path() {
+    return ProgramFolder::file(QString::fromLatin1(kFileName));
+}
+
+void readAssociation(CardFace& face) {
+    const std::optional<IniFile> ini = readFile();
+    for (const Line& line : kLines) {
+        const QString value = valueOf(ini, kAssociation, QString::fromLatin1(line.key));
+        face.*line.text = value.isEmpty() ? QString::fromLatin1(line.placeholder) : value;
+    }
+}
+
+void writeAssociation(const CardFace& face) {
+    IniFile ini = IniFile::read(path());
+    for (const Line& line : kLines)
+        ini.setValue(kAssociation, QString::fromLatin1(line.key), storable(face.*line.text));
+    ini.write();
+}
+
+Print readPrint() {
+    const std::optional<IniFile> ini = readFile();
+    Print print;
+    print.top = margin(ini, kTop);
+    print.left = margin(ini, kLeft);
+    if (valueOf(ini, kPrinting, kOrientation) == kLandscape)
+        print.orientation = QPageLayout::Landscape;
+    return print;
+}
+
+void writePrint(const Print& print) {
+    IniFile ini = IniFile::read(path());
+    ini.setValue(kMargins, kTop, QString::number(print.top));
+    ini.setValue(kMargins, kLeft, QString::number(print.left));
+    ini.setValue(kPrinting, kOrientation,
+                 print.orientation == QPageLayout::Landscape ? kLandscape : kPortrait);
+    ini.write();
+}
+
+QString storable(const QString& line) {
+    static const QRegularExpression breaks(QStringLiteral("[\\r\\n]+"));
+    const QString oneLine = QString(line).replace(breaks, QStringLiteral(" "));
+    return Text::trimBlanks(Text::fromWin1252(Text::toWin1252(oneLine)));
+}
+
+} // namespace CardSettings

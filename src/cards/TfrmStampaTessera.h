@@ -1,0 +1,30 @@
+#pragma once
+
+#include "CardFace.h"
+#include "CardSettings.h"
+#include "reports/ReportDialog.h"
+
+class QRadioButton;
+
+// " Stampa tesserino": prints the card through the print dialog, moved on the sheet by the top
+// and left margins (whole millimetres, one a click of "-" or "+") and on a portrait or landscape
+// page. The settings are kept at every print, before printing, so a printer's offset found once
+// serves every card after; "Annulla" keeps nothing.
+class TfrmStampaTessera : public ReportDialog {
+    Q_OBJECT
+public:
+    TfrmStampaTessera(QWidget* card, CardFace face);
+
+protected:
+    ReportTemplate fill() override;
+
+private:
+    QWidget* buildSettings();
+    void showMargins();
+    CardSettings::Print chosen() const;
+
+    CardFace m_face;
+    CardSettings::Print m_print;
+    QRadioButton* m_optVerticale;
+    QRadioButton* m_optOrizzontale;
+};

@@ -1,0 +1,97 @@
+#include "TempProgramFolder.h"
+#include "TestMain.h"
+#include "cards/CardLogo.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QTest>
+#include <QtEndian>
+
+namespace {
+
+// Left half red, right half blue.
+QImage twoColours(QSize size) {
+    QImage picture(size, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = size.width() / 2; x < size.width(); ++x)
+            picture.setPixel(x, y, qRgb(0, 0, 255));
+    return picture;
+}
+
+QByteArray encoded(const QImage& picture, const char* format) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, format);
+    return bytes;
+}
+
+} // namespace
+
+class CardLogoTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void builtInLogoHasTheLogoSize() {
+        const QImage logo = CardLogo::builtIn();
+        QCOMPARE(logo.size(), QSize(119, 118));
+        QVERIFY(qAlpha(logo.pixel(59, 55)) == 255); // the emblem is drawn, not an empty square
+    }
+
+    void wideLogoIsSavedSqueezedAsABitmap() {
+        TempProgramFolder folder;
+        QVERIFY(!CardLogo::exists());
+        QVERIFY(CardLogo::save(twoColours(QSize(400, 100))));
+        QVERIFY(CardLogo::exists());
+        const QByteArray bytes = folder.read("Anagrafica/Logo.bmp");
+        QVERIFY(bytes.startsWith("BM"));
+
+        const QImage stored = CardLogo::load();
+        QCOMPARE(stored.size(), QSize(119, 118));
+        // Stretched over the whole bitmap: the colours reach every edge, no band is left empty.
+        for (const QPoint& p : {QPoint(2, 1), QPoint(2, 116), QPoint(55, 59)})
+            QCOMPARE(QColor(stored.pixel(p)), QColor(Qt::red));
+        for (const QPoint& p : {QPoint(116, 1), QPoint(116, 116), QPoint(64, 59)})
+            QCOMPARE(QColor(stored.pixel(p)), QColor(Qt::blue));
+    }
+
+    void pictureThatIsNoLogoReadsAsNone_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        const QByteArray bitmap = encoded(twoColours(QSize(300, 200)), "bmp");
+        const QByteArray jpeg = encoded(twoColours(QSize(300, 200)), "jpeg");
+        // A bitmap header claiming 100000 x 100000 pixels, with hardly any data behind it.
+        QByteArray enormous = bitmap.left(54);
+        qToLittleEndian<qint32>(100000, enormous.data() + 18);
+        qToLittleEndian<qint32>(100000, enormous.data() + 22);
+        // clang-format off
+        QTest::newRow("empty")          << QByteArray();
+        QTest::newRow("text")           << QByteArray("non sono un logo");
+        QTest::newRow("truncated jpeg") << jpeg.left(jpeg.size() / 2);
+        QTest::newRow("bitmap header")  << bitmap.left(40);
+        QTest::newRow("enormous")       << enormous;
+        // clang-format on
+    }
+    void pictureThatIsNoLogoReadsAsNone() {
+        QFETCH(QByteArray, bytes);
+        TempProgramFolder folder;
+        QVERIFY(QDir(folder.path()).mkdir("Anagrafica"));
+        folder.write("Anagrafica/Logo.bmp", bytes);
+        QVERIFY(CardLogo::load().isNull());
+    }
+
+    void missingLogoReadsAsNoneAndMakesTheFolder() {
+        TempProgramFolder folder;
+        QVERIFY(CardLogo::load().isNull());
+        QVERIFY(QFileInfo(folder.path("Anagrafica")).isDir());
+    }
+
+    void saveWithNowhereToWriteFails() {
+        TempProgramFolder folder;
+        folder.write("Anagrafica", "un file al posto della cartella");
+        QVERIFY(!CardLogo::save(CardLogo::builtIn()));
+        QCOMPARE(folder.read("Anagrafica"), QByteArray("un file al posto della cartella"));
+    }
+};
+
+ZANDORIO_TEST(CardLogoTest)
+#include "tst_card_logo.moc"
