@@ -6,6 +6,7 @@
 #include "TfrmAnteprimaTessera.h"
 #include "TfrmDatiEnte.h"
 #include "TfrmStampaTessera.h"
+#include "app/ArchiveMessages.h"
 #include "app/CommandBar.h"
 #include "app/GeneralGuide.h"
 #include "app/Platform.h"
@@ -68,18 +69,13 @@ const QString kAssociationNotSaved =
 } // namespace
 
 TfrmTessera::TfrmTessera()
-    : m_lblPosizione(new QLabel),
-      m_browser(&TSchedaIscritto::path, TSchedaIscritto::Size, m_lblPosizione, Platform::Box::Error) {
+    : m_lblPosizione(RecordBrowser::makeLabel(this)),
+      m_browser(&TSchedaIscritto::path, TSchedaIscritto::Size, m_lblPosizione, ArchiveMessages::kEmpty) {
     setObjectName(QStringLiteral("frmTessera"));
     setWindowTitle(QStringLiteral(" Zandorio - Stampa Tessere"));
 
     m_panInfo = new StatusLine(QStringLiteral("Pronto per stampare una nuova tessera..."), this);
     m_commands = new CommandBar(kCommands, m_panInfo, this);
-    m_lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
-    m_lblPosizione->setAlignment(Qt::AlignCenter);
-    m_lblPosizione->setMinimumWidth(60);
-    m_lblPosizione->setFrameShape(QFrame::StyledPanel);
-    m_lblPosizione->setAccessibleName(QStringLiteral("Posizione in archivio"));
     m_commands->insertAfter("cmdIndietro", m_lblPosizione);
 
     m_card = new CardView(this);
@@ -173,18 +169,18 @@ void TfrmTessera::receiveMember(const TSchedaIscritto& member, int position) {
 
 void TfrmTessera::showMember(const TSchedaIscritto& member, int position) {
     m_face.showMember(member, MemberPhoto::load(position));
-    m_lblPosizione->setText(QString::number(position));
+    m_browser.setPosition(position);
     m_card->setFace(m_face);
 }
 
 void TfrmTessera::cmdNuovoClick() {
     m_face.clearMember();
-    m_lblPosizione->clear();
+    m_browser.setPosition(0);
     m_card->setFace(m_face);
 }
 
 void TfrmTessera::browse(RecordBrowser::Step step) {
-    m_browser.browse(step, [this](QByteArrayView bytes, int position) {
+    m_browser.browse(step, Platform::Box::Error, [this](QByteArrayView bytes, int position) {
         showMember(MemberCodec::decode(bytes), position);
     });
 }
