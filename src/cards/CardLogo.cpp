@@ -80,8 +80,10 @@ QImage load() {
 }
 
 QImage fitted(const QImage& picture) {
-    QImage logo(kSize, QImage::Format_ARGB32);
-    logo.fill(Qt::transparent);
+    // On white, the card's own colour behind the logo: a bitmap keeps no transparency, and a
+    // clear ground would come back black.
+    QImage logo(kSize, QImage::Format_RGB32);
+    logo.fill(Qt::white);
     QPainter p(&logo);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.drawImage(QRect(QPoint(), kSize), picture);

@@ -21,7 +21,7 @@ QImage dot();
 
 // The stored logo; null when it is missing or cannot be read. Creates the folder when missing.
 QImage load();
-// `picture` stretched to 119 x 118 over a transparent ground, its proportions not kept.
+// `picture` stretched to 119 x 118 over a white ground, its proportions not kept.
 QImage fitted(const QImage& picture);
 // Stores fitted(picture) as the logo, replacing the old file only once the new one is
 // complete; false on any failure, and the old file then stays as it was.

@@ -55,6 +55,20 @@ private Q_SLOTS:
             QCOMPARE(QColor(stored.pixel(p)), QColor(Qt::blue));
     }
 
+    // A logo drawn on a clear ground must not print on a black square.
+    void clearGroundStaysClear() {
+        TempProgramFolder folder;
+        QImage picture(100, 100, QImage::Format_ARGB32);
+        picture.fill(Qt::transparent);
+        for (int y = 40; y < 60; ++y)
+            for (int x = 40; x < 60; ++x)
+                picture.setPixel(x, y, qRgb(255, 0, 0));
+        QVERIFY(CardLogo::save(picture));
+        const QImage stored = CardLogo::load();
+        QCOMPARE(QColor(stored.pixel(5, 5)), QColor(Qt::white));
+        QCOMPARE(QColor(stored.pixel(59, 59)), QColor(Qt::red));
+    }
+
     void pictureThatIsNoLogoReadsAsNone_data() {
         QTest::addColumn<QByteArray>("bytes");
         const QByteArray bitmap = encoded(twoColours(QSize(300, 200)), "bmp");
