@@ -192,13 +192,20 @@ private Q_SLOTS:
         QCOMPARE(f.picture("imgLogo").pixel(10, 10), chosen.pixel(10, 10));
     }
 
-    void unreadableChosenLogoShowsTheBuiltInOne() {
+    void logoIsChosenByMouseOrKeyboard() {
         CardScreenFixture f;
+        f.fake->fileNames.enqueue(f.picturePath("blu.png", filled(QSize(30, 40), Qt::blue)));
+        QWidget* logo = f.control("imgLogo");
+        logo->setFocus();
+        QTest::keyClick(logo, Qt::Key_Space);
+        QCOMPARE(f.picture("imgLogo").size(), QSize(30, 40));
+        // A file that is no picture shows the built-in logo.
         f.folder.write("rotto.jpg", "\xFF\xD8\xFF nient'altro");
         f.fake->fileNames.enqueue(f.folder.path("rotto.jpg"));
         f.clickCard("imgLogo");
         QCOMPARE(f.picture("imgLogo"), CardLogo::builtIn());
         // A cancelled choice changes nothing.
+        QVERIFY(f.fake->fileNames.isEmpty());
         f.clickCard("imgLogo");
         QCOMPARE(f.picture("imgLogo"), CardLogo::builtIn());
     }
