@@ -1,5 +1,6 @@
 #include "MemberPhoto.h"
 
+#include "storage/AtomicFile.h"
 #include "storage/ProgramFolder.h"
 
 #include <QBuffer>
@@ -7,14 +8,13 @@
 #include <QFile>
 #include <QImageReader>
 #include <QImageWriter>
-#include <QSaveFile>
 
 namespace {
 
 const QString kFolder = QStringLiteral("Anagrafica");
 
 bool createFolder() {
-    return QDir().mkpath(ProgramFolder::file(kFolder));
+    return QDir().mkpath(MemberPhoto::folder());
 }
 
 // Whether the markers of a JPEG stream run on to its end-of-image marker. The decoder pads a
@@ -61,9 +61,13 @@ QImage fitted(const QImage& picture) {
 
 namespace MemberPhoto {
 
+QString folder() {
+    return ProgramFolder::file(kFolder);
+}
+
 QString fileName(int position) {
-    return ProgramFolder::file(kFolder + QStringLiteral("/Scheda_Iscritto_") + QString::number(position) +
-                               QStringLiteral(".jpg"));
+    return folder() + QStringLiteral("/Scheda_Iscritto_") + QString::number(position) +
+           QStringLiteral(".jpg");
 }
 
 QImage blank() {
@@ -99,16 +103,12 @@ QImage read(const QString& path) {
 bool writeJpeg(const QImage& picture, const QString& path) {
     if (picture.isNull())
         return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    AtomicFile file(path);
+    if (!file.open())
         return false;
     QImageWriter writer(&file, "jpeg");
     writer.setQuality(kJpegQuality);
-    if (!writer.write(picture)) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return writer.write(picture) && file.commit();
 }
 
 QImage load(int position) {

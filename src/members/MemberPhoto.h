@@ -12,6 +12,16 @@ namespace MemberPhoto {
 constexpr int kLongestSide = 1200;
 constexpr int kJpegQuality = 90;
 
+// The warnings of a photo that could not be written: as the member's photo, or where the user
+// chose to export it.
+inline const QString kSaveFailed = QStringLiteral(
+    "Attenzione: il sistema non permette di salvare la foto dell'iscritto.\n\r\n\rAccertarsi che il disco "
+    "non sia pieno e di possedere i privilegi di scrittura nella cartella di installazione del programma.");
+inline const QString kExportFailed = QStringLiteral(
+    "Attenzione: il sistema non permette di salvare la foto nel file indicato.\n\r\n\rAccertarsi che il "
+    "disco non sia pieno e di possedere i privilegi di scrittura nella cartella scelta.");
+
+QString folder();
 // The full name of the photo file of the member at `position`.
 QString fileName(int position);
 // The picture that stands for a missing photo.

@@ -38,8 +38,8 @@ void PhotoFrame::saveToChosenFile() const {
     const QString path = platform().saveFileName(
         QStringLiteral("Selezionare la cartella in cui si desidera salvare il file Jpeg."),
         QStringLiteral("File Jpeg (*.jpg)"), QStringLiteral("Foto.jpg"));
-    if (!path.isEmpty())
-        MemberPhoto::writeJpeg(m_image, path);
+    if (!path.isEmpty() && !MemberPhoto::writeJpeg(m_image, path))
+        platform().message(Platform::Box::Warning, MemberPhoto::kExportFailed);
 }
 
 void PhotoFrame::paintEvent(QPaintEvent* event) {

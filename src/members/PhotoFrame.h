@@ -28,7 +28,8 @@ public:
     // Asks for a JPEG or bitmap file and shows it; a file that cannot be read shows the blank
     // picture. Nothing changes when the user cancels.
     void loadChosenFile();
-    // Asks where to write the picture shown and writes it as JPEG; a failure changes nothing.
+    // Asks where to write the picture shown and writes it as JPEG; a failure leaves the file
+    // chosen as it was and warns.
     void saveToChosenFile() const;
 
 protected:

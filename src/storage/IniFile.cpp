@@ -1,10 +1,10 @@
 #include "IniFile.h"
 
+#include "AtomicFile.h"
 #include "StorageError.h"
 #include "Text.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace {
 
@@ -94,12 +94,9 @@ void IniFile::setValue(const QString& section, const QString& key, const QString
 }
 
 void IniFile::write() const {
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw StorageError(QStringLiteral("%1: cannot write").arg(m_path).toStdString());
     QByteArray bytes;
     for (const QString& line : m_lines)
         bytes += Text::toWin1252(line) + "\r\n";
-    if (file.write(bytes) != bytes.size() || !file.commit())
+    if (!AtomicFile::replace(m_path, bytes))
         throw StorageError(QStringLiteral("%1: cannot write").arg(m_path).toStdString());
 }

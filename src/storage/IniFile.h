@@ -15,7 +15,7 @@ public:
     QString value(const QString& section, const QString& key, const QString& fallback = {}) const;
     // Creates the section or the key when missing.
     void setValue(const QString& section, const QString& key, const QString& value);
-    // Writes a temporary file and renames it into place; raises StorageError on failure.
+    // Replaces the file whole (AtomicFile); raises StorageError on failure, the old file kept.
     void write() const;
 
 private:

@@ -1,9 +1,8 @@
 #include "SpreadsheetDocument.h"
 
+#include "AtomicFile.h"
 #include "StorageError.h"
 #include "Text.h"
-
-#include <QFile>
 
 namespace {
 
@@ -96,15 +95,8 @@ QByteArray bytes(const SpreadsheetExport& format, const QList<QStringList>& rows
 }
 
 void write(const QString& path, const SpreadsheetExport& format, const QList<QStringList>& rows) {
-    const QByteArray document = bytes(format, rows);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        throw StorageError("Cannot create " + path.toStdString() + ": " + file.errorString().toStdString());
-    if (file.write(document) != document.size() || !file.flush())
-        throw StorageError("Cannot write " + path.toStdString() + ": " + file.errorString().toStdString());
-    file.close();
-    if (file.error() != QFileDevice::NoError)
-        throw StorageError("Cannot close " + path.toStdString() + ": " + file.errorString().toStdString());
+    if (!AtomicFile::replace(path, bytes(format, rows)))
+        throw StorageError("Cannot write " + path.toStdString());
 }
 
 } // namespace SpreadsheetDocument

@@ -17,8 +17,8 @@
 namespace SpreadsheetDocument {
 
 QByteArray bytes(const SpreadsheetExport& format, const QList<QStringList>& rows);
-// Creates or empties the file and writes the document; raises StorageError when the file cannot
-// be written whole (a part already written stays as it is).
+// Replaces the file with the document (AtomicFile); raises StorageError when it cannot be written
+// whole, the earlier export then kept as it was.
 void write(const QString& path, const SpreadsheetExport& format, const QList<QStringList>& rows);
 
 } // namespace SpreadsheetDocument

@@ -2,6 +2,7 @@
 #include "TempProgramFolder.h"
 #include "TestMain.h"
 #include "app/ExportScreen.h"
+#include "storage/AtomicFile.h"
 #include "storage/SpreadsheetDocument.h"
 
 #include <QDir>
@@ -22,6 +23,9 @@ const QString kAskExport = QStringLiteral(
     "presenti in archivio.\r\n\r\nSi vuole esportare i dati adesso?");
 const QString kAskOpen = QStringLiteral(
     "Le schede in archivio sono state esportate con successo.\r\n\r\nSi vuole aprire il file di Excel?");
+const QString kFailure =
+    QStringLiteral("Attenzione: il sistema non permette di esportare i dati.\n\r\n\rAccertarsi "
+                   "che il file di Excel non sia già aperto.");
 
 const QList<QStringList> kRows = {{QStringLiteral("Rossi Mario"), QStringLiteral("-3 kg")},
                                   {QStringLiteral("Bianchi Anna"), QString()}};
@@ -105,6 +109,23 @@ private Q_SLOTS:
         QVERIFY(fake->opened.isEmpty());
     }
 
+    // A full disk keeps the earlier export whole instead of leaving half a file.
+    void aFullDiskKeepsTheEarlierExport() {
+        FakePlatformScope fake;
+        TempProgramFolder folder;
+        folder.write("Prova.xls", "earlier export");
+        SampleExport screen;
+        screen.show();
+        {
+            const AtomicFile::Fault fault(AtomicFile::Step::Flush);
+            screen.cmdEsportaClick();
+        }
+        QCOMPARE(folder.read("Prova.xls"), QByteArray("earlier export"));
+        QCOMPARE(fake->questions, QStringList{kAskExport});
+        QCOMPARE(fake->messages, (QList<FakePlatform::Shown>{{Platform::Box::Notice, kFailure}}));
+        QVERIFY(fake->opened.isEmpty());
+    }
+
     void aFileThatCannotBeWrittenGivesTheNoticeAndNoSecondQuestion() {
         FakePlatformScope fake;
         TempProgramFolder folder;
@@ -113,11 +134,7 @@ private Q_SLOTS:
         screen.show();
         screen.cmdEsportaClick();
         QCOMPARE(fake->questions, QStringList{kAskExport});
-        QCOMPARE(fake->messages,
-                 QList<FakePlatform::Shown>(
-                     {{Platform::Box::Notice, QStringLiteral("Attenzione: il sistema non permette di "
-                                                             "esportare i dati.\n\r\n\rAccertarsi che "
-                                                             "il file di Excel non sia già aperto.")}}));
+        QCOMPARE(fake->messages, (QList<FakePlatform::Shown>{{Platform::Box::Notice, kFailure}}));
         QVERIFY(fake->opened.isEmpty());
     }
 };

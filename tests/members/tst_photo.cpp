@@ -4,6 +4,7 @@
 #include "members/MemberPhoto.h"
 #include "members/PhotoFrame.h"
 #include "members/TfrmZoom.h"
+#include "storage/AtomicFile.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -11,6 +12,8 @@
 #include <QImageWriter>
 #include <QScreen>
 #include <QTest>
+
+Q_DECLARE_METATYPE(AtomicFile::Step)
 
 namespace {
 
@@ -172,6 +175,31 @@ private Q_SLOTS:
         fake->fileNames.enqueue(folder.path("Foto.jpg"));
         frame.saveToChosenFile();
         QCOMPARE(formatOf(folder.path("Foto.jpg")), QByteArray("jpeg"));
+    }
+
+    // A picture writer meets a full disk at every step: the file chosen keeps what it held.
+    void exportOnAFullDiskKeepsTheChosenFileAndWarns_data() {
+        QTest::addColumn<AtomicFile::Step>("step");
+        QTest::newRow("write") << AtomicFile::Step::Write;
+        QTest::newRow("flush") << AtomicFile::Step::Flush;
+        QTest::newRow("rename") << AtomicFile::Step::Rename;
+    }
+    void exportOnAFullDiskKeepsTheChosenFileAndWarns() {
+        QFETCH(AtomicFile::Step, step);
+        TempProgramFolder folder;
+        FakePlatformScope fake;
+        folder.write("Foto.jpg", encoded(filled(QSize(30, 40), Qt::green), "jpeg"));
+        const QByteArray before = folder.read("Foto.jpg");
+        PhotoFrame frame(PhotoFrame::kCardSize);
+        frame.setImage(striped());
+        fake->fileNames.enqueue(folder.path("Foto.jpg"));
+        {
+            const AtomicFile::Fault fault(step);
+            frame.saveToChosenFile();
+        }
+        QCOMPARE(folder.read("Foto.jpg"), before);
+        QCOMPARE(fake->messages,
+                 (QList<FakePlatform::Shown>{{Platform::Box::Warning, MemberPhoto::kExportFailed}}));
     }
 
     void zoomFillsTheScreenAndClosesOnClick() {
