@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QUrl>
 
 #include <functional>
 #include <memory>
@@ -55,6 +56,9 @@ public:
     // Hands a path, web address or "mailto:" text to the desktop's default handler; a path
     // may come enclosed in double quotes. The result is never examined.
     virtual void open(const QString& target) = 0;
+    // An address built with QUrl (mailto, web), handed over fully encoded so that nothing in it
+    // is read as more than it is.
+    void open(const QUrl& address) { open(address.toString(QUrl::FullyEncoded)); }
     virtual std::unique_ptr<CameraSource> camera() = 0;
     virtual QDate today() const = 0;
     virtual QDateTime now() const = 0;

@@ -2,6 +2,7 @@
 
 #include "Artwork.h"
 #include "Link.h"
+#include "MailAddress.h"
 #include "Maker.h"
 #include "Platform.h"
 
@@ -35,11 +36,10 @@ TfrmInfo::TfrmInfo(QWidget* parent) : Dialog(parent, QStringLiteral(" Informazio
     imgEmail->setToolTip(Maker::kEmail);
     auto* lnkWeb = new QPushButton(Maker::kEmail, this);
     lnkWeb->setObjectName(QStringLiteral("lnkWeb"));
-    // Quoted whole and not encoded further: the e-mail program takes the blanks as they are.
     Link::connect(lnkWeb, imgEmail, [] {
-        platform().open(QStringLiteral("\"mailto:") + Maker::kEmail +
-                        QStringLiteral("?subject=Software Zandorio&body=Salve, desidererei avere le seguenti "
-                                       "informazioni sul software in oggetto:\""));
+        platform().open(*mailtoUrl(Maker::kEmail, QStringLiteral("Software Zandorio"),
+                                   QStringLiteral("Salve, desidererei avere le seguenti informazioni sul "
+                                                  "software in oggetto:")));
     });
 
     QPushButton* btnChiudi = dialogButton(this, "btnChiudi", QStringLiteral("Chiudi"), "window-close");

@@ -18,6 +18,7 @@
 #include "app/CommandBar.h"
 #include "app/FieldTable.h"
 #include "app/GeneralGuide.h"
+#include "app/MailAddress.h"
 #include "app/Platform.h"
 #include "app/StatusLine.h"
 #include "app/TfrmGuida.h"
@@ -270,8 +271,9 @@ void TfrmTiratori::recordShown(const TSchedaIscritto&, int position) {
 }
 
 void TfrmTiratori::recordSaved(int position) {
+    // The photo that could not be written stays on screen, so that the next save can write it.
     if (!MemberPhoto::save(position, m_imgFoto->image()))
-        m_imgFoto->showBlank();
+        platform().message(Platform::Box::Warning, MemberPhoto::kSaveFailed);
 }
 
 bool TfrmTiratori::eventFilter(QObject* watched, QEvent* event) {
@@ -287,8 +289,13 @@ void TfrmTiratori::cmdFileClick() {
 }
 
 void TfrmTiratori::btnEmailClick() {
-    const QString address = Text::trimBlanks(fields()->text("txtEmail"));
-    platform().open(QStringLiteral("\"mailto:") + address + QStringLiteral("\""));
+    const std::optional<QUrl> address = mailtoUrl(Text::trimBlanks(fields()->text("txtEmail")));
+    if (!address) {
+        platform().message(Platform::Box::Warning, kRefusedMailAddress);
+        fields()->control("txtEmail")->setFocus();
+        return;
+    }
+    platform().open(*address);
 }
 
 void TfrmTiratori::cmdTrovaClick() {

@@ -202,10 +202,9 @@ private Q_SLOTS:
         QCOMPARE(linkColour(info), 0xFF00008Bu);
         QTest::mouseClick(info.findChild<QPushButton*>("lnkWeb"), Qt::LeftButton);
         QTest::mouseClick(info.findChild<QToolButton*>("imgEmail"), Qt::LeftButton);
-        const QString mail =
-            "\"mailto:" + Maker::kEmail +
-            "?subject=Software Zandorio&body=Salve, desidererei avere le seguenti informazioni sul "
-            "software in oggetto:\"";
+        const QString mail = "mailto:" + Maker::kEmail +
+                             "?subject=Software%20Zandorio&body=Salve%2C%20desidererei%20avere%20le%20"
+                             "seguenti%20informazioni%20sul%20software%20in%20oggetto%3A";
         QCOMPARE(fake->opened, QStringList({mail, mail}));
         QVERIFY(info.isVisible());
     }

