@@ -5,6 +5,8 @@
 #include "storage/ProgramFolder.h"
 #include "storage/Text.h"
 
+#include <algorithm>
+
 namespace {
 const QString kFile = QStringLiteral("unins000.dll");
 const QString kSection = QStringLiteral("Accesso");
@@ -20,6 +22,10 @@ QString normalised(const QString& typed) {
 QString stored() {
     const IniFile ini = IniFile::read(ProgramFolder::file(kFile));
     return Text::trimBlanks(Crypt::Unscramble(ini.value(kSection, kKey)));
+}
+
+bool storable(const QString& password) {
+    return std::all_of(password.begin(), password.end(), [](QChar c) { return c.unicode() <= 0xFF; });
 }
 
 void store(const QString& password) {

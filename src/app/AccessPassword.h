@@ -10,6 +10,9 @@ QString normalised(const QString& typed);
 // The stored clear password; empty when the settings file is missing. Raises StorageError when
 // the file cannot be read or the stored value is not hexadecimal.
 QString stored();
+// Whether the scramble keeps every character of `password`: it keeps only the low 8 bits of
+// each, so a password holding "€", "ł" or an emoji could never be typed again once stored.
+bool storable(const QString& password);
 // Raises StorageError when the settings file cannot be written.
 void store(const QString& password);
 

@@ -26,6 +26,12 @@ const QString kFailure =
     QStringLiteral("Attenzione: si è verificato un errore durante la procedura di modifica "
                    "della password. Si consiglia di reinstallare il software.");
 
+// The scramble keeps one byte of each character: anything beyond that would lock everybody out.
+const QString kUnstorable =
+    QStringLiteral("Attenzione: la nuova password contiene caratteri non ammessi (ad esempio € o le "
+                   "emoji). E' necessario reinserire entrambi i valori usando lettere, cifre e simboli "
+                   "comuni.");
+
 } // namespace
 
 TfrmCambiaPassword::TfrmCambiaPassword()
@@ -91,6 +97,13 @@ void TfrmCambiaPassword::cmdOKClick() {
                 Platform::Box::Notice,
                 QStringLiteral("Attenzione: la nuova password non è stata confermata correttamente. "
                                "E' necessario reinserire entrambi i valori."));
+            m_new->clear();
+            m_confirm->clear();
+            m_new->setFocus();
+            return;
+        }
+        if (!AccessPassword::storable(m_new->text())) {
+            platform().message(Platform::Box::Warning, kUnstorable);
             m_new->clear();
             m_confirm->clear();
             m_new->setFocus();

@@ -5,6 +5,7 @@
 #include "app/TfrmAvvio.h"
 #include "app/TfrmCambiaPassword.h"
 #include "app/TfrmPassword.h"
+#include "storage/AtomicFile.h"
 
 #include <QApplication>
 #include <QDir>
@@ -186,6 +187,64 @@ private Q_SLOTS:
         QVERIFY(change->isVisible());
         QCOMPARE(app.field(change, "txtPasswordOld")->text(), QStringLiteral("pellicanoverde"));
         QCOMPARE(app.field(change, "txtConferma")->text(), QStringLiteral("a"));
+    }
+
+    // Only the low byte of each character is scrambled: "€" or an emoji would lock everybody out,
+    // while accented letters of the code page are kept and typed again as they are.
+    void newPasswordMustSurviveTheScramble_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("stored");
+        QTest::newRow("euro sign") << QString::fromUtf8("cassa€") << false;
+        QTest::newRow("Polish letter") << QString::fromUtf8("łódź") << false;
+        QTest::newRow("emoji") << QString::fromUtf8("palestra🏋") << false;
+        QTest::newRow("accented letters") << QString::fromUtf8("città") << true;
+    }
+    void newPasswordMustSurviveTheScramble() {
+        QFETCH(QString, typed);
+        QFETCH(bool, stored);
+        Installation app;
+        const QByteArray before = app.folder.read("unins000.dll");
+        TfrmCambiaPassword* change = app.password.changeScreen();
+        change->show();
+        app.field(change, "txtPasswordOld")->setText("pellicanoverde");
+        app.field(change, "txtPasswordNew")->setText(typed);
+        app.field(change, "txtConferma")->setText(typed);
+        QTest::mouseClick(app.button(change, "cmdOK"), Qt::LeftButton);
+        if (!stored) {
+            QCOMPARE(
+                app.fake->messages,
+                (QList<FakePlatform::Shown>{
+                    {Platform::Box::Warning,
+                     QString::fromUtf8("Attenzione: la nuova password contiene caratteri non ammessi (ad "
+                                       "esempio € o le emoji). E' necessario reinserire entrambi i valori "
+                                       "usando lettere, cifre e simboli comuni.")}}));
+            QCOMPARE(app.folder.read("unins000.dll"), before);
+            QVERIFY(change->isVisible());
+            QCOMPARE(app.field(change, "txtPasswordNew")->text(), QString());
+            QCOMPARE(app.field(change, "txtConferma")->text(), QString());
+            return;
+        }
+        QCOMPARE(app.fake->lastText(), QStringLiteral("Modifica della password completata con successo."));
+        app.login(typed);
+        QVERIFY(app.menu.isVisible());
+    }
+
+    // A full disk while the settings are written: the old password keeps working.
+    void changeOnAFullDiskKeepsTheOldFile() {
+        Installation app;
+        const QByteArray before = app.folder.read("unins000.dll");
+        TfrmCambiaPassword* change = app.password.changeScreen();
+        change->show();
+        app.field(change, "txtPasswordOld")->setText("pellicanoverde");
+        app.field(change, "txtPasswordNew")->setText("nuova");
+        app.field(change, "txtConferma")->setText("nuova");
+        {
+            const AtomicFile::Fault fault(AtomicFile::Step::Flush);
+            QTest::mouseClick(app.button(change, "cmdOK"), Qt::LeftButton);
+        }
+        QCOMPARE(app.fake->messages, (QList<FakePlatform::Shown>{{Platform::Box::Notice, kChangeError}}));
+        QCOMPARE(app.folder.read("unins000.dll"), before);
+        QVERIFY(change->isVisible());
     }
 
     void cancelReturnsToThePasswordScreen() {
