@@ -2,16 +2,22 @@
 
 #include "StorageError.h"
 
+#include <QDeadlineTimer>
 #include <QFile>
-#include <QScopeGuard>
+#include <QThread>
 
 #include <cerrno>
 #include <fcntl.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
+
+// A workstation holds an archive's lock for the few milliseconds of one operation. One that
+// holds it longer has hung or left a stale lock on the network share: after this wait the
+// operation fails with its archive message instead of freezing this workstation too.
+constexpr std::chrono::milliseconds kLockWait{3000};
+constexpr unsigned long kLockRetryMs = 20;
 
 [[noreturn]] void fail(const QString& path, const char* what) {
     throw StorageError(QStringLiteral("%1: %2 (%3)").arg(path, what, qt_error_string(errno)).toStdString());
@@ -31,22 +37,32 @@ void ArchiveFile::open(Access access) {
     m_fd = ::open(native.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
     if (m_fd < 0)
         fail(m_path, "cannot open");
+    if (!lock(access)) {
+        const int saved = errno;
+        ::close(m_fd);
+        m_fd = -1;
+        errno = saved;
+        fail(m_path, "cannot lock");
+    }
+    m_position = 1;
+}
+
+bool ArchiveFile::lock(Access access) {
     struct flock lock {};
     lock.l_type = access == Access::Read ? F_RDLCK : F_WRLCK;
     lock.l_whence = SEEK_SET;
-    while (::fcntl(m_fd, F_SETLKW, &lock) < 0) {
+    const QDeadlineTimer deadline(kLockWait);
+    while (::fcntl(m_fd, F_SETLK, &lock) < 0) {
         // A file system without locks still allows the open-work-close pattern.
         if (errno == ENOLCK || errno == EOPNOTSUPP)
-            break;
-        if (errno != EINTR) {
-            const int saved = errno;
-            ::close(m_fd);
-            m_fd = -1;
-            errno = saved;
-            fail(m_path, "cannot lock");
-        }
+            return true;
+        if (errno == EINTR)
+            continue;
+        if ((errno != EACCES && errno != EAGAIN) || deadline.hasExpired())
+            return false;
+        QThread::msleep(kLockRetryMs);
     }
-    m_position = 1;
+    return true;
 }
 
 void ArchiveFile::close() {
@@ -83,6 +99,11 @@ QByteArray ArchiveFile::read() {
 }
 
 void ArchiveFile::readAt(char* dst, qsizetype bytes, long long offset) const {
+    if (readUpTo(dst, bytes, offset) < bytes)
+        throw StorageError(QStringLiteral("%1: read beyond the end").arg(m_path).toStdString());
+}
+
+qsizetype ArchiveFile::readUpTo(char* dst, qsizetype bytes, long long offset) const {
     qsizetype done = 0;
     while (done < bytes) {
         const ssize_t n = ::pread(m_fd, dst + done, bytes - done, offset + done);
@@ -91,9 +112,10 @@ void ArchiveFile::readAt(char* dst, qsizetype bytes, long long offset) const {
         if (n < 0)
             fail(m_path, "cannot read");
         if (n == 0)
-            throw StorageError(QStringLiteral("%1: read beyond the end").arg(m_path).toStdString());
+            break;
         done += n;
     }
+    return done;
 }
 
 void ArchiveFile::write(QByteArrayView record) {
@@ -122,39 +144,20 @@ int ArchiveFile::append(QByteArrayView record) {
 
 void ArchiveFile::scan(const std::function<void(int, QByteArrayView)>& visit) {
     const int total = count();
-    if (total == 0)
-        return;
-    // Mapping the records spares copying the whole file: a scan looks at a few fields of each.
-    const std::size_t bytes = std::size_t(total) * m_recordSize;
-    void* map = ::mmap(nullptr, bytes, PROT_READ, MAP_SHARED | MAP_POPULATE, m_fd, 0);
-    if (map == MAP_FAILED) {
-        scanBlocks(total, visit);
-        return;
-    }
-    const auto unmap = qScopeGuard([&] { ::munmap(map, bytes); });
-    const char* records = static_cast<const char*>(map);
-    for (int p = 1; p <= total; ++p) {
-        // The record after next is asked for ahead of time, so that visiting does not wait on memory.
-        if (p + 2 <= total)
-            for (int at = 0; at < m_recordSize; at += 64)
-                __builtin_prefetch(records + qsizetype(p + 1) * m_recordSize + at);
-        visit(p, QByteArrayView(records + qsizetype(p - 1) * m_recordSize, m_recordSize));
-        m_position = p + 1;
-    }
-}
-
-void ArchiveFile::scanBlocks(int total, const std::function<void(int, QByteArrayView)>& visit) {
-    constexpr qsizetype kBlockBytes = 1 << 20;
-    const int perBlock = std::max<int>(1, int(kBlockBytes / m_recordSize));
+    const int perBlock = std::max<int>(1, int(kScanBlockBytes / m_recordSize));
     QByteArray block;
     for (int first = 1; first <= total; first += perBlock) {
-        const int n = std::min(perBlock, total - first + 1);
-        const qsizetype bytes = qsizetype(n) * m_recordSize;
-        block.resize(bytes);
-        readAt(block.data(), bytes, off_t(first - 1) * m_recordSize);
+        const int wanted = std::min(perBlock, total - first + 1);
+        block.resize(qsizetype(wanted) * m_recordSize);
+        // A sync tool or a backup restore on a shared folder may cut the file short while it is
+        // scanned (it takes no lock): the scan then ends with the last whole record still there.
+        const int n =
+            int(readUpTo(block.data(), block.size(), off_t(first - 1) * m_recordSize) / m_recordSize);
         for (int i = 0; i < n; ++i)
             visit(first + i, QByteArrayView(block).sliced(qsizetype(i) * m_recordSize, m_recordSize));
         m_position = first + n;
+        if (n < wanted)
+            return;
     }
 }
 

@@ -10,10 +10,14 @@
 //
 // While open, the file holds an advisory lock (shared for reading, exclusive for writing), so two
 // workstations sharing the program folder never append onto the same position or read a
-// half-written record. Every operation is open - work - close; the destructor closes.
+// half-written record. Waiting for another workstation's lock is bounded: open() gives up after a
+// few seconds. Every operation is open - work - close; the destructor closes.
 class ArchiveFile {
 public:
     enum class Access { Read, Write };
+    // Scans read this many bytes at a time (whole records, at least one): few system calls, and
+    // a block still in the processor's cache while its records are visited.
+    static constexpr qsizetype kScanBlockBytes = 128 * 1024;
 
     ArchiveFile(QString path, int recordSize);
     ~ArchiveFile();
@@ -32,8 +36,9 @@ public:
 
     // Appends at count + 1, computed under the exclusive lock; returns the new record's position.
     int append(QByteArrayView record);
-    // Visits every whole record in file order, reading the file mapped into memory (or, where it
-    // cannot be mapped, with few large reads). A visited record is valid only during its visit.
+    // Visits every whole record in file order, reading the file in large blocks. A file cut short
+    // meanwhile ends the scan at its last whole record. A visited record is valid only during its
+    // visit.
     void scan(const std::function<void(int position, QByteArrayView record)>& visit);
 
     // Opens, scans and closes: the whole operation of a search, list or export.
@@ -41,9 +46,11 @@ public:
                          const std::function<void(int position, QByteArrayView record)>& visit);
 
 private:
+    bool lock(Access access);
     void requireOpen() const;
     void readAt(char* dst, qsizetype bytes, long long offset) const;
-    void scanBlocks(int total, const std::function<void(int position, QByteArrayView record)>& visit);
+    // Reads until `bytes` are read or the file ends; returns how many were read.
+    qsizetype readUpTo(char* dst, qsizetype bytes, long long offset) const;
 
     QString m_path;
     int m_recordSize;

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QTest>
 
+#include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -93,6 +94,76 @@ private Q_SLOTS:
         });
         QVERIFY(allWhole);
         QCOMPARE(expected, 701);
+    }
+
+    // A sync tool or backup restore may cut the file short while it is scanned: the scan ends at the
+    // last whole record still there, with no crash and no error.
+    void scanSurvivesAFileCutShortBetweenBlocks_data() {
+        QTest::addColumn<qint64>("cutTo");
+        QTest::addColumn<int>("visited");
+        QTest::newRow("blocks further on") << qint64(400) * kSize + 10 << 400;
+        // The records of the first block were read before the cut.
+        QTest::newRow("to nothing") << qint64(0) << int(ArchiveFile::kScanBlockBytes / kSize);
+    }
+    void scanSurvivesAFileCutShortBetweenBlocks() {
+        QFETCH(qint64, cutTo);
+        QFETCH(int, visited);
+        TempProgramFolder folder;
+        QByteArray bytes;
+        for (int i = 0; i < 700; ++i)
+            bytes += record(char('A' + i % 26));
+        folder.write("a.pro", bytes);
+        int last = 0;
+        ArchiveFile::scanFile(folder.path("a.pro"), kSize, [&](int position, QByteArrayView) {
+            if (position == 1)
+                QFile::resize(folder.path("a.pro"), cutTo);
+            last = position;
+        });
+        QCOMPARE(last, visited);
+    }
+
+    // A hung workstation or a stale network lock must not freeze this one: after a bounded wait
+    // the operation fails, and a lock released within the wait is taken.
+    void lockHeldByAnotherProcess_data() {
+        QTest::addColumn<bool>("releasedSoon");
+        QTest::newRow("held") << false;
+        QTest::newRow("released soon") << true;
+    }
+    void lockHeldByAnotherProcess() {
+        QFETCH(bool, releasedSoon);
+        TempProgramFolder folder;
+        const QByteArray path = QFile::encodeName(folder.path("a.pro"));
+        int locked[2], done[2];
+        QVERIFY(::pipe(locked) == 0 && ::pipe(done) == 0);
+        const pid_t child = ::fork();
+        if (child == 0) {
+            const int fd = ::open(path.constData(), O_RDWR | O_CREAT, 0666);
+            struct flock lock {};
+            lock.l_type = F_WRLCK;
+            lock.l_whence = SEEK_SET;
+            char c = ::fcntl(fd, F_SETLK, &lock) == 0 ? 'y' : 'n';
+            [[maybe_unused]] ssize_t n = ::write(locked[1], &c, 1);
+            if (releasedSoon)
+                ::usleep(200 * 1000);
+            else
+                n = ::read(done[0], &c, 1);
+            ::_exit(0);
+        }
+        char c = 0;
+        QCOMPARE(::read(locked[0], &c, 1), ssize_t(1));
+        QCOMPARE(c, 'y');
+        ArchiveFile file(folder.path("a.pro"), kSize);
+        if (releasedSoon) {
+            file.open();
+            QCOMPARE(file.append(record('a')), 1);
+        } else {
+            QVERIFY_THROWS_EXCEPTION(StorageError, file.open());
+        }
+        QCOMPARE(::write(done[1], "x", 1), ssize_t(1));
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        for (int fd : {locked[0], locked[1], done[0], done[1]})
+            ::close(fd);
     }
 
     // Two workstations appending at the same moment must never write onto the same position.
