@@ -42,6 +42,14 @@ constexpr Opener kOpeners[] = {
 
 constexpr int kDescriptionLength = 250;
 
+const QString kOverwrite =
+    QStringLiteral("Attenzione: nella cartella dei documenti allegati è presente un file con lo stesso "
+                   "nome.\r\n\r\nSi vuole sovrascrivere il file esistente?");
+const QString kCopyFailed = QStringLiteral(
+    "Attenzione: il sistema non permette di copiare il file nella cartella dei documenti allegati.\n\r\n\r"
+    "Accertarsi che il disco non sia pieno e di possedere i privilegi di scrittura nella cartella di "
+    "installazione del programma.");
+
 QString name(const char* prefix, const SlotRow& row) {
     return QLatin1String(prefix) + QLatin1String(row.number);
 }
@@ -149,23 +157,23 @@ void TfrmAllegaCartella::btnSfogliaClick(const Slot& slot) {
                                                    {QStringLiteral("Tutti i file (*.*)")});
     if (source.isEmpty())
         return;
-    const QString fileName = QFileInfo(source).fileName();
+    const QString previous = slot.file->text();
+    const QString fileName = AttachmentFolder::nameFor(QFileInfo(source).fileName());
     slot.file->setText(fileName);
-    // Failures are silent: the slot keeps the name and the record is written only on save.
-    if (!AttachmentFolder::create())
+    if (AttachmentFolder::holds(fileName) && !platform().ask(kOverwrite))
         return;
-    if (AttachmentFolder::holds(fileName) &&
-        !platform().ask(
-            QStringLiteral("Attenzione: nella cartella dei documenti allegati è presente un file con lo "
-                           "stesso nome.\r\n\r\nSi vuole sovrascrivere il file esistente?")))
-        return;
-    AttachmentFolder::copyIn(source, fileName);
+    // The record is written only on save; until then the slot must not name a copy that failed.
+    if (!AttachmentFolder::create() || !AttachmentFolder::copyIn(source, fileName)) {
+        slot.file->setText(previous);
+        platform().message(Platform::Box::Warning, kCopyFailed);
+    }
 }
 
 void TfrmAllegaCartella::btnApriClick(const Slot& slot) {
     const QString path = AttachmentFolder::path(Text::trimBlanks(slot.file->text()));
-    // A missing file opens nothing, rather than an error window of the desktop.
-    if (QFileInfo(path).isFile())
+    // A missing file, or a name that is no bare file name, opens nothing rather than an error
+    // window of the desktop.
+    if (!path.isEmpty() && QFileInfo(path).isFile())
         platform().open(u'"' + path + u'"');
 }
 

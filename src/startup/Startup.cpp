@@ -4,7 +4,10 @@
 #include "app/TfrmAvvio.h"
 #include "app/TfrmPassword.h"
 #include "cards/TfrmTessera.h"
+#include "members/AttachmentFolder.h"
+#include "members/MemberPhoto.h"
 #include "members/TfrmTiratori.h"
+#include "storage/AtomicFile.h"
 #include "storage/ProgramFolder.h"
 
 #include <QCommandLineParser>
@@ -18,6 +21,15 @@ Startup::Startup()
 }
 
 Startup::~Startup() = default;
+
+void removeLeftovers() {
+    AtomicFile::removeStaleTemporaries(ProgramFolder::path(), {QStringLiteral("unins000\\.dll"),
+                                                               QStringLiteral("Ricevute_Generiche\\.ini"),
+                                                               QStringLiteral("Tesserini\\.ini")});
+    AtomicFile::removeStaleTemporaries(MemberPhoto::folder(),
+                                       {QStringLiteral("Scheda_Iscritto_[0-9]+\\.jpg")});
+    AtomicFile::removeStaleTemporaries(AttachmentFolder::folder());
+}
 
 void prepareApplication(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("Zandorio"));
@@ -38,4 +50,5 @@ void prepareApplication(int argc, char** argv) {
         ProgramFolder::set(parser.value(folder));
     else if (!fromEnvironment.isEmpty())
         ProgramFolder::set(fromEnvironment);
+    removeLeftovers();
 }

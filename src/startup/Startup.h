@@ -27,6 +27,9 @@ private:
     std::unique_ptr<TfrmTessera> m_cards;
 };
 
-// Program-wide settings made before any screen exists, and the program folder from the command
-// line or the environment.
+// Program-wide settings made before any screen exists, the program folder from the command line
+// or the environment, and removeLeftovers().
 void prepareApplication(int argc, char** argv);
+// Removes the temporaries that writes cut short by a crash or a power cut left in the program's
+// folders; nothing else ever would.
+void removeLeftovers();

@@ -1,7 +1,10 @@
 #include "FakePlatform.h"
 #include "TempProgramFolder.h"
 #include "TestMain.h"
+#include "members/AttachmentFolder.h"
+#include "members/TSchedaIscritto.h"
 #include "members/TfrmAllegaCartella.h"
+#include "storage/AtomicFile.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -15,6 +18,11 @@ namespace {
 const QString kOverwrite =
     QStringLiteral("Attenzione: nella cartella dei documenti allegati è presente un file con lo "
                    "stesso nome.\r\n\r\nSi vuole sovrascrivere il file esistente?");
+
+const QString kCopyFailed = QStringLiteral(
+    "Attenzione: il sistema non permette di copiare il file nella cartella dei documenti allegati.\n\r\n\r"
+    "Accertarsi che il disco non sia pieno e di possedere i privilegi di scrittura nella cartella di "
+    "installazione del programma.");
 
 // A screen that opens the dialog, with its six hidden attachment labels.
 struct Opener {
@@ -133,23 +141,126 @@ private Q_SLOTS:
         QCOMPARE(folder.read("Documenti_Allegati/certificato.pdf"), QByteArray("BIANCHI"));
     }
 
-    void vanishedSourceLeavesTheAttachedFileIntact() {
+    // A copy that fails (source gone, disk full) keeps the file already attached under that name,
+    // is reported, and leaves the slot as it was.
+    void failedCopyKeepsTheAttachedFileAndTheSlot_data() {
+        QTest::addColumn<bool>("sourceVanished");
+        QTest::addColumn<int>("failAt"); // an AtomicFile::Step, or -1
+        QTest::newRow("source vanished") << true << -1;
+        QTest::newRow("disk full while writing") << false << int(AtomicFile::Step::Write);
+        QTest::newRow("disk full at the last bytes") << false << int(AtomicFile::Step::Flush);
+        QTest::newRow("rename refused") << false << int(AtomicFile::Step::Rename);
+    }
+    void failedCopyKeepsTheAttachedFileAndTheSlot() {
+        QFETCH(bool, sourceVanished);
+        QFETCH(int, failAt);
         TempProgramFolder folder;
         FakePlatformScope fake;
         UserFiles files;
         TfrmAllegaCartella dialog;
         dialog.setModeKey(QStringLiteral("tiratori"));
-        fake->fileNames.enqueue(files.make("rossi", "certificato.pdf", "ROSSI"));
+        const QByteArray rossi(300000, 'R');
+        fake->fileNames.enqueue(files.make("rossi", "certificato.pdf", rossi));
         button(dialog, "btnSfoglia01")->click();
+        field(dialog, "txtFile02")->setText(QStringLiteral("vecchio.pdf"));
 
-        const QString vanished = files.make("bianchi", "certificato.pdf", "BIANCHI");
-        QFile::remove(vanished);
-        fake->fileNames.enqueue(vanished);
+        const QString bianchi = files.make("bianchi", "certificato.pdf", QByteArray(200000, 'B'));
+        if (sourceVanished)
+            QFile::remove(bianchi);
+        fake->fileNames.enqueue(bianchi);
         fake->answers.enqueue(true);
+        {
+            std::optional<AtomicFile::Fault> fault;
+            if (failAt >= 0)
+                fault.emplace(AtomicFile::Step(failAt));
+            button(dialog, "btnSfoglia02")->click();
+        }
+        QCOMPARE(folder.read("Documenti_Allegati/certificato.pdf"), rossi);
+        QCOMPARE(field(dialog, "txtFile02")->text(), QStringLiteral("vecchio.pdf"));
+        QCOMPARE(fake->messages, (QList<FakePlatform::Shown>{{Platform::Box::Warning, kCopyFailed}}));
+    }
+
+    // The record keeps 250 Windows-1252 characters: the copy gets a name it can keep exactly.
+    void copiesAreNamedAsTheRecordKeepsThem_data() {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("copied");
+        const auto u = [](const char* text) { return QString::fromUtf8(text); };
+        QTest::newRow("plain") << u("certificato.pdf") << u("certificato.pdf");
+        QTest::newRow("code page letters") << u("città € 2024.doc") << u("città € 2024.doc");
+        QTest::newRow("Cyrillic") << u("документ.pdf") << u("________.pdf");
+        QTest::newRow("emoji") << u("foto😀.jpg") << u("foto_.jpg");
+        QTest::newRow("backslash and tab") << u("a\\b\tc.txt") << u("a_b_c.txt");
+        QTest::newRow("blanks at the ends") << u("  referto.pdf ") << u("referto.pdf");
+        QTest::newRow("too long") << QString(300, u'a') + u".pdf" << QString(246, u'a') + u".pdf";
+        // Each "è" takes two bytes on the disk, whose names hold at most 255 bytes.
+        QTest::newRow("too long on disk")
+            << QString(200, QChar(0xE8)) + u".pdf" << QString(125, QChar(0xE8)) + u".pdf";
+        QTest::newRow("dots only") << u(" ..") << u("_..");
+    }
+    void copiesAreNamedAsTheRecordKeepsThem() {
+        QFETCH(QString, chosen);
+        QFETCH(QString, copied);
+        TempProgramFolder folder;
+        QCOMPARE(AttachmentFolder::nameFor(chosen), copied);
+    }
+
+    // A Cyrillic name is copied under the name the record keeps, and opens again once the record
+    // has been stored and read back; a second file whose name turns out the same gets its own.
+    void convertedNamesOpenAfterReloadAndNeverReplaceAnotherFile() {
+        TempProgramFolder folder;
+        FakePlatformScope fake;
+        UserFiles files;
+        Opener opener(QStringLiteral("frmTiratori"));
+        TfrmAllegaCartella dialog;
+        dialog.setModeKey(QStringLiteral("tiratori"));
+        fake->fileNames.enqueue(files.make("a", QString::fromUtf8("документ.pdf"), "PRIMO"));
+        button(dialog, "btnSfoglia01")->click();
+        fake->fileNames.enqueue(files.make("b", QString::fromUtf8("страница.pdf"), "SECONDO"));
         button(dialog, "btnSfoglia02")->click();
-        QCOMPARE(folder.read("Documenti_Allegati/certificato.pdf"), QByteArray("ROSSI"));
-        QCOMPARE(field(dialog, "txtFile02")->text(), QStringLiteral("certificato.pdf"));
-        QVERIFY(fake->messages.isEmpty());
+        QVERIFY(fake->questions.isEmpty());
+        QCOMPARE(field(dialog, "txtFile01")->text(), QStringLiteral("________.pdf"));
+        QCOMPARE(field(dialog, "txtFile02")->text(), QStringLiteral("________ (2).pdf"));
+        QCOMPARE(folder.read("Documenti_Allegati/________.pdf"), QByteArray("PRIMO"));
+        QCOMPARE(folder.read("Documenti_Allegati/________ (2).pdf"), QByteArray("SECONDO"));
+        button(dialog, "btnApplica")->click();
+
+        TSchedaIscritto member;
+        member.File01 = opener.text("lblFile01");
+        member.File02 = opener.text("lblFile02");
+        const TSchedaIscritto reloaded = MemberCodec::decode(MemberCodec::encode(member));
+        opener.setText("lblFile01", reloaded.File01);
+        opener.setText("lblFile02", reloaded.File02);
+        TfrmAllegaCartella again;
+        again.setModeKey(QStringLiteral("tiratori"));
+        button(again, "btnApri01")->click();
+        button(again, "btnApri02")->click();
+        QCOMPARE(fake->opened,
+                 QStringList({u'"' + folder.path("Documenti_Allegati/________.pdf") + u'"',
+                              u'"' + folder.path("Documenti_Allegati/________ (2).pdf") + u'"'}));
+    }
+
+    // A record from a shared archive may name a file outside the folder: it counts as missing.
+    void namesLeadingOutOfTheFolderOpenNothing_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("parent folders") << "../../../../etc/hostname";
+        QTest::newRow("parent folder") << "..";
+        QTest::newRow("subfolder") << "sub/visibile.pdf";
+        QTest::newRow("backslash") << "..\\visibile.pdf";
+    }
+    void namesLeadingOutOfTheFolderOpenNothing() {
+        QFETCH(QString, stored);
+        TempProgramFolder folder;
+        FakePlatformScope fake;
+        QDir().mkpath(folder.path("Documenti_Allegati/sub"));
+        folder.write("Documenti_Allegati/sub/visibile.pdf", "x");
+        folder.write("visibile.pdf", "x");
+        Opener opener(QStringLiteral("frmTiratori"));
+        opener.setText("lblFile01", stored);
+        TfrmAllegaCartella dialog;
+        dialog.setModeKey(QStringLiteral("tiratori"));
+        button(dialog, "btnApri01")->click();
+        QVERIFY(fake->opened.isEmpty());
+        QVERIFY(!AttachmentFolder::holds(stored));
     }
 
     void cancelledChoiceChangesNothing() {
