@@ -1,6 +1,7 @@
 #include "CardLogo.h"
 
 #include "members/MemberPhoto.h"
+#include "storage/AtomicFile.h"
 #include "storage/ProgramFolder.h"
 
 #include <QBuffer>
@@ -9,7 +10,6 @@
 #include <QImageWriter>
 #include <QPainter>
 #include <QPainterPath>
-#include <QSaveFile>
 
 #include <cmath>
 
@@ -98,8 +98,7 @@ bool save(const QImage& picture) {
     buffer.open(QIODevice::WriteOnly);
     if (!QImageWriter(&buffer, "bmp").write(fitted(picture)))
         return false;
-    QSaveFile file(fileName());
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    return AtomicFile::replace(fileName(), bytes);
 }
 
 } // namespace CardLogo
