@@ -1,6 +1,7 @@
 #include "TempProgramFolder.h"
 #include "TestMain.h"
 #include "cards/CardLogo.h"
+#include "storage/AtomicFile.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -97,6 +98,25 @@ private Q_SLOTS:
         TempProgramFolder folder;
         QVERIFY(CardLogo::load().isNull());
         QVERIFY(QFileInfo(folder.path("Anagrafica")).isDir());
+    }
+
+    void fullDiskKeepsTheOldLogo_data() {
+        QTest::addColumn<AtomicFile::Step>("step");
+        // clang-format off
+        QTest::newRow("write")  << AtomicFile::Step::Write;
+        QTest::newRow("flush")  << AtomicFile::Step::Flush;
+        QTest::newRow("sync")   << AtomicFile::Step::Sync;
+        QTest::newRow("rename") << AtomicFile::Step::Rename;
+        // clang-format on
+    }
+    void fullDiskKeepsTheOldLogo() {
+        QFETCH(AtomicFile::Step, step);
+        TempProgramFolder folder;
+        QVERIFY(CardLogo::save(twoColours(QSize(50, 50))));
+        const QByteArray before = folder.read("Anagrafica/Logo.bmp");
+        AtomicFile::Fault fullDisk(step);
+        QVERIFY(!CardLogo::save(CardLogo::builtIn()));
+        QCOMPARE(folder.read("Anagrafica/Logo.bmp"), before);
     }
 
     void saveWithNowhereToWriteFails() {

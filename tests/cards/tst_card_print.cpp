@@ -6,6 +6,7 @@
 #include "cards/CardSettings.h"
 #include "cards/TfrmAnteprimaTessera.h"
 #include "cards/TfrmStampaTessera.h"
+#include "storage/AtomicFile.h"
 
 #include <QDir>
 #include <QLabel>
@@ -146,6 +147,19 @@ private Q_SLOTS:
         QCOMPARE(f.fake->messages, (QList<FakePlatform::Shown>{{Box::Warning, kPrintFailed}}));
         QCOMPARE(f.fake->printDialogs, 0);
         QVERIFY(!dialog.isVisible());
+    }
+
+    void fullDiskKeepsTheOldSettingsAndFailsThePrint() {
+        PrintFixture f;
+        CardSettings::writePrint({2, 3, QPageLayout::Portrait});
+        const QString kept = f.settings();
+        TfrmStampaTessera dialog(nullptr, f.face);
+        dialog.show();
+        f.press(&dialog, "btnTopPlus");
+        AtomicFile::Fault fullDisk(AtomicFile::Step::Write);
+        f.press(&dialog, "btnStampa");
+        QCOMPARE(f.fake->messages, (QList<FakePlatform::Shown>{{Box::Warning, kPrintFailed}}));
+        QCOMPARE(f.settings(), kept);
     }
 
     void marginsThatLeaveNoRoomFailThePrint() {

@@ -15,6 +15,7 @@
 #include "members/TSchedaIscritto.h"
 #include "members/TfrmTrovaTiratori.h"
 #include "startup/Startup.h"
+#include "storage/AtomicFile.h"
 
 #include <QApplication>
 #include <QDir>
@@ -174,22 +175,44 @@ private Q_SLOTS:
         QCOMPARE(f.picture("imgLogo").size(), QSize(119, 118));
     }
 
-    void logoThatCannotBeSavedStaysOnScreenWithAWarning() {
+    // A full disk: the settings file and the logo stay as they were, the user is told, and the
+    // logo chosen stays on the card to be written at the next try.
+    void closingOnAFullDiskKeepsTheOldFiles() {
         CardScreenFixture f;
+        f.screen.close();
+        const QByteArray settings = f.folder.read(CardSettings::kFileName);
+        const QByteArray logo = f.folder.read("Anagrafica/Logo.bmp");
+        f.open();
+        onNextModal([](QWidget* modal) {
+            modal->findChild<QLineEdit*>("txtAssociazione")->setText(QStringLiteral("Palestra Olimpia"));
+            QTest::mouseClick(modal->findChild<QPushButton*>("btnApplica"), Qt::LeftButton);
+        });
+        f.clickCard("titAssociazione");
         const QImage chosen = filled(QSize(60, 60), Qt::blue);
         f.fake->fileNames.enqueue(f.picturePath("blu.png", chosen));
         f.clickCard("imgLogo");
-        // The folder of the logo turns into a file: nowhere to write it.
-        QVERIFY(QDir(f.folder.path("Anagrafica")).removeRecursively());
-        f.folder.write("Anagrafica", "");
-        f.screen.close();
-        QCOMPARE(f.fake->messages,
-                 (QList<FakePlatform::Shown>{
-                     {Box::Warning,
-                      QString::fromUtf8("Attenzione: il logo dell'associazione non è stato salvato.\n\r\n\r"
-                                        "Accertarsi di possedere i privilegi di scrittura nella "
-                                        "cartella di installazione del programma.")}}));
-        QCOMPARE(f.picture("imgLogo").pixel(10, 10), chosen.pixel(10, 10));
+        {
+            AtomicFile::Fault fullDisk(AtomicFile::Step::Flush);
+            f.screen.close();
+        }
+        QCOMPARE(
+            f.fake->messages,
+            (QList<FakePlatform::Shown>{
+                {Box::Warning,
+                 QString::fromUtf8("Attenzione: i dati dell'associazione non sono stati salvati."
+                                   "\n\r\n\rAccertarsi di possedere i privilegi di scrittura "
+                                   "nella cartella di installazione del programma.")},
+                {Box::Warning, QString::fromUtf8("Attenzione: il logo dell'associazione non è stato salvato."
+                                                 "\n\r\n\rAccertarsi di possedere i privilegi di scrittura "
+                                                 "nella cartella di installazione del programma.")}}));
+        QCOMPARE(f.folder.read(CardSettings::kFileName), settings);
+        QCOMPARE(f.folder.read("Anagrafica/Logo.bmp"), logo);
+        QCOMPARE(f.picture("imgLogo"), chosen);
+
+        // The next save writes the logo still waiting.
+        onNextModal([](QWidget*) {});
+        f.click("cmdAnteprima");
+        QCOMPARE(QColor(QImage(f.folder.path("Anagrafica/Logo.bmp")).pixel(60, 60)), QColor(Qt::blue));
     }
 
     void logoIsChosenByMouseOrKeyboard() {
