@@ -225,10 +225,13 @@ private:
             return;
         const int steps = std::clamp(int(front.height() / pt(kGeometry.axisPitch)), 1, kShape.maxAxisSteps);
         const qint64 step = axisStep(maximum, steps);
-        const qint64 top = step * std::max<qint64>(1, maximum / step + (maximum % step != 0));
+        // The axis runs to the first step at or above the maximum; where that step would not fit
+        // in a count, axisStep has made the maximum itself the only step.
+        const qint64 lines = std::max<qint64>(1, maximum / step + (maximum % step != 0));
+        const qint64 top = step * lines;
         double axisWidth = 0;
-        for (qint64 v = 0; v <= top; v += step)
-            axisWidth = std::max(axisWidth, m_metrics.horizontalAdvance(QString::number(v)));
+        for (qint64 i = 0; i <= lines; ++i)
+            axisWidth = std::max(axisWidth, m_metrics.horizontalAdvance(QString::number(i * step)));
         front.setLeft(plot.left() + axisWidth + tick);
         front.setRight(plot.right() - d.x());
         const auto yOf = [&](qint64 v) { return front.bottom() - front.height() * double(v) / double(top); };
@@ -240,7 +243,8 @@ private:
                 QColor(kPalette.sideWall), grid);
         polygon({front.topLeft() + d, front.topRight() + d, front.bottomRight() + d, front.bottomLeft() + d},
                 QColor(kPalette.backWall), grid);
-        for (qint64 v = 0; v <= top; v += step) {
+        for (qint64 i = 0; i <= lines; ++i) {
+            const qint64 v = i * step;
             const QPointF left(front.left(), yOf(v));
             m_p.setPen(grid);
             m_p.drawPolyline(QPolygonF({left, left + d, QPointF(front.right(), left.y()) + d}));
@@ -301,10 +305,10 @@ private:
     // zero value has neither slice nor mark.
     void pie(const QRectF& plot) {
         const QList<ChartPoint>& points = m_chart.m_points;
-        qint64 total = 0;
+        double total = 0; // a sum of counts that may not fit in one
         QSizeF widest;
         for (const ChartPoint& point : points) {
-            total += valueOf(point);
+            total += double(valueOf(point));
             widest = widest.expandedTo(markSize(valueOf(point)));
         }
         const double leader = pt(kGeometry.leader);
@@ -337,7 +341,7 @@ private:
         for (const ChartPoint& point : points) {
             if (valueOf(point) == 0)
                 continue;
-            const double span = -360.0 * double(valueOf(point)) / double(total);
+            const double span = -360.0 * double(valueOf(point)) / total;
             slices.append({&point, angle, span});
             angle += span;
         }

@@ -164,10 +164,15 @@ private Q_SLOTS:
         QVERIFY(pixelsOf(image, 0xD04498) > 100);
     }
 
-    void aSmallWindowStillGetsAChart() {
+    void extremeCountsAndTinyWindowsStillDraw() {
+        constexpr qint64 kHuge = std::numeric_limits<qint64>::max();
         for (const Chart3D::Kind kind : {Chart3D::Kind::Bars, Chart3D::Kind::Pie}) {
-            const QImage image = drawn(chartOf(kind, {10, 20, 30, 40, 50, 60}), QSize(40, 30));
-            QCOMPARE(image.pixel(0, 0) & 0xFFFFFF, QRgb(0xFFFFFF));
+            const Chart3D chart = chartOf(kind, {kHuge, kHuge, -5, 0, 1, 2});
+            const QImage tiny = drawn(chart, QSize(40, 30));
+            QCOMPARE(tiny.pixel(0, 0) & 0xFFFFFF, QRgb(0xFFFFFF));
+            const QImage image = drawn(chart);
+            QVERIFY(pixelsOf(image, kRed) > 5000);
+            QVERIFY(pixelsOf(image, kGreen) < kSwatchPixels); // a negative count draws as zero
         }
     }
 
