@@ -1,14 +1,17 @@
 #include "Dialog.h"
 
+#include "CaptionBar.h"
+
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
 
-Dialog::Dialog(QWidget* parent, const QString& caption)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+Dialog::Dialog(QWidget* parent, const QString& caption) : QDialog(parent) {
     setWindowTitle(caption);
     setModal(true);
+    CaptionBar::install(this);
 }
 
 void Dialog::showEvent(QShowEvent* event) {
@@ -23,6 +26,11 @@ void Dialog::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+void Dialog::closeEvent(QCloseEvent* event) {
+    // done() closes the dialog without a close event reaching here.
+    event->ignore();
 }
 
 void centreWindow(QWidget* window, const QWidget* over) {

@@ -5,8 +5,10 @@
 
 class QPushButton;
 
-// A dialog of the program: caption, fixed size, no buttons in the title bar (it closes through
-// its own buttons), centred over the window that opened it.
+// A dialog of the program: its caption in its own caption bar with no buttons, fixed size,
+// centred over the window that opened it. It closes only through its own buttons, which also do
+// its closing work (stopping the camera, emptying lists, handing a result over): they end it with
+// accept(), reject() or done().
 class Dialog : public QDialog {
     Q_OBJECT
 public:
@@ -14,9 +16,10 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    // Escape does not close the dialog: each one closes through its own buttons, which also do
-    // the dialog's closing work (stopping the camera, emptying lists).
+    // Escape does not close the dialog.
     void keyPressEvent(QKeyEvent* event) override;
+    // Nor does a close from outside its buttons: the window manager's close, Alt+F4, close().
+    void closeEvent(QCloseEvent* event) override;
 };
 
 // A command button of a window: the theme icon `icon` beside its caption.

@@ -67,7 +67,7 @@ ExportScreen::ExportScreen(QWidget* parent, const QString& objectName, const QSt
 
     connect(commands->button("cmdEsporta"), &QToolButton::clicked, this, &ExportScreen::cmdEsportaClick);
     connect(m_cmdGuida, &QToolButton::clicked, this, [this] { m_showGuide(); });
-    connect(commands->button("cmdEsci"), &QToolButton::clicked, this, &QDialog::close);
+    connect(commands->button("cmdEsci"), &QToolButton::clicked, this, &QDialog::reject);
 }
 
 void ExportScreen::setRows(QList<QStringList> rows) {

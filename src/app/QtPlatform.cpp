@@ -1,5 +1,7 @@
 #include "QtPlatform.h"
 
+#include "PreviewDialog.h"
+
 #include <QApplication>
 #include <QCamera>
 #include <QDesktopServices>
@@ -10,7 +12,6 @@
 #include <QMessageBox>
 #include <QMutex>
 #include <QPrintDialog>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -198,9 +199,7 @@ bool QtPlatform::printDialog(QPrinter& printer, QWidget* parent) {
 
 void QtPlatform::printPreview(QPrinter& printer, const std::function<void(QPrinter*)>& paint,
                               QWidget* parent) {
-    QPrintPreviewDialog dialog(&printer, parent);
-    dialog.setWindowTitle(QStringLiteral(" Anteprima di stampa"));
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, paint);
+    PreviewDialog dialog(printer, paint, parent);
     dialog.exec();
 }
 

@@ -11,13 +11,8 @@
 
 namespace {
 
-const QFont& listFont() {
-    static const QFont font(QStringLiteral("Courier New"), 12);
-    return font;
-}
-
-// Lines are wider than the list, which scrolls sideways.
-constexpr int kItemWidth = 1600;
+// Room beside the text of a row, left and right.
+constexpr int kItemMargin = 4;
 
 } // namespace
 
@@ -47,6 +42,7 @@ void ResultListModel::setLines(ResultLines lines) {
     beginResetModel();
     m_lines = std::move(lines);
     m_order = std::move(order);
+    measureItems();
     endResetModel();
 }
 
@@ -63,6 +59,38 @@ QStringList ResultListModel::lines() const {
     return all;
 }
 
+qsizetype ResultListModel::widestLine() const {
+    // One byte a character: the lengths come from where the lines start, without decoding them.
+    qsizetype widest = 0;
+    for (qsizetype i = 0; i < m_lines.size(); ++i)
+        widest = std::max(widest, m_lines.at(i).size());
+    return widest;
+}
+
+QFont ResultListModel::defaultFont() {
+    return QFont(QStringLiteral("Courier New"), 12);
+}
+
+void ResultListModel::setFont(const QFont& font) {
+    if (font == m_font)
+        return;
+    // Every row changes its height: the view lays the rows out again, keeping the selection.
+    Q_EMIT layoutAboutToBeChanged();
+    m_font = font;
+    measureItems();
+    Q_EMIT layoutChanged();
+}
+
+int ResultListModel::rowWidth(const QFont& font, qsizetype characters) {
+    return QFontMetrics(font).horizontalAdvance(QString(characters, u'M')) + 2 * kItemMargin;
+}
+
+void ResultListModel::measureItems() {
+    // Every row as wide as the longest line, so that the list scrolls sideways exactly as far as
+    // its lines reach.
+    m_itemSize = QSize(rowWidth(m_font, widestLine()), QFontMetrics(m_font).height() + 2);
+}
+
 int ResultListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : int(m_order.size());
 }
@@ -74,11 +102,11 @@ QVariant ResultListModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
         return line(index.row());
     case Qt::FontRole:
-        return listFont();
+        return m_font;
     case Qt::ForegroundRole:
         return QColor(Qt::black);
     case Qt::SizeHintRole:
-        return QSize(kItemWidth, QFontMetrics(listFont()).height() + 2);
+        return m_itemSize;
     default:
         return {};
     }

@@ -3,6 +3,8 @@
 #include "ResultLines.h"
 
 #include <QAbstractListModel>
+#include <QFont>
+#include <QSize>
 #include <QStringList>
 
 #include <vector>
@@ -22,11 +24,24 @@ public:
     QByteArrayView bytes(int row) const { return m_lines.at(m_order[std::size_t(row)]); }
     // Every line, in list order.
     QStringList lines() const;
+    // The length of the longest line, in characters.
+    qsizetype widestLine() const;
+
+    // The fixed-pitch font of the lines: Courier New 12 unless the list has chosen a smaller one.
+    static QFont defaultFont();
+    const QFont& font() const { return m_font; }
+    void setFont(const QFont& font);
+    // The width of a row holding `characters` characters in `font`.
+    static int rowWidth(const QFont& font, qsizetype characters);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 
 private:
+    void measureItems();
+
     ResultLines m_lines;
     std::vector<int> m_order; // list row -> line
+    QFont m_font = defaultFont();
+    QSize m_itemSize;
 };

@@ -10,8 +10,20 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+
+#include <algorithm>
 
 namespace {
+
+// The longest lines of the program's lists, with room for the part that is kept as stored (a fee,
+// a date, a phone number).
+constexpr int kLineCharacters = 160;
+// What a dialog around the list needs beside it: its margins and the window's frame.
+constexpr int kDialogRoom = 64;
+// Below this size the list scrolls sideways rather than shrinking its font further.
+constexpr qreal kSmallestPoints = 9;
 
 QPushButton* button(QWidget* parent, const char* name, const QString& caption, const char* icon) {
     QPushButton* b = dialogButton(parent, name, caption, icon);
@@ -31,7 +43,11 @@ ResultListPanel::ResultListPanel(const QString& hint, QWidget* parent) : QWidget
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_list->setMinimumSize(760, 300);
+    // As wide as a whole line at the list's font, where the screen allows.
+    const int wholeLine = ResultListModel::rowWidth(ResultListModel::defaultFont(), kLineCharacters) +
+                          m_list->verticalScrollBar()->sizeHint().width() + 2 * m_list->frameWidth();
+    m_list->setMinimumSize(std::min(wholeLine, screen()->availableGeometry().width() - kDialogRoom), 300);
+    m_list->viewport()->installEventFilter(this);
 
     auto* lblRigo03 = new QLabel(hint, this);
     lblRigo03->setObjectName(QStringLiteral("lblRigo03"));
@@ -68,6 +84,18 @@ ResultListPanel::ResultListPanel(const QString& hint, QWidget* parent) : QWidget
 
 void ResultListPanel::setLines(ResultLines lines) {
     m_model->setLines(std::move(lines));
+    fitFont();
+}
+
+void ResultListPanel::fitFont() {
+    // Where the screen is too narrow for a whole line at the list's font, the font shrinks in half
+    // points, so that a line still reads without scrolling sideways.
+    const qsizetype characters = m_model->widestLine();
+    const int room = m_list->viewport()->width();
+    QFont font = ResultListModel::defaultFont();
+    while (font.pointSizeF() > kSmallestPoints && ResultListModel::rowWidth(font, characters) > room)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    m_model->setFont(font);
 }
 
 void ResultListPanel::clear() {
@@ -98,6 +126,8 @@ void ResultListPanel::setPrintAction(std::function<void(const QStringList&)> pri
 }
 
 bool ResultListPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_list->viewport() && event->type() == QEvent::Resize)
+        fitFont();
     if (event->type() != QEvent::KeyPress)
         return QWidget::eventFilter(watched, event);
     const int key = static_cast<QKeyEvent*>(event)->key();

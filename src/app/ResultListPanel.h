@@ -44,6 +44,7 @@ protected:
 
 private:
     void btnTrovaClick();
+    void fitFont();
 
     ResultListModel* m_model;
     QListView* m_list;

@@ -14,6 +14,8 @@
 
 namespace {
 
+constexpr int kFormWidth = 760;
+
 QString countText(int lines) {
     return QStringLiteral("Il presente riepilogo contiene %1 schede").arg(lines);
 }
@@ -29,15 +31,20 @@ SearchDialog::SearchDialog(QWidget* parent, const QString& caption, std::span<co
 
     m_panAvvio = new QWidget;
     m_panAvvio->setObjectName(QStringLiteral("panAvvio"));
-    m_filters = new FieldTable(m_panAvvio, filters, Highlight::Frame);
-    QPushButton* btnCerca = dialogButton(m_panAvvio, "btnCerca", QStringLiteral("Cerca"), "edit-find");
-    QPushButton* btnAnnulla =
-        dialogButton(m_panAvvio, "btnAnnulla", QStringLiteral("Chiudi"), "window-close");
-    m_lblAttendere = new QLabel(QStringLiteral("Ricerca schede in corso. Attendere..."), m_panAvvio);
+    // The filters keep a form's width in the middle of the panel, which is as wide as a result line.
+    auto* form = new QWidget(m_panAvvio);
+    form->setMinimumWidth(kFormWidth);
+    auto* formPlace = new QVBoxLayout(m_panAvvio);
+    formPlace->setContentsMargins(0, 0, 0, 0);
+    formPlace->addWidget(form, 0, Qt::AlignHCenter);
+    m_filters = new FieldTable(form, filters, Highlight::Frame);
+    QPushButton* btnCerca = dialogButton(form, "btnCerca", QStringLiteral("Cerca"), "edit-find");
+    QPushButton* btnAnnulla = dialogButton(form, "btnAnnulla", QStringLiteral("Chiudi"), "window-close");
+    m_lblAttendere = new QLabel(QStringLiteral("Ricerca schede in corso. Attendere..."), form);
     m_lblAttendere->setObjectName(QStringLiteral("lblAttendere"));
     m_lblAttendere->hide();
 
-    auto* filterGrid = new QGridLayout(m_panAvvio);
+    auto* filterGrid = new QGridLayout(form);
     filterGrid->setHorizontalSpacing(12);
     filterGrid->setVerticalSpacing(8);
     const int row = m_filters->addToGrid(filterGrid, 3);

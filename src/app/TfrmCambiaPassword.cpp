@@ -1,6 +1,7 @@
 #include "TfrmCambiaPassword.h"
 
 #include "AccessPassword.h"
+#include "CaptionBar.h"
 #include "Dialog.h"
 #include "FieldTable.h"
 #include "Platform.h"
@@ -34,8 +35,7 @@ const QString kUnstorable =
 
 } // namespace
 
-TfrmCambiaPassword::TfrmCambiaPassword()
-    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+TfrmCambiaPassword::TfrmCambiaPassword() : QWidget(nullptr) {
     setObjectName(QStringLiteral("frmCambiaPassword"));
     setWindowTitle(QStringLiteral(" Cambia password"));
 
@@ -61,6 +61,8 @@ TfrmCambiaPassword::TfrmCambiaPassword()
     grid->addWidget(m_cmdOK, row, 1);
     grid->addWidget(cmdEsci, row, 2);
     m_old->setMinimumWidth(220);
+    // No buttons in the title bar: the screen closes through its own buttons.
+    CaptionBar::install(this);
     setFixedSize(sizeHint());
 }
 

@@ -1,6 +1,7 @@
 #include "TfrmPassword.h"
 
 #include "AccessPassword.h"
+#include "CaptionBar.h"
 #include "Dialog.h"
 #include "FieldTable.h"
 #include "Platform.h"
@@ -23,8 +24,7 @@ constexpr FieldRow kFields[] = {
 } // namespace
 
 TfrmPassword::TfrmPassword(QWidget* menu)
-    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_menu(menu),
-      m_change(std::make_unique<TfrmCambiaPassword>()) {
+    : QWidget(nullptr), m_menu(menu), m_change(std::make_unique<TfrmCambiaPassword>()) {
     setObjectName(QStringLiteral("frmPassword"));
     setWindowTitle(QStringLiteral(" Zandorio"));
 
@@ -66,6 +66,8 @@ TfrmPassword::TfrmPassword(QWidget* menu)
     grid->addWidget(m_cmdOK, 3, 2);
     grid->addWidget(cmdEsci, 3, 3);
     m_txtPassword->setMinimumWidth(220);
+    // No buttons in the title bar: the screen closes through its own buttons.
+    CaptionBar::install(this);
     setFixedSize(sizeHint());
 }
 

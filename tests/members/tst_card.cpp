@@ -11,6 +11,7 @@
 #include "storage/AtomicFile.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QImageReader>
 #include <QLabel>
@@ -94,7 +95,7 @@ void inspectNextModal(std::function<void(QWidget*)> look) {
         QWidget* modal = QApplication::activeModalWidget();
         QVERIFY(modal);
         look(modal);
-        modal->close();
+        qobject_cast<QDialog*>(modal)->reject();
     });
 }
 

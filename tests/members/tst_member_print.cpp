@@ -9,6 +9,7 @@
 #include "members/TfrmTiratori.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -156,7 +157,7 @@ private Q_SLOTS:
         QTimer::singleShot(0, [&] {
             QWidget* modal = QApplication::activeModalWidget();
             opened = modal->objectName();
-            modal->close();
+            qobject_cast<QDialog*>(modal)->reject();
         });
         QTest::mouseClick(card.findChild<QToolButton*>(button), Qt::LeftButton);
         QCOMPARE(opened, dialog);

@@ -13,6 +13,7 @@
 #include "members/TfrmTrovaTiratori.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFont>
 #include <QLabel>
@@ -300,7 +301,7 @@ private Q_SLOTS:
             // A failed check must not leave the card waiting on its dialog.
             const auto closeAnyway = qScopeGuard([] {
                 if (QWidget* modal = QApplication::activeModalWidget())
-                    modal->close();
+                    qobject_cast<QDialog*>(modal)->reject();
             });
             auto* search = qobject_cast<TfrmTrovaTiratori*>(QApplication::activeModalWidget());
             QVERIFY(search);

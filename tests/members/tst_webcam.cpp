@@ -115,6 +115,9 @@ private Q_SLOTS:
         TfrmWebCam webcam;
         click(webcam, "btnAccendi");
         QVERIFY(FakeCamera::last->running());
+        // The window manager's close and Alt+F4 are refused: the camera stops with the window.
+        QVERIFY(!webcam.close());
+        QVERIFY(FakeCamera::last->running());
         click(webcam, "btnClose");
         QVERIFY(!FakeCamera::last->running());
         QCOMPARE(webcam.result(), int(QDialog::Rejected));

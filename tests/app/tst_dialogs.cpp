@@ -1,0 +1,231 @@
+#include "FakePlatform.h"
+#include "PdfTools.h"
+#include "TestMain.h"
+#include "app/Dialog.h"
+#include "app/PreviewDialog.h"
+#include "app/ResultListModel.h"
+#include "app/ResultListPanel.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPainter>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// A printer whose preview holds `pages` pages, each with its number.
+struct ThreePages {
+    QPrinter printer{QPrinter::HighResolution};
+    int pages = 3;
+    std::function<void(QPrinter*)> paint = [this](QPrinter* target) {
+        QPainter painter(target);
+        for (int n = 1; n <= pages; ++n) {
+            if (n > 1)
+                target->newPage();
+            painter.drawText(QPointF(500, 500), QStringLiteral("Pagina di prova %1").arg(n));
+        }
+    };
+};
+
+void click(const QWidget& window, const char* name) {
+    auto* button = window.findChild<QAbstractButton*>(QLatin1String(name));
+    QVERIFY2(button, name);
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+QString pageLabel(const PreviewDialog& preview) {
+    return preview.findChild<QLabel*>("lblPagina")->text();
+}
+
+QString zoomShown(const PreviewDialog& preview) {
+    return preview.findChild<QComboBox*>("cboZoom")->currentText();
+}
+
+qreal zoom(const PreviewDialog& preview) {
+    return preview.findChild<QPrintPreviewWidget*>("prwAnteprima")->zoomFactor();
+}
+
+} // namespace
+
+class DialogsTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void dialogClosesOnlyThroughItsOwnButtons() {
+        Dialog dialog(nullptr, QStringLiteral(" Prova"));
+        auto* chiudi = dialogButton(&dialog, "btnChiudi", QStringLiteral("Chiudi"), "window-close");
+        connect(chiudi, &QPushButton::clicked, &dialog, &QDialog::reject);
+        (new QVBoxLayout(&dialog))->addWidget(chiudi);
+        QSignalSpy finished(&dialog, &QDialog::finished);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+
+        // The window manager's close button and Alt+F4 arrive as a close event.
+        QCloseEvent fromOutside;
+        QApplication::sendEvent(&dialog, &fromOutside);
+        QVERIFY(!fromOutside.isAccepted());
+        QVERIFY(!dialog.close());
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(finished.count(), 0);
+
+        QTest::mouseClick(chiudi, Qt::LeftButton);
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(finished.count(), 1);
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    }
+
+    void zoomIsWrittenTheItalianWay_data() {
+        QTest::addColumn<qreal>("factor");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("fraction") << 0.385 << QStringLiteral("38,5%");
+        QTest::newRow("whole") << 1.0 << QStringLiteral("100%");
+        QTest::newRow("rounded to a tenth") << 0.58333 << QStringLiteral("58,3%");
+        QTest::newRow("thousands") << 10.0 << QStringLiteral("1.000%");
+    }
+    void zoomIsWrittenTheItalianWay() {
+        QFETCH(qreal, factor);
+        QFETCH(QString, text);
+        QCOMPARE(PreviewDialog::zoomText(factor), text);
+    }
+
+    void typedZoomIsRead_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<qreal>("factor"); // 0 for a text that is no zoom
+        QTest::newRow("whole") << QStringLiteral("150") << 1.5;
+        QTest::newRow("comma and sign") << QStringLiteral("37,5%") << 0.375;
+        QTest::newRow("blanks") << QStringLiteral(" 80 % ") << 0.8;
+        QTest::newRow("as shown") << PreviewDialog::zoomText(0.385) << 0.385;
+        QTest::newRow("letters") << QStringLiteral("abc") << 0.0;
+        QTest::newRow("zero") << QStringLiteral("0") << 0.0;
+        QTest::newRow("too large") << QStringLiteral("2000") << 0.0;
+        QTest::newRow("empty") << QString() << 0.0;
+    }
+    void typedZoomIsRead() {
+        QFETCH(QString, typed);
+        QFETCH(qreal, factor);
+        const std::optional<qreal> read = PreviewDialog::zoomFactor(typed);
+        QCOMPARE(read.has_value(), factor > 0);
+        if (read)
+            QCOMPARE(*read, factor);
+    }
+
+    void previewOpensLargeAtAReadableZoom() {
+        FakePlatformScope fake;
+        ThreePages document;
+        PreviewDialog preview(document.printer, document.paint, nullptr);
+        preview.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&preview));
+        // The screen's whole working area, on a screen that holds the command bar.
+        QCOMPARE(preview.size(),
+                 preview.screen()->availableGeometry().size().expandedTo(preview.minimumSizeHint()));
+        QTRY_COMPARE(pageLabel(preview), QStringLiteral("Pagina 1 di 3"));
+        // The page at its own size where the width allows it, else fitted to the width.
+        QTRY_VERIFY(zoom(preview) <= 1);
+        QVERIFY(zoom(preview) > 0.5);
+        QCOMPARE(zoomShown(preview), PreviewDialog::zoomText(zoom(preview)));
+        QVERIFY(!preview.findChild<QToolButton*>("cmdPrima")->isEnabled());
+
+        click(preview, "cmdUltima");
+        QCOMPARE(pageLabel(preview), QStringLiteral("Pagina 3 di 3"));
+        QVERIFY(!preview.findChild<QToolButton*>("cmdSuccessiva")->isEnabled());
+        click(preview, "cmdPrecedente");
+        QCOMPARE(pageLabel(preview), QStringLiteral("Pagina 2 di 3"));
+
+        const qreal before = zoom(preview);
+        click(preview, "cmdIngrandisci");
+        QCOMPARE(zoom(preview), before * 1.25);
+        QCOMPARE(zoomShown(preview), PreviewDialog::zoomText(before * 1.25));
+        QLineEdit* typedZoom = preview.findChild<QComboBox*>("cboZoom")->lineEdit();
+        const auto type = [typedZoom](const char* text) {
+            typedZoom->selectAll();
+            QTest::keyClicks(typedZoom, text);
+            QTest::keyClick(typedZoom, Qt::Key_Return);
+        };
+        type("37,5");
+        QCOMPARE(zoom(preview), 0.375);
+        QCOMPARE(zoomShown(preview), QStringLiteral("37,5%"));
+        type("tanto");
+        QCOMPARE(zoom(preview), 0.375);
+        QCOMPARE(zoomShown(preview), QStringLiteral("37,5%"));
+
+        QVERIFY(!preview.close());
+        click(preview, "cmdEsci");
+        QVERIFY(!preview.isVisible());
+        QCOMPARE(fake->printDialogs, 0);
+    }
+
+    void previewPrintsThroughThePrintDialog() {
+        FakePlatformScope fake;
+        QTemporaryDir dir;
+        ThreePages document;
+        PreviewDialog preview(document.printer, document.paint, nullptr);
+        preview.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&preview));
+
+        fake->printAccepted = false;
+        click(preview, "cmdStampa");
+        QCOMPARE(fake->printDialogs, 1);
+        QVERIFY(preview.isVisible());
+
+        fake->printAccepted = true;
+        fake->printTo = dir.filePath(QStringLiteral("stampa.pdf"));
+        click(preview, "cmdStampa");
+        QCOMPARE(PdfTools::pageCount(fake->printTo), 3);
+        QVERIFY(!preview.isVisible());
+        QCOMPARE(preview.result(), int(QDialog::Accepted));
+    }
+
+    void resultLinesShrinkTheirFontOnlyWhereTheListIsTooNarrow() {
+        FakePlatformScope fake;
+        ResultListPanel panel(QStringLiteral("Fare doppio clic"), nullptr);
+        auto* list = panel.findChild<QListView*>("lstRecords");
+        const auto row = [list](int role) { return list->model()->index(0, 0).data(role); };
+        const int wide = ResultListModel::rowWidth(ResultListModel::defaultFont(), 149);
+        struct Case {
+            int characters;
+            int viewport;
+            qreal points; // 0: smaller than 12, fitted to the list
+        };
+        const Case cases[] = {
+            {149, wide + 40, 12},     // room for a whole line: the list's own font
+            {149, wide * 11 / 12, 0}, // a narrower screen: shrunk just enough
+            {400, wide * 11 / 12, 9}, // far too long: no smaller than 9 points, the list scrolls
+            {5, wide * 11 / 12, 12},  // short lines keep the list's own font
+        };
+        panel.show();
+        for (const Case& c : cases) {
+            panel.resize(panel.width() + c.viewport - list->viewport()->width(), panel.height());
+            QTRY_COMPARE(list->viewport()->width(), c.viewport);
+            panel.setLines(QStringList{QString(c.characters, u'x')});
+            const QFont font = row(Qt::FontRole).value<QFont>();
+            if (c.points > 0) {
+                QCOMPARE(font.pointSizeF(), c.points);
+                continue;
+            }
+            QVERIFY(font.pointSizeF() < 12);
+            QVERIFY(row(Qt::SizeHintRole).toSize().width() <= c.viewport);
+            QFont larger = font;
+            larger.setPointSizeF(font.pointSizeF() + 0.5);
+            QVERIFY(ResultListModel::rowWidth(larger, c.characters) > c.viewport);
+        }
+        // A list that grows wider fits its lines again.
+        panel.setLines(QStringList{QString(149, u'x')});
+        panel.resize(panel.width() + wide + 40 - list->viewport()->width(), panel.height());
+        QTRY_COMPARE(row(Qt::FontRole).value<QFont>().pointSizeF(), 12.0);
+    }
+};
+
+ZANDORIO_TEST(DialogsTest)
+#include "tst_dialogs.moc"
