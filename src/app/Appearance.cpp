@@ -38,4 +38,6 @@ void applyProgramAppearance() {
     for (int side : {16, 24, 32, 48, 64, 128, 256})
         logo.addPixmap(Artwork::logo(side));
     QGuiApplication::setWindowIcon(logo);
+    // Ties the windows to the applications menu entry that scripts/run.sh installs.
+    QGuiApplication::setDesktopFileName(QStringLiteral("zandorio"));
 }
