@@ -10,8 +10,10 @@ bash scripts/setup.sh
 # and equal are left untouched, so running this again changes nothing.
 install_menu_entry() {
     local data_home="${XDG_DATA_HOME:-}"
-    [[ "$data_home" == /* ]] || data_home="${HOME:-}/.local/share"
-    [[ "$data_home" == /* ]] || return 1
+    if [[ "$data_home" != /* ]]; then
+        [[ "${HOME:-}" == /* ]] || return 1
+        data_home="$HOME/.local/share"
+    fi
     local file target changed=""
     while IFS= read -r -d '' file; do
         target="$data_home/${file#build/share/}"
