@@ -18,6 +18,7 @@
 #include "storage/AtomicFile.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -61,8 +62,8 @@ void onNextModal(std::function<void(QWidget*)> look) {
     QTimer::singleShot(0, [look] {
         QWidget* modal = QApplication::activeModalWidget();
         const auto closeAnyway = qScopeGuard([] {
-            if (QWidget* open = QApplication::activeModalWidget())
-                open->close();
+            if (auto* open = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+                open->reject();
         });
         QVERIFY(modal);
         look(modal);
