@@ -4,8 +4,8 @@
 #include "reports/ReportRenderer.h"
 #include "storage/SpreadsheetDocument.h"
 
-#include <QApplication>
 #include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QTemporaryDir>
 #include <QTextStream>
 
@@ -26,7 +26,7 @@ template <class F> void timed(const char* what, F&& work) {
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    QGuiApplication app(argc, argv);
     QTemporaryDir dir;
 
     QStringList lines;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "CardFace.h"
-#include "reports/ReportDialog.h"
+#include "app/ReportDialog.h"
 
 // " Anteprima di stampa": shows the card in the preview window, always on a portrait page and
 // without the print margins, so the card looks the same whatever the printer needs.

@@ -2,7 +2,7 @@
 
 #include "CardFace.h"
 #include "CardSettings.h"
-#include "reports/ReportDialog.h"
+#include "app/ReportDialog.h"
 
 class QRadioButton;
 

@@ -3,8 +3,8 @@
 #include "TfrmTiratori.h"
 #include "app/LastRecordWithLine.h"
 #include "app/Platform.h"
+#include "app/ReportOutput.h"
 #include "app/ResultListPanel.h"
-#include "reports/ListReport.h"
 #include "reports/ReportError.h"
 #include "storage/StorageError.h"
 
@@ -23,7 +23,7 @@ ExpiredListDialog::ExpiredListDialog(TfrmTiratori* card, const QString& objectNa
 
     m_results->setPrintAction([this, printTitle](const QStringList& lines) {
         try {
-            ListReport::print(this, printTitle, lines);
+            ReportOutput::printList(printTitle, lines, this);
         } catch (const ReportError&) {
             platform().message(Platform::Box::Warning,
                                QStringLiteral("Attenzione: la stampa non è andata a buon fine."));

@@ -1,10 +1,7 @@
 #include "MemberSheetDialog.h"
 
-#include "PhotoFrame.h"
-#include "reports/MemberSheet.h"
-#include "reports/ReportError.h"
-
-#include <QLineEdit>
+#include "MemberSheet.h"
+#include "TfrmTiratori.h"
 
 namespace {
 
@@ -17,25 +14,17 @@ QImage placeholder() {
 
 } // namespace
 
-MemberSheetDialog::MemberSheetDialog(QWidget* card, const QString& objectName, const QString& caption,
+MemberSheetDialog::MemberSheetDialog(TfrmTiratori* card, const QString& objectName, const QString& caption,
                                      Action action, const QString& instruction, const QString& failure)
     : ReportDialog(card, objectName, caption, action, instruction, failure), m_card(card) {}
 
 void MemberSheetDialog::showEvent(QShowEvent* event) {
-    const auto* frame = m_card->findChild<PhotoFrame*>(QStringLiteral("imgFoto"));
-    m_photo = frame ? frame->image() : QImage();
+    m_photo = m_card->photo();
     if (m_photo.isNull())
         m_photo = placeholder();
     ReportDialog::showEvent(event);
 }
 
 ReportTemplate MemberSheetDialog::fill() {
-    return MemberSheet::make(
-        [this](const QString& control) {
-            const auto* field = m_card->findChild<QLineEdit*>(control);
-            if (!field)
-                throw ReportError("The member card has no field " + control.toStdString());
-            return field->text();
-        },
-        m_photo);
+    return MemberSheet::make(m_card->record(), m_photo);
 }

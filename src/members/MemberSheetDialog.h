@@ -1,15 +1,17 @@
 #pragma once
 
-#include "reports/ReportDialog.h"
+#include "app/ReportDialog.h"
 
 #include <QImage>
+
+class TfrmTiratori;
 
 // The two dialogs in front of the member sheet: they print or preview the member card as it
 // stands, saved or not, with the photo the card shows.
 class MemberSheetDialog : public ReportDialog {
     Q_OBJECT
 public:
-    MemberSheetDialog(QWidget* card, const QString& objectName, const QString& caption, Action action,
+    MemberSheetDialog(TfrmTiratori* card, const QString& objectName, const QString& caption, Action action,
                       const QString& instruction, const QString& failure);
 
 protected:
@@ -17,6 +19,6 @@ protected:
     ReportTemplate fill() override;
 
 private:
-    QWidget* m_card;
+    TfrmTiratori* m_card;
     QImage m_photo;
 };

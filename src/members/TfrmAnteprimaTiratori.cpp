@@ -1,6 +1,6 @@
 #include "TfrmAnteprimaTiratori.h"
 
-TfrmAnteprimaTiratori::TfrmAnteprimaTiratori(QWidget* card)
+TfrmAnteprimaTiratori::TfrmAnteprimaTiratori(TfrmTiratori* card)
     : MemberSheetDialog(
           card, QStringLiteral("frmAnteprimaTiratori"), QStringLiteral(" Anteprima di stampa"),
           Action::Preview,

@@ -6,5 +6,5 @@
 class TfrmAnteprimaTiratori : public MemberSheetDialog {
     Q_OBJECT
 public:
-    explicit TfrmAnteprimaTiratori(QWidget* card);
+    explicit TfrmAnteprimaTiratori(TfrmTiratori* card);
 };

@@ -1,6 +1,6 @@
 #include "TfrmStampaTiratori.h"
 
-TfrmStampaTiratori::TfrmStampaTiratori(QWidget* card)
+TfrmStampaTiratori::TfrmStampaTiratori(TfrmTiratori* card)
     : MemberSheetDialog(
           card, QStringLiteral("frmStampaTiratori"), QStringLiteral(" Stampa scheda"), Action::Print,
           QStringLiteral("L'operazione stampa la scheda dell'iscritto con i dati così come appaiono "

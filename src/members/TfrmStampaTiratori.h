@@ -6,5 +6,5 @@
 class TfrmStampaTiratori : public MemberSheetDialog {
     Q_OBJECT
 public:
-    explicit TfrmStampaTiratori(QWidget* card);
+    explicit TfrmStampaTiratori(TfrmTiratori* card);
 };

@@ -251,6 +251,10 @@ void TfrmTiratori::receiveMember(const TSchedaIscritto& member, int position) {
     showRecord(member, position);
 }
 
+QImage TfrmTiratori::photo() const {
+    return m_imgFoto->image();
+}
+
 void TfrmTiratori::clearRecord() {
     RecordScreen::clearRecord();
     fields()->setText("txtQuota", QStringLiteral("0,00"));

@@ -14,6 +14,8 @@ public:
     TfrmTiratori();
 
     void receiveMember(const TSchedaIscritto& member, int position) override;
+    // The photo the card shows: the blank picture for a member without one.
+    QImage photo() const;
 
 protected:
     void clearRecord() override;

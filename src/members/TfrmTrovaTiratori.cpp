@@ -6,9 +6,9 @@
 #include "app/LastRecordWithLine.h"
 #include "app/Platform.h"
 #include "app/RecordFilter.h"
+#include "app/ReportOutput.h"
 #include "app/ResultListPanel.h"
 #include "app/TopLevelScreen.h"
-#include "reports/ListReport.h"
 #include "reports/ReportError.h"
 #include "storage/ArchiveFile.h"
 #include "storage/StorageError.h"
@@ -64,7 +64,7 @@ TfrmTrovaTiratori::TfrmTrovaTiratori(QWidget* parent)
     setObjectName(QStringLiteral("frmTrovaTiratori"));
     results()->setPrintAction([this](const QStringList& lines) {
         try {
-            ListReport::print(this, QStringLiteral("Riepilogo schede iscritti"), lines);
+            ReportOutput::printList(QStringLiteral("Riepilogo schede iscritti"), lines, this);
         } catch (const ReportError&) {
             platform().message(Platform::Box::Warning,
                                QStringLiteral("Attenzione: la stampa non è andata a buon fine."));

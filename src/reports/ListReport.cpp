@@ -1,7 +1,5 @@
 #include "ListReport.h"
 
-#include "ReportRenderer.h"
-#include "app/Platform.h"
 #include "storage/DateText.h"
 
 namespace {
@@ -60,11 +58,6 @@ ReportTemplate make(const QString& title, const QStringList& lines, const QDate&
     report.setText(QStringLiteral("txtData"),
                    QStringLiteral("Stampa eseguita in data ") + DateText::format(printDate));
     return report;
-}
-
-bool print(QWidget* parent, const QString& title, const QStringList& lines) {
-    const ReportTemplate report = make(title, lines, platform().today());
-    return ReportRenderer(report).print(parent);
 }
 
 } // namespace ListReport

@@ -1,29 +1,28 @@
 #pragma once
 
-class QPrinter;
-class QString;
-class QWidget;
-class ReportTemplate;
+#include "ReportTemplate.h"
 
-// Draws a filled report template with QPainter on a QPrinter: the same drawing goes to the
-// printer, the print preview and a PDF file. Every failure throws ReportError.
+class QPagedPaintDevice;
+
+// Draws a filled report template with QPainter on any paged device: the same drawing goes to the
+// printer, the print preview and a PDF file. The renderer keeps its own copy of the template.
+// Every failure throws ReportError.
 class ReportRenderer {
 public:
-    explicit ReportRenderer(const ReportTemplate& report) : m_report(report) {}
+    explicit ReportRenderer(ReportTemplate report) : m_report(std::move(report)) {}
 
-    // Gives the printer the template's page: its size and orientation, with every position
-    // measured from the corner of the sheet.
-    void setUpPrinter(QPrinter& printer) const;
-    // Draws every page on a printer already set up, `copies` times over, each copy a whole run of
-    // the pages: for a printer set to one copy, so that no driver multiplies the count again.
-    void render(QPrinter& printer, int copies = 1) const;
+    const ReportTemplate& report() const { return m_report; }
+    // The template's page for the device: its size and orientation, with every position measured
+    // from the corner of the sheet.
+    QPageLayout pageLayout() const;
+    // The number of pages, laid out as a 1200 dpi printer would print them; nothing is drawn.
+    int pageCount() const;
 
-    // Through the print dialog; false when the user cancels it.
-    bool print(QWidget* parent) const;
-    // The preview window: print, zoom, full screen and close.
-    void preview(QWidget* parent) const;
+    // Draws every page on a device given pageLayout(), `copies` times over, each copy a whole run
+    // of the pages: for a printer set to one copy, so that no driver multiplies the count again.
+    void render(QPagedPaintDevice& device, int copies = 1) const;
     void writePdf(const QString& path) const;
 
 private:
-    const ReportTemplate& m_report;
+    ReportTemplate m_report;
 };

@@ -5,7 +5,7 @@
 #include "reports/ReportRenderer.h"
 
 #include <QPainter>
-#include <QPrinter>
+#include <QPdfWriter>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -181,12 +181,11 @@ private Q_SLOTS:
             ChartReport::make(QStringLiteral("Grafico"), chartOf(Chart3D::Kind::Bars, {10, 0, 5, 1, 1, 1}));
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("chart.pdf"));
-        QPrinter printer(QPrinter::HighResolution);
         const ReportRenderer renderer(report);
-        renderer.setUpPrinter(printer);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdf);
-        renderer.render(printer, 3);
+        QPdfWriter writer(pdf);
+        writer.setResolution(1200);
+        writer.setPageLayout(renderer.pageLayout());
+        renderer.render(writer, 3);
 
         QCOMPARE(PdfTools::pageCount(pdf), 3);
         const QString text = PdfTools::text(pdf);

@@ -1,9 +1,12 @@
 #include "PdfTools.h"
 #include "TestMain.h"
 #include "reports/ReportError.h"
+#include "reports/ReportPagination.h"
 #include "reports/ReportRenderer.h"
 #include "reports/ReportTemplate.h"
 
+#include <QFontInfo>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -31,12 +34,13 @@ class ReportEngineTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void textsComeOutInTheirFonts() {
+        const TextStyle arial;
+        const TextStyle verdana{.family = QStringLiteral("Verdana"), .bold = true};
+        const TextStyle courier{.family = QStringLiteral("Courier New"), .italic = true};
         ReportTemplate report(QStringLiteral("Fonts"));
-        report.add(ReportElement::makeText(QStringLiteral("txtArial"), QRectF(0, 0, 150, 8), {}));
-        report.add(ReportElement::makeText(QStringLiteral("txtVerdana"), QRectF(0, 10, 150, 8),
-                                           {.family = QStringLiteral("Verdana"), .bold = true}));
-        report.add(ReportElement::makeText(QStringLiteral("txtCourier"), QRectF(0, 20, 150, 8),
-                                           {.family = QStringLiteral("Courier New"), .italic = true}));
+        report.add(ReportElement::makeText(QStringLiteral("txtArial"), QRectF(0, 0, 150, 8), arial));
+        report.add(ReportElement::makeText(QStringLiteral("txtVerdana"), QRectF(0, 10, 150, 8), verdana));
+        report.add(ReportElement::makeText(QStringLiteral("txtCourier"), QRectF(0, 20, 150, 8), courier));
         report.setText(QStringLiteral("txtArial"), QStringLiteral("Cognome e nome: Rossi Mario"));
         report.setText(QStringLiteral("txtVerdana"), QStringLiteral("Certificato fiscale: Forlì"));
         report.setText(QStringLiteral("txtCourier"), QStringLiteral("Quota: € 120,50"));
@@ -48,10 +52,21 @@ private Q_SLOTS:
         QVERIFY2(text.contains(QStringLiteral("Cognome e nome: Rossi Mario")), qPrintable(text));
         QVERIFY(text.contains(QStringLiteral("Certificato fiscale: Forlì")));
         QVERIFY(text.contains(QStringLiteral("Quota: € 120,50")));
-        const QString fonts = PdfTools::fonts(pdf);
-        QVERIFY2(fonts.contains(QStringLiteral("LiberationSans")), qPrintable(fonts));
-        QVERIFY(fonts.contains(QStringLiteral("DejaVuSans-Bold")));
-        QVERIFY(fonts.contains(QStringLiteral("LiberationMono-Italic")));
+
+        // Each text is embedded in the face this machine gives for its family, weight and slant,
+        // whichever family that is.
+        const QStringList fonts = PdfTools::fonts(pdf).split(u'\n').mid(2);
+        for (const TextStyle& style : {arial, verdana, courier}) {
+            const QFontInfo face(style.font());
+            const QString family = face.family().remove(u' ');
+            const auto embedded = std::find_if(fonts.begin(), fonts.end(), [&](const QString& line) {
+                return line.contains(family) && line.contains(QStringLiteral("Bold")) == face.bold() &&
+                       (line.contains(QStringLiteral("Italic")) ||
+                        line.contains(QStringLiteral("Oblique"))) == face.italic();
+            });
+            QVERIFY2(embedded != fonts.end(), qPrintable(family + u'\n' + fonts.join(u'\n')));
+        }
+        QCOMPARE(fonts.filter(QRegularExpression(QStringLiteral("\\S"))).size(), 3);
     }
 
     void singleLineTextIsCutAtTheBoxEdgeAndWrappedTextIsNot() {
@@ -137,6 +152,50 @@ private Q_SLOTS:
         QVERIFY(at(70, 102) > 240);
     }
 
+    void bandsRunDownThePagesBrokenBetweenTextLines_data() {
+        using ReportPagination::Band;
+        using ReportPagination::Lines;
+        using ReportPagination::Slice;
+        QTest::addColumn<QList<Band>>("bands");
+        QTest::addColumn<ReportPagination::Pages>("pages");
+        // Pages of 100 mm.
+        const Band list{150, {Lines{5, 7, 20, 145}}}; // twenty lines of 7 mm from 5 mm down
+        // clang-format off
+        QTest::newRow("all on one page") << QList<Band>{{10, {}}, {20, {}}, {30, {}}}
+            << ReportPagination::Pages{{Slice{0, 0, 10, 0}, Slice{1, 0, 20, 10}, Slice{2, 0, 30, 30}}};
+        QTest::newRow("a list breaks after its last whole line") << QList<Band>{list}
+            << ReportPagination::Pages{{Slice{0, 0, 96, 0}}, {Slice{0, 96, 150, 0}}};
+        QTest::newRow("a list after a title") << QList<Band>{{10, {}}, list}
+            << ReportPagination::Pages{{Slice{0, 0, 10, 0}, Slice{1, 0, 89, 10}}, {Slice{1, 89, 150, 0}}};
+        QTest::newRow("a line that starts its band moves with it") << QList<Band>{{90, {}}, {20, {Lines{0, 20, 1, 20}}}}
+            << ReportPagination::Pages{{Slice{0, 0, 90, 0}}, {Slice{1, 0, 20, 0}}};
+        QTest::newRow("a band without lines is cut at the page end") << QList<Band>{{90, {}}, {20, {}}}
+            << ReportPagination::Pages{{Slice{0, 0, 90, 0}, Slice{1, 0, 10, 90}}, {Slice{1, 10, 20, 0}}};
+        QTest::newRow("a line taller than a page is cut") << QList<Band>{{150, {Lines{0, 150, 1, 150}}}}
+            << ReportPagination::Pages{{Slice{0, 0, 100, 0}}, {Slice{0, 100, 150, 0}}};
+        QTest::newRow("nothing at all") << QList<Band>{} << ReportPagination::Pages{{}};
+        // clang-format on
+    }
+    void bandsRunDownThePagesBrokenBetweenTextLines() {
+        QFETCH(QList<ReportPagination::Band>, bands);
+        QFETCH(ReportPagination::Pages, pages);
+        QCOMPARE(ReportPagination::paginate(bands, 100), pages);
+    }
+
+    void theRendererKeepsItsOwnTemplate() {
+        ReportTemplate report(QStringLiteral("Copia"));
+        report.add(ReportElement::makeText(QStringLiteral("txtNome"), QRectF(0, 0, 100, 8), {}));
+        report.setText(QStringLiteral("txtNome"), QStringLiteral("Rossi Mario"));
+        const ReportRenderer renderer(report);
+        report.setText(QStringLiteral("txtNome"), QStringLiteral("Bianchi Anna"));
+
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("copia.pdf"));
+        renderer.writePdf(pdf);
+        QVERIFY(PdfTools::text(pdf).contains(QStringLiteral("Rossi Mario")));
+        QCOMPARE(renderer.pageCount(), 1);
+    }
+
     void failuresAreReported() {
         ReportTemplate report(QStringLiteral("Errors"));
         report.add(ReportElement::makeText(QStringLiteral("txtNome"), QRectF(0, 0, 50, 5), {}));
@@ -152,6 +211,7 @@ private Q_SLOTS:
         report.setMargins(QMarginsF(10, 150, 10, 150));
         QVERIFY_THROWS_EXCEPTION(ReportError,
                                  ReportRenderer(report).writePdf(dir.filePath(QStringLiteral("x.pdf"))));
+        QVERIFY_THROWS_EXCEPTION(ReportError, ReportRenderer(report).pageCount());
     }
 };
 

@@ -22,8 +22,13 @@ inline QString text(const QString& pdf) {
     return run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
 }
 
+// The document's properties: pages, page size, title.
+inline QString info(const QString& pdf) {
+    return run(QStringLiteral("pdfinfo"), {pdf});
+}
+
 inline int pageCount(const QString& pdf) {
-    for (const QString& line : run(QStringLiteral("pdfinfo"), {pdf}).split(u'\n'))
+    for (const QString& line : info(pdf).split(u'\n'))
         if (line.startsWith(QStringLiteral("Pages:")))
             return line.mid(6).trimmed().toInt();
     return 0;

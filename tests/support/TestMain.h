@@ -10,6 +10,8 @@
 namespace TestRegistry {
 using Factory = std::function<std::unique_ptr<QObject>()>;
 int add(Factory factory);
+// Runs every registered test class; the number of classes that failed.
+int runAll(int argc, char** argv);
 } // namespace TestRegistry
 
 #define ZANDORIO_TEST(Class)                                                                                 \

@@ -1,8 +1,11 @@
 #include "MemberSheet.h"
 
+#include "TSchedaIscritto.h"
 #include "storage/Text.h"
 
 namespace {
+
+using R = TSchedaIscritto;
 
 // A field of the sheet: a strip with the caption, and right under it the framed value box.
 struct SheetField {
@@ -11,35 +14,36 @@ struct SheetField {
     double width;
     const char* caption; // UTF-8
     const char* value;   // the value object, named like the member card's control
+    QString R::*member;
     bool centred = false;
 };
 
 constexpr SheetField kFields[] = {
-    {153, 1, 58, "LUOGO DI NASCITA", "txtLuogoNasc"},
-    {153, 61, 32, "DATA DI NASCITA", "txtDataNasc"},
-    {153, 95, 16, "SESSO", "txtSesso", true},
-    {153, 113, 76, "INDIRIZZO", "txtIndirizzo"},
-    {167, 1, 58, "CITTA'", "txtCitta"},
-    {167, 61, 32, "CAP", "txtCap"},
-    {167, 95, 45, "NAZIONE", "txtNazione"},
-    {167, 142, 47, "CODICE FISCALE", "txtCodFisc"},
-    {181, 1, 92, "DATA DI SCADENZA CERTIFICATO MEDICO", "txtStudio"},
-    {181, 95, 94, "ATTIVITA' SPORTIVA", "txtEnte"},
-    {195, 1, 92, "CITTADINANZA", "txtCittadinanza"},
-    {195, 95, 45, "PESO IN KG", "txtGruppo"},
-    {195, 142, 47, "STATURA IN CM", "txtProfessione"},
-    {209, 1, 62, "TESSERA N.", "txtTessera"},
-    {209, 65, 28, "QUOTA: €", "txtQuota"},
-    {209, 95, 45, "DATA DI RILASCIO", "txtInizioTes"},
-    {209, 142, 47, "DATA DI SCADENZA", "txtFineTes"},
-    {223, 1, 92, "E-MAIL", "txtEmail"},
-    {223, 95, 45, "TEL. CASA", "txtTel"},
-    {223, 142, 47, "TEL. CELLULARE", "txtCel"},
-    {237, 1, 92, "PRATICANTE", "txtArmi"},
-    {237, 95, 94, "LUOGO DI NASCITA", "txtPorto"},
-    {251, 1, 45, "DATA DI NASCITA", "txtInizioPor"},
-    {251, 48, 141, "INDIRIZZO", "txtFinePor"},
-    {265, 1, 188, "NOTE", "txtNote"},
+    {153, 1, 58, "LUOGO DI NASCITA", "txtLuogoNasc", &R::LuogoNascita},
+    {153, 61, 32, "DATA DI NASCITA", "txtDataNasc", &R::DataNascita},
+    {153, 95, 16, "SESSO", "txtSesso", &R::Sesso, true},
+    {153, 113, 76, "INDIRIZZO", "txtIndirizzo", &R::Indirizzo},
+    {167, 1, 58, "CITTA'", "txtCitta", &R::Citta},
+    {167, 61, 32, "CAP", "txtCap", &R::Cap},
+    {167, 95, 45, "NAZIONE", "txtNazione", &R::Nazione},
+    {167, 142, 47, "CODICE FISCALE", "txtCodFisc", &R::CodiceFiscale},
+    {181, 1, 92, "DATA DI SCADENZA CERTIFICATO MEDICO", "txtStudio", &R::ScadenzaCertificato},
+    {181, 95, 94, "ATTIVITA' SPORTIVA", "txtEnte", &R::AttivitaSportiva},
+    {195, 1, 92, "CITTADINANZA", "txtCittadinanza", &R::Cittadinanza},
+    {195, 95, 45, "PESO IN KG", "txtGruppo", &R::Peso},
+    {195, 142, 47, "STATURA IN CM", "txtProfessione", &R::Statura},
+    {209, 1, 62, "TESSERA N.", "txtTessera", &R::NumeroTessera},
+    {209, 65, 28, "QUOTA: €", "txtQuota", &R::Quota},
+    {209, 95, 45, "DATA DI RILASCIO", "txtInizioTes", &R::RilascioTessera},
+    {209, 142, 47, "DATA DI SCADENZA", "txtFineTes", &R::ScadenzaTessera},
+    {223, 1, 92, "E-MAIL", "txtEmail", &R::Email},
+    {223, 95, 45, "TEL. CASA", "txtTel", &R::TelCasa},
+    {223, 142, 47, "TEL. CELLULARE", "txtCel", &R::TelCellulare},
+    {237, 1, 92, "PRATICANTE", "txtArmi", &R::Praticante},
+    {237, 95, 94, "LUOGO DI NASCITA", "txtPorto", &R::LuogoNascitaPraticante},
+    {251, 1, 45, "DATA DI NASCITA", "txtInizioPor", &R::DataNascitaPraticante},
+    {251, 48, 141, "INDIRIZZO", "txtFinePor", &R::IndirizzoPraticante},
+    {265, 1, 188, "NOTE", "txtNote", &R::Note},
 };
 
 constexpr double kStripHeight = 4.8;
@@ -72,15 +76,13 @@ ReportTemplate blank() {
 
 namespace MemberSheet {
 
-ReportTemplate make(const std::function<QString(const QString& control)>& textOf, const QImage& photo) {
+ReportTemplate make(const TSchedaIscritto& member, const QImage& photo) {
     ReportTemplate sheet = blank();
     sheet.setOrientation(QPageLayout::Portrait);
     sheet.setPicture(kPhoto, photo);
-    sheet.setText(kTitle, Text::trimBlanks(textOf(kTitle)));
-    for (const SheetField& f : kFields) {
-        const QString name = QString::fromLatin1(f.value);
-        sheet.setText(name, Text::trimBlanks(textOf(name)));
-    }
+    sheet.setText(kTitle, Text::trimBlanks(member.CognomeNome));
+    for (const SheetField& f : kFields)
+        sheet.setText(QString::fromLatin1(f.value), Text::trimBlanks(member.*f.member));
     return sheet;
 }
 

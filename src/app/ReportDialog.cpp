@@ -1,13 +1,21 @@
 #include "ReportDialog.h"
 
-#include "ReportError.h"
-#include "ReportRenderer.h"
-#include "app/Platform.h"
+#include "Platform.h"
+#include "ReportOutput.h"
+#include "reports/ReportError.h"
+#include "reports/ReportRenderer.h"
 
 #include <QGridLayout>
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
+
+namespace {
+
+// The rows of the dialog's grid.
+enum Row { kInstruction, kContent, kWaiting, kButtons };
+
+} // namespace
 
 ReportDialog::ReportDialog(QWidget* parent, const QString& objectName, const QString& caption, Action action,
                            const QString& instruction, QString failure)
@@ -34,10 +42,10 @@ ReportDialog::ReportDialog(QWidget* parent, const QString& objectName, const QSt
     layout->setContentsMargins(18, 18, 18, 18);
     layout->setHorizontalSpacing(14);
     layout->setVerticalSpacing(16);
-    layout->addWidget(picture, 0, 0, Qt::AlignTop);
-    layout->addWidget(text, 0, 1, 1, 3);
-    layout->addWidget(btnStampa, 3, 2);
-    layout->addWidget(btnAnnulla, 3, 3);
+    layout->addWidget(picture, kInstruction, 0, Qt::AlignTop);
+    layout->addWidget(text, kInstruction, 1, 1, 3);
+    layout->addWidget(btnStampa, kButtons, 2);
+    layout->addWidget(btnAnnulla, kButtons, 3);
     layout->setColumnStretch(1, 1);
 
     connect(btnStampa, &QPushButton::clicked, this, &ReportDialog::btnStampaClick);
@@ -45,14 +53,14 @@ ReportDialog::ReportDialog(QWidget* parent, const QString& objectName, const QSt
 }
 
 void ReportDialog::addContent(QWidget* content) {
-    static_cast<QGridLayout*>(layout())->addWidget(content, 1, 1, 1, 3);
+    static_cast<QGridLayout*>(layout())->addWidget(content, kContent, 1, 1, 3);
 }
 
 void ReportDialog::setWaitingText(const QString& text) {
     m_lblAttendere = new QLabel(text, this);
     m_lblAttendere->setObjectName(QStringLiteral("lblAttendere"));
     m_lblAttendere->hide();
-    static_cast<QGridLayout*>(layout())->addWidget(m_lblAttendere, 2, 1, 1, 3);
+    static_cast<QGridLayout*>(layout())->addWidget(m_lblAttendere, kWaiting, 1, 1, 3);
     connect(findChild<QPushButton*>(QStringLiteral("btnStampa")), &QPushButton::pressed, this,
             &ReportDialog::showWaiting);
 }
@@ -65,19 +73,24 @@ void ReportDialog::showWaiting() {
     m_lblAttendere->repaint();
 }
 
+void ReportDialog::hideWaiting() {
+    if (m_lblAttendere)
+        m_lblAttendere->hide();
+}
+
 void ReportDialog::btnStampaClick() {
     showWaiting();
     try {
-        const ReportTemplate document = fill();
-        const ReportRenderer renderer(document);
-        if (m_action == Action::Print)
-            renderer.print(this);
-        else
-            renderer.preview(this);
+        const ReportRenderer document(fill());
+        if (m_action == Action::Print) {
+            ReportOutput::print(document, this);
+        } else {
+            hideWaiting();
+            ReportOutput::preview(document, this);
+        }
     } catch (const ReportError&) {
         platform().message(Platform::Box::Warning, m_failure);
     }
-    if (m_lblAttendere)
-        m_lblAttendere->hide();
+    hideWaiting();
     accept();
 }
