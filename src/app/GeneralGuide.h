@@ -8,6 +8,10 @@ namespace GeneralGuide {
 
 inline constexpr int kParagraphs = 57;
 inline const QString kTitle = QStringLiteral("Uno sguardo a Zandorio");
+// The member card's page: the member archive's paragraphs, from "L'app Archivio Iscritti è uno
+// schedario" to the one that ends "esportato in un file di Excel.".
+inline constexpr int kMembersFirst = 2;
+inline constexpr int kMembersLast = 13;
 
 // Paragraph n, counting from 1; empty outside 1 to kParagraphs.
 QString paragraph(int n);

@@ -106,8 +106,11 @@ constexpr FieldBinding<R> kFields[] = {
     {{.name = "lblDesc02", .label = nullptr, .control = Control::Hidden}, &R::Desc02},
     {{.name = "lblDesc03", .label = nullptr, .control = Control::Hidden}, &R::Desc03},
 };
-// The fields of the first column of the card; the card and the practitioner fill the second.
+// The fields of the first column of the card; the card and the practitioner fill the second. The
+// last ones, the practitioner's address and the notes (250 characters each), take whole rows under
+// both columns, where they show as much of their text as the card's width allows.
 constexpr int kFirstColumnRows = 17;
+constexpr int kSecondColumnRows = 7;
 
 constexpr const char* kAttachmentLabels[] = {"lblFile01", "lblFile02", "lblFile03",
                                              "lblDesc01", "lblDesc02", "lblDesc03"};
@@ -125,9 +128,8 @@ constexpr Command kCommands[] = {
     {"cmdIndietro", "Indietro", "go-previous", "Visualizza la scheda precedente in archivio."},
     {"cmdAvanti", "Avanti", "go-next", "Visualizza la scheda successiva in archivio."},
     {"cmdUltimo", "Ultimo", "go-last", "Visualizza l'ultima scheda in archivio."},
-    {"cmdScadCert", "Certificati", "view-certificate",
-     "Visualizza il riepilogo dei certificati medici scaduti."},
-    {"cmdScadute", "Tessere", "view-calendar-list", "Visualizza il riepilogo delle tessere scadute."},
+    {"cmdScadCert", "Certificati", "chronometer", "Visualizza il riepilogo dei certificati medici scaduti."},
+    {"cmdScadute", "Tessere", "clock", "Visualizza il riepilogo delle tessere scadute."},
     {"cmdEsporta", "Esporta", "x-office-spreadsheet", "Esporta l'archivio in un file di Microsoft Excel."},
     {"cmdGuida", "Guida", "help-contents", "Visualizza la guida in linea."},
     {"cmdEsci", "Esci", "application-exit", "Esci da questa schermata di lavoro."},
@@ -175,8 +177,10 @@ TfrmTiratori::TfrmTiratori() : RecordScreen(kSetup, kCommands, kFields, &TScheda
     connect(button("btnCodFisc"), &QToolButton::clicked, this,
             [this] { openCodeCheck(fields()->text("txtCodFisc"), this); });
     connect(button("btnIMC"), &QToolButton::clicked, this, &TfrmTiratori::btnIMCClick);
-    connect(button("cmdGuida"), &QToolButton::clicked, this,
-            [this] { showGuide(this, QStringLiteral("App Archivio Iscritti"), GeneralGuide::text(2, 14)); });
+    connect(button("cmdGuida"), &QToolButton::clicked, this, [this] {
+        showGuide(this, QStringLiteral("App Archivio Iscritti"),
+                  GeneralGuide::text(GeneralGuide::kMembersFirst, GeneralGuide::kMembersLast));
+    });
     connect(button("cmdFile"), &QToolButton::clicked, this, &TfrmTiratori::cmdFileClick);
 
     fields()->control("txtQuota")->installEventFilter(this);
@@ -193,10 +197,12 @@ QWidget* TfrmTiratori::buildFields() {
     for (const FieldRow& row : fields()->rows()) {
         if (row.control == Control::Hidden)
             continue;
-        const int column = index < kFirstColumnRows ? 0 : 3;
-        const int line = index < kFirstColumnRows ? index : index - kFirstColumnRows;
+        const bool first = index < kFirstColumnRows;
+        const bool whole = index >= kFirstColumnRows + kSecondColumnRows;
+        const int column = first || whole ? 0 : 3;
+        const int line = first ? index : whole ? index - kSecondColumnRows : index - kFirstColumnRows;
         grid->addWidget(fields()->label(row.name), line, column);
-        grid->addWidget(fields()->control(row.name), line, column + 1);
+        grid->addWidget(fields()->control(row.name), line, column + 1, 1, whole ? 4 : 1);
         ++index;
     }
     for (const FieldButton& fb : kFieldButtons) {
@@ -208,10 +214,11 @@ QWidget* TfrmTiratori::buildFields() {
         grid->getItemPosition(grid->indexOf(field), &line, &column, &rows, &columns);
         grid->addWidget(b, line, column + 1);
     }
-    grid->setColumnStretch(1, 1);
-    grid->setColumnStretch(4, 1);
+    // The first column holds the longer fields (the residence address: 120 characters).
+    grid->setColumnStretch(1, 3);
+    grid->setColumnStretch(4, 2);
     grid->setColumnMinimumWidth(3, 40);
-    grid->setRowStretch(kFirstColumnRows, 1);
+    grid->setRowStretch(index - kSecondColumnRows, 1);
     return panel;
 }
 
