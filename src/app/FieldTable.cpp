@@ -55,6 +55,27 @@ bool isNavigationOrModifier(int key) {
     }
 }
 
+// What a field keeps of its text after any edit: typed, pasted or dropped. The key filters stop
+// a wrong key before it reaches the field; pasted and dropped text comes through here.
+QString keptText(Input input, const QString& text) {
+    switch (input) {
+    case Input::Upper:
+        return Text::trimBlanks(Text::upperAZ(text));
+    case Input::Trimmed:
+        return Text::trimBlanks(text);
+    case Input::Digits:
+    case Input::Amount: {
+        QString kept;
+        for (QChar c : text)
+            if ((c >= u'0' && c <= u'9') || (input == Input::Amount && c == u','))
+                kept += c;
+        return kept;
+    }
+    default:
+        return text;
+    }
+}
+
 // A pick list lets through what chooses an item of its list or moves the cursor; anything that
 // would type into it is swallowed.
 bool pickLetsThrough(int key) {
@@ -115,15 +136,18 @@ QWidget* FieldTable::build(const FieldRow& row) {
             field->setReadOnly(true);
         if (row.input == Input::Masked)
             field->setEchoMode(QLineEdit::Password);
-        if (row.input == Input::Upper || row.input == Input::Trimmed) {
-            const bool upper = row.input == Input::Upper;
-            connect(field, &QLineEdit::textEdited, field, [field, upper](const QString& text) {
-                const QString fixed = Text::trimBlanks(upper ? Text::upperAZ(text) : text);
-                if (fixed != text) {
-                    const int cursor = field->cursorPosition();
-                    field->setText(fixed);
-                    field->setCursorPosition(std::min<int>(cursor, fixed.size()));
-                }
+        if (row.input != Input::Free && row.input != Input::Date && row.input != Input::Masked) {
+            const Input input = row.input;
+            connect(field, &QLineEdit::textEdited, field, [field, input](const QString& text) {
+                const QString fixed = keptText(input, text);
+                if (fixed == text)
+                    return;
+                // The cursor stays after what was typed or pasted, less what was dropped before it.
+                const int cursor = field->cursorPosition();
+                const bool filtered = input == Input::Digits || input == Input::Amount;
+                field->setText(fixed);
+                field->setCursorPosition(filtered ? int(keptText(input, text.left(cursor)).size())
+                                                  : std::min<int>(cursor, fixed.size()));
             });
         }
         m_lines.push_back(field);

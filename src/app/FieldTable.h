@@ -12,13 +12,14 @@ class QLabel;
 class QLineEdit;
 class QWidget;
 
-// What a field lets in (key filters act on key presses only; pasted text is not filtered).
+// What a field lets in. Key filters swallow a wrong key; text pasted or dropped into the field
+// keeps only what the filter would have let through.
 enum class Input {
     Free,
     Digits,  // only 0-9 (and Backspace, Delete, Left, Right)
     Amount,  // digits and the comma
-    Upper,   // upper-cased (A-Z) and trimmed after every keystroke
-    Trimmed, // trimmed after every keystroke
+    Upper,   // upper-cased (A-Z) and trimmed after every change
+    Trimmed, // trimmed after every change
     Date,    // read-only; Backspace/Delete empty it, other keys open the date picker
     Masked   // a password
 };

@@ -6,6 +6,7 @@
 #include "app/TfrmCalendario.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -80,6 +81,33 @@ private Q_SLOTS:
         f->setFocus();
         QTest::keyClicks(f, typed);
         QCOMPARE(f->text(), shown);
+    }
+
+    void pastedTextKeepsWhatTheFilterLetsThrough_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<int>("cursor");
+        // clang-format off
+        QTest::newRow("digits, decimal") << "txtPeso" << "1,5" << "1159" << 3;
+        QTest::newRow("digits, letters") << "txtPeso" << "abc" << "19" << 1;
+        QTest::newRow("amount") << "txtQuota" << "€ 2,50" << "12,509" << 5;
+        QTest::newRow("upper case") << "txtCodFisc" << " rs " << "1 RS 9" << 5;
+        // clang-format on
+    }
+    void pastedTextKeepsWhatTheFilterLetsThrough() {
+        QFETCH(QString, field);
+        QFETCH(QString, pasted);
+        TestScreen screen(Highlight::Colour);
+        QLineEdit* f = screen.field(field.toLatin1());
+        f->setFocus();
+        QTest::keyClicks(f, "19");
+        QTest::keyClick(f, Qt::Key_Left);
+        QGuiApplication::clipboard()->setText(pasted);
+        // Ctrl+V as the desktop sends it, with its control character as text.
+        QTest::sendKeyEvent(QTest::Click, f, Qt::Key_V, QString(QChar(0x16)), Qt::ControlModifier);
+        QTEST(f->text(), "shown");
+        QTEST(f->cursorPosition(), "cursor");
     }
 
     void editingKeysPassTheDigitsFilter() {
