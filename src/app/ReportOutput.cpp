@@ -7,6 +7,8 @@
 
 #include <QPrinter>
 
+#include <algorithm>
+
 #include <optional>
 
 namespace {
@@ -30,11 +32,13 @@ namespace ReportOutput {
 bool print(const ReportRenderer& report, QWidget* parent, int copies) {
     QPrinter printer(QPrinter::HighResolution);
     setUp(printer, report);
+    printer.setCopyCount(std::max(copies, 1));
     if (!platform().printDialog(printer, parent))
         return false;
     // The program prints its own copies; the printer must not multiply them again.
-    if (copies > 1)
-        printer.setCopyCount(1);
+    copies = std::max(printer.copyCount(), 1);
+    printer.setCopyCount(1);
+    printer.setPageOrientation(report.report().orientation());
     render(report, printer, copies);
     return true;
 }

@@ -9,8 +9,9 @@ class ReportRenderer;
 // the template's page. Every failure throws ReportError.
 namespace ReportOutput {
 
-// Through the print dialog; false when the user cancels it. With `copies` above 1 the program
-// prints every copy itself and the printer is set to one.
+// Through the print dialog, which opens proposing `copies`; false when the user cancels it. The
+// program prints every copy the dialog settles on itself, with the printer set to one, and keeps
+// the template's orientation whatever the dialog chose.
 bool print(const ReportRenderer& report, QWidget* parent, int copies = 1);
 // The preview window: print, zoom, full screen and close.
 void preview(const ReportRenderer& report, QWidget* parent);

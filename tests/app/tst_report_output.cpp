@@ -52,7 +52,12 @@ private Q_SLOTS:
 
         fake->printTo = dir.filePath(QStringLiteral("copies.pdf"));
         QVERIFY(ReportOutput::print(report, nullptr, 3));
+        QCOMPARE(fake->proposedCopies, 3);
         QCOMPARE(PdfTools::pageCount(fake->printTo), 6);
+        // What the user settles on in the dialog is what comes out.
+        fake->dialogCopies = 2;
+        QVERIFY(ReportOutput::print(report, nullptr, 3));
+        QCOMPARE(PdfTools::pageCount(fake->printTo), 4);
 
         fake->printTo = dir.filePath(QStringLiteral("preview.pdf"));
         ReportOutput::preview(report, nullptr);

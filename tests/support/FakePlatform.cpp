@@ -29,10 +29,12 @@ std::optional<QString> FakePlatform::inputText(const QString&, const QString&, c
 
 bool FakePlatform::printDialog(QPrinter& printer, QWidget*) {
     ++printDialogs;
+    proposedCopies = printer.copyCount();
     if (printAccepted && !printTo.isEmpty()) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(printTo);
     }
+    printer.setCopyCount(dialogCopies > 0 ? dialogCopies : proposedCopies);
     return printAccepted;
 }
 

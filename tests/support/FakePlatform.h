@@ -26,6 +26,8 @@ public:
     bool printAccepted = true;
     QString printTo; // when set, print and preview pages go to this PDF
     int printDialogs = 0;
+    int proposedCopies = 0; // the copies the last print dialog opened with
+    int dialogCopies = 0;   // when set, the copies the print dialog settles on
     int previews = 0;
     bool cameraPresent = true;
     QDate date = QDate(2024, 3, 5);
