@@ -70,11 +70,15 @@ ExportScreen::ExportScreen(QWidget* parent, const QString& objectName, const QSt
     connect(commands->button("cmdEsci"), &QToolButton::clicked, this, &QDialog::reject);
 }
 
-void ExportScreen::setRows(QList<QStringList> rows) {
+void ExportScreen::setRows(const QList<QStringList>& rows) {
+    setRows(GridRows(int(m_format.columns.size()), rows));
+}
+
+void ExportScreen::setRows(GridRows rows) {
     m_model->setRows(std::move(rows));
 }
 
-const QList<QStringList>& ExportScreen::rows() const {
+const GridRows& ExportScreen::rows() const {
     return m_model->rows();
 }
 
@@ -93,7 +97,10 @@ void ExportScreen::cmdEsportaClick() {
         return;
     const QString path = ProgramFolder::file(QString::fromUtf8(m_format.fileName));
     try {
-        SpreadsheetDocument::write(path, m_format, rows());
+        const GridRows& grid = rows();
+        SpreadsheetDocument::write(
+            path, m_format, grid.rowCount(),
+            [&grid](qsizetype row, std::span<QByteArrayView> cells) { grid.cells(row, cells); });
     } catch (const StorageError&) {
         platform().message(Platform::Box::Notice, kFailure);
         return;

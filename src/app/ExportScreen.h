@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Dialog.h"
+#include "GridRows.h"
 #include "storage/SpreadsheetExport.h"
 
 #include <QStringList>
@@ -22,8 +23,9 @@ public:
     ExportScreen(QWidget* parent, const QString& objectName, const QString& caption,
                  const SpreadsheetExport& format);
 
-    void setRows(QList<QStringList> rows);
-    const QList<QStringList>& rows() const;
+    void setRows(const QList<QStringList>& rows);
+    void setRows(GridRows rows);
+    const GridRows& rows() const;
     // What "Guida" shows; without it the button stays disabled.
     void setGuide(std::function<void()> showGuide);
 
@@ -32,6 +34,7 @@ public Q_SLOTS:
 
 protected:
     virtual void listRows() {}
+    QTableView* grid() const { return m_grid; }
     void showEvent(QShowEvent* event) override;
 
 private:

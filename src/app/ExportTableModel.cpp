@@ -1,16 +1,16 @@
 #include "ExportTableModel.h"
 
 ExportTableModel::ExportTableModel(const SpreadsheetExport& format, QObject* parent)
-    : QAbstractTableModel(parent), m_format(format) {}
+    : QAbstractTableModel(parent), m_format(format), m_rows(int(format.columns.size())) {}
 
-void ExportTableModel::setRows(QList<QStringList> rows) {
+void ExportTableModel::setRows(GridRows rows) {
     beginResetModel();
     m_rows = std::move(rows);
     endResetModel();
 }
 
 int ExportTableModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : int(m_rows.size());
+    return parent.isValid() ? 0 : int(m_rows.rowCount());
 }
 
 int ExportTableModel::columnCount(const QModelIndex& parent) const {
@@ -22,7 +22,9 @@ QVariant ExportTableModel::data(const QModelIndex& index, int role) const {
         return {};
     if (index.column() == 0)
         return QString::number(index.row() + 1);
-    return m_rows[index.row()].value(index.column() - 1);
+    if (index.column() > m_rows.columnCount())
+        return QString();
+    return m_rows.text(index.row(), index.column() - 1);
 }
 
 QVariant ExportTableModel::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -1,19 +1,20 @@
 #pragma once
 
+#include "GridRows.h"
 #include "storage/SpreadsheetExport.h"
 
 #include <QAbstractTableModel>
-#include <QStringList>
 
 // The rows of an export as its preview grid shows them: the column "N." numbering the rows from
-// 1, then the exported columns under their grid headers. Read-only.
+// 1, then the exported columns under their grid headers. Read-only; its cells stay Windows-1252
+// text until they are shown, so that a grid of 100,000 rows fills at once.
 class ExportTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     ExportTableModel(const SpreadsheetExport& format, QObject* parent);
 
-    void setRows(QList<QStringList> rows);
-    const QList<QStringList>& rows() const { return m_rows; }
+    void setRows(GridRows rows);
+    const GridRows& rows() const { return m_rows; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -22,5 +23,5 @@ public:
 
 private:
     const SpreadsheetExport& m_format;
-    QList<QStringList> m_rows;
+    GridRows m_rows;
 };

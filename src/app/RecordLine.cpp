@@ -36,6 +36,13 @@ void RecordLine::write(char* out, const FieldTexts& texts) const {
     }
 }
 
+qsizetype RecordLine::maxLength() const {
+    qsizetype length = 0;
+    for (const Part& p : m_parts)
+        length += !p.literal.isEmpty() ? p.literal.size() : p.width > 0 ? p.width : p.field.capacity;
+    return length;
+}
+
 QString RecordLine::of(QByteArrayView record) const {
     FieldTexts texts;
     QByteArray line(measure(record, texts), Qt::Uninitialized);

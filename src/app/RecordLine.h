@@ -32,6 +32,8 @@ public:
     }
 
     QString of(QByteArrayView record) const;
+    // The longest line a record can give, in bytes.
+    qsizetype maxLength() const;
     // The line written straight into a list's buffer.
     void appendTo(ResultLines& lines, QByteArrayView record) const;
 

@@ -10,17 +10,19 @@ ResultLines::ResultLines(const QStringList& lines) {
         append(line);
 }
 
+void ResultLines::reserve(qsizetype lines, qsizetype bytes) {
+    m_starts.reserve(std::size_t(lines));
+    m_text.reserve(bytes);
+}
+
 void ResultLines::append(QStringView line) {
     const QByteArray bytes = Text::toWin1252(line.toString());
     std::copy(bytes.begin(), bytes.end(), appendSpace(bytes.size()));
 }
 
 char* ResultLines::appendSpace(qsizetype length) {
-    const qsizetype start = m_text.size();
-    m_starts.push_back(start);
-    // Growing by resizing keeps the geometric growth of the buffer.
-    m_text.resize(start + length);
-    return m_text.data() + start;
+    m_starts.push_back(m_text.size());
+    return m_text.grow(length);
 }
 
 QString ResultLines::line(qsizetype i) const {

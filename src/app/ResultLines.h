@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QByteArray>
+#include "ByteBuffer.h"
+
 #include <QByteArrayView>
 #include <QString>
 #include <QStringList>
@@ -15,6 +16,9 @@ public:
     ResultLines() = default;
     explicit ResultLines(const QStringList& lines);
 
+    // Room for `lines` lines of `bytes` bytes in all, asked for once by a scan that knows how many
+    // records it reads: filling a list of many thousand lines then never moves it in memory.
+    void reserve(qsizetype lines, qsizetype bytes);
     void append(QStringView line);
     // Room for a line of `length` bytes at the end, to be written in place.
     char* appendSpace(qsizetype length);
@@ -23,14 +27,12 @@ public:
     QByteArrayView at(qsizetype i) const {
         const qsizetype start = startOf(i);
         const qsizetype end = i + 1 < size() ? startOf(i + 1) : m_text.size();
-        return QByteArrayView(m_text).sliced(start, end - start);
+        return QByteArrayView(m_text.data() + start, end - start);
     }
     QString line(qsizetype i) const;
-    // All lines back to back, line i from startOf(i).
-    const QByteArray& text() const { return m_text; }
     qsizetype startOf(qsizetype i) const { return m_starts[std::size_t(i)]; }
 
 private:
-    QByteArray m_text;
+    ByteBuffer m_text;
     std::vector<qsizetype> m_starts;
 };

@@ -6,33 +6,64 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QSize>
+#include <QtEndian>
 
 #include <algorithm>
+#include <array>
+#include <cstring>
 
 namespace {
 
 // Room beside the text of a row, left and right.
 constexpr int kItemMargin = 4;
 
+// How many bytes every line begins with alike.
+qsizetype sharedStart(const ResultLines& lines) {
+    if (lines.size() == 0)
+        return 0;
+    const QByteArrayView first = lines.at(0);
+    qsizetype shared = first.size();
+    for (qsizetype i = 1; i < lines.size() && shared > 0; ++i) {
+        const QByteArrayView line = lines.at(i);
+        const qsizetype n = std::min(shared, line.size());
+        qsizetype k = 0;
+        while (k < n && line[k] == first[k])
+            ++k;
+        shared = k;
+    }
+    return shared;
+}
+
 } // namespace
 
 void ResultListModel::setLines(ResultLines lines) {
     // Ordered by the lines' bytes with A to Z folded on the way, without a folded copy of the
-    // list; the first eight folded bytes of each line, as one number, settle most comparisons.
+    // list. Lines often begin alike ("Data: ..."), so what all of them share at the start is left
+    // out, and the next 24 folded bytes of each line, as three numbers, settle most comparisons.
+    const qsizetype shared = sharedStart(lines);
     struct Entry {
-        quint64 key;
+        std::array<quint64, 3> key;
         int line;
     };
     std::vector<Entry> entries(std::size_t(lines.size()));
     for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QByteArrayView line = lines.at(i);
-        quint64 key = 0;
-        for (qsizetype k = 0; k < 8; ++k)
-            key = key << 8 | (k < line.size() ? static_cast<unsigned char>(Text::lowerAZ(line[k])) : 0u);
-        entries[std::size_t(i)] = {key, int(i)};
+        const QByteArrayView line = lines.at(i).sliced(shared);
+        std::array<char, 24> folded{};
+        std::memcpy(folded.data(), line.data(), std::size_t(std::min<qsizetype>(line.size(), 24)));
+        for (char& c : folded)
+            c = Text::lowerAZ(c);
+        Entry& e = entries[std::size_t(i)];
+        for (std::size_t k = 0; k < e.key.size(); ++k)
+            e.key[k] = qFromBigEndian<quint64>(folded.data() + 8 * k);
+        e.line = int(i);
     }
-    std::stable_sort(entries.begin(), entries.end(), [&lines](const Entry& a, const Entry& b) {
-        return a.key != b.key ? a.key < b.key : Text::compareLowerAZ(lines.at(a.line), lines.at(b.line)) < 0;
+    // Lines equal but for the case of their letters keep the order they came in.
+    std::sort(entries.begin(), entries.end(), [&lines, shared](const Entry& a, const Entry& b) {
+        for (std::size_t k = 0; k < a.key.size(); ++k)
+            if (a.key[k] != b.key[k])
+                return a.key[k] < b.key[k];
+        const int c = Text::compareLowerAZ(lines.at(a.line).sliced(shared), lines.at(b.line).sliced(shared));
+        return c != 0 ? c < 0 : a.line < b.line;
     });
     std::vector<int> order;
     order.reserve(entries.size());

@@ -1,20 +1,26 @@
 #include "SpreadsheetDocument.h"
 
 #include "AtomicFile.h"
+#include "FieldBytes.h"
 #include "StorageError.h"
 #include "Text.h"
 
+#include <algorithm>
+#include <cstring>
+#include <memory>
+#include <vector>
+
 namespace {
 
-constexpr const char* kHead = "<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" "
-                              "xmlns:x=\"urn:schemas-microsoft-com:office:excel\" "
-                              "xmlns=\"http://www.w3.org/TR/REC-html40\">"
-                              "<head>"
-                              "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">"
-                              "<!--[if gte mso 9]><xml>"
-                              "<x:ExcelWorkbook><x:ExcelWorksheets><x:ExcelWorksheet>"
-                              "<x:Name>";
-constexpr const char* kAfterName =
+constexpr char kHead[] = "<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" "
+                         "xmlns:x=\"urn:schemas-microsoft-com:office:excel\" "
+                         "xmlns=\"http://www.w3.org/TR/REC-html40\">"
+                         "<head>"
+                         "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">"
+                         "<!--[if gte mso 9]><xml>"
+                         "<x:ExcelWorkbook><x:ExcelWorksheets><x:ExcelWorksheet>"
+                         "<x:Name>";
+constexpr char kAfterName[] =
     "</x:Name>"
     "<x:WorksheetOptions><x:Selected/><x:Panes><x:Pane><x:Number>1</x:Number><x:ActiveRow>3</x:ActiveRow>"
     "</x:Pane></x:Panes>"
@@ -23,46 +29,197 @@ constexpr const char* kAfterName =
     "</x:WorksheetOptions></x:ExcelWorksheet></x:ExcelWorksheets></x:ExcelWorkbook>"
     "</xml><![endif]-->"
     "</head><body><table x:str>";
-constexpr const char* kHeaderCell = "<td style=\"text-align: left; font-weight: bold;\" width=";
+constexpr char kHeaderCell[] = "<td style=\"text-align: left; font-weight: bold;\" width=";
 // The table's x:str asks for every cell to stay text; LibreOffice ignores it and reads a cell as a
 // number wherever it can ("00185" becomes 185, "1E5" 100000), so each data cell also carries its
 // text number format (language Italian, format "@"). Spreadsheets that do not know the attribute
 // pass over it.
-constexpr const char* kDataCell = "<td style=\"text-align: left;\" sdnum=\"1040;0;@\">";
-constexpr const char* kTail = "</table></body></html>";
+constexpr char kDataCell[] = "<td style=\"text-align: left;\" sdnum=\"1040;0;@\">";
+constexpr char kTail[] = "</table></body></html>";
 
-bool needsCare(const QString& text) {
-    for (QChar c : text)
-        if (c == u'&' || c == u'<' || c == u'>' || c == u'\r' || c == u'\n')
+// The document's bytes as they are made, handed to the file a block at a time when there is one:
+// a large export fills and writes one small buffer over and over, never its whole document.
+class Sink {
+public:
+    explicit Sink(AtomicFile* file = nullptr) : m_file(file) {}
+
+    void put(QByteArrayView bytes) {
+        if (m_size + bytes.size() > m_capacity)
+            makeRoom(bytes.size());
+        std::memcpy(m_data.get() + m_size, bytes.data(), std::size_t(bytes.size()));
+        m_size += bytes.size();
+    }
+    void put(char c) { put(QByteArrayView(&c, 1)); }
+    void flushIfLarge() {
+        if (m_file && m_size >= kBlock)
+            flush();
+    }
+    void flush() {
+        if (m_file->write(m_data.get(), m_size) != m_size)
+            throw StorageError("Cannot write " + m_file->errorString().toStdString());
+        m_size = 0;
+    }
+    QByteArray bytes() const { return QByteArray(m_data.get(), m_size); }
+
+private:
+    static constexpr qsizetype kBlock = 1 << 20;
+
+    void makeRoom(qsizetype more) {
+        if (m_file && m_size > 0)
+            flush();
+        if (m_size + more <= m_capacity)
+            return;
+        const qsizetype capacity = std::max({2 * m_capacity, m_size + more, 2 * kBlock});
+        auto data = std::make_unique_for_overwrite<char[]>(std::size_t(capacity));
+        std::memcpy(data.get(), m_data.get(), std::size_t(m_size));
+        m_data = std::move(data);
+        m_capacity = capacity;
+    }
+
+    AtomicFile* m_file;
+    std::unique_ptr<char[]> m_data;
+    qsizetype m_size = 0;
+    qsizetype m_capacity = 0;
+};
+
+// Whether a cell holds a byte it cannot hold as it is: "&", "<", ">", CR or LF. Eight bytes are
+// looked at together, since almost no cell holds any and a large export looks at millions.
+bool needsEntities(QByteArrayView text) {
+    constexpr quint64 kOnes = 0x0101010101010101ull;
+    constexpr quint64 kHighs = 0x8080808080808080ull;
+    const auto holds = [](quint64 bytes, unsigned char c) {
+        const quint64 v = bytes ^ (kOnes * c);
+        return (v - kOnes) & ~v & kHighs;
+    };
+    qsizetype i = 0;
+    for (; i + 8 <= text.size(); i += 8) {
+        quint64 bytes;
+        std::memcpy(&bytes, text.data() + i, sizeof bytes);
+        if (holds(bytes, '&') | holds(bytes, '<') | holds(bytes, '>') | holds(bytes, '\r') |
+            holds(bytes, '\n'))
             return true;
-    return !Text::fitsWin1252(text);
+    }
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '&' || c == '<' || c == '>' || c == '\r' || c == '\n')
+            return true;
+    }
+    return false;
 }
 
-void appendText(QByteArray& out, const QString& text) {
-    if (!needsCare(text)) {
-        out += Text::toWin1252(text);
+// A Windows-1252 cell, its blanks at the ends already gone.
+void putBytes(Sink& out, QByteArrayView text) {
+    if (!needsEntities(text)) {
+        out.put(text);
+        return;
+    }
+    for (char c : text) {
+        switch (c) {
+        case '&':
+            out.put("&amp;");
+            break;
+        case '<':
+            out.put("&lt;");
+            break;
+        case '>':
+            out.put("&gt;");
+            break;
+        case '\r':
+            out.put("&#13;");
+            break;
+        case '\n':
+            out.put("&#10;");
+            break;
+        default:
+            out.put(c);
+        }
+    }
+}
+
+void putText(Sink& out, const QString& text) {
+    if (Text::fitsWin1252(text)) {
+        putBytes(out, Text::toWin1252(text));
         return;
     }
     for (char32_t c : text.toUcs4()) {
-        switch (c) {
-        case U'&':
-            out += "&amp;";
-            break;
-        case U'<':
-            out += "&lt;";
-            break;
-        case U'>':
-            out += "&gt;";
-            break;
-        default: {
-            const QString one = QString::fromUcs4(&c, 1);
-            if (c != U'\r' && c != U'\n' && Text::fitsWin1252(one))
-                out += Text::toWin1252(one);
-            else
-                out += "&#" + QByteArray::number(quint32(c)) + ';';
-        }
-        }
+        const QString one = QString::fromUcs4(&c, 1);
+        if (Text::fitsWin1252(one))
+            putBytes(out, Text::toWin1252(one));
+        else
+            out.put(QByteArray("&#" + QByteArray::number(quint32(c)) + ';'));
     }
+}
+
+void putCell(Sink& out, QByteArrayView bytes) {
+    out.put(kDataCell);
+    putBytes(out, trimmedBytes(bytes));
+    out.put("</td>");
+}
+
+void putCell(Sink& out, const QString& text) {
+    out.put(kDataCell);
+    putText(out, Text::trimBlanks(text));
+    out.put("</td>");
+}
+
+// The whole document, the cells of each data row put by `putCells(out, row)`.
+template <class PutCells>
+void document(Sink& out, const SpreadsheetExport& format, qsizetype rowCount, PutCells&& putCells) {
+    out.put(kHead);
+    putText(out, QString::fromUtf8(format.sheetName));
+    out.put(kAfterName);
+    out.put("<tr>");
+    for (const SpreadsheetColumn& column : format.columns) {
+        out.put(kHeaderCell);
+        out.put(QByteArray::number(column.width));
+        out.put('>');
+        putText(out, QString::fromUtf8(column.header));
+        out.put("</td>");
+    }
+    out.put("</tr>");
+    for (qsizetype row = 0; row < rowCount; ++row) {
+        out.put("<tr>");
+        putCells(out, row);
+        out.put("</tr>");
+        out.flushIfLarge();
+    }
+    out.put(kTail);
+}
+
+auto textCells(const SpreadsheetExport& format, const QList<QStringList>& rows) {
+    return [&rows, columns = qsizetype(format.columns.size())](Sink& out, qsizetype row) {
+        for (qsizetype c = 0; c < columns; ++c)
+            putCell(out, rows[row].value(c));
+    };
+}
+
+auto byteCells(const SpreadsheetExport& format, const SpreadsheetDocument::RowBytes& cellsOf) {
+    return [&cellsOf, cells = std::vector<QByteArrayView>(format.columns.size())](Sink& out,
+                                                                                  qsizetype row) mutable {
+        cellsOf(row, cells);
+        for (QByteArrayView cell : cells)
+            putCell(out, cell);
+    };
+}
+
+template <class PutCells>
+QByteArray documentBytes(const SpreadsheetExport& format, qsizetype rowCount, PutCells&& putCells) {
+    Sink out;
+    document(out, format, rowCount, putCells);
+    return out.bytes();
+}
+
+template <class PutCells>
+void writeDocument(const QString& path, const SpreadsheetExport& format, qsizetype rowCount,
+                   PutCells&& putCells) {
+    AtomicFile file(path);
+    if (!file.open())
+        throw StorageError("Cannot write " + path.toStdString());
+    Sink out(&file);
+    document(out, format, rowCount, putCells);
+    out.flush();
+    if (!file.commit())
+        throw StorageError("Cannot write " + path.toStdString());
 }
 
 } // namespace
@@ -70,33 +227,19 @@ void appendText(QByteArray& out, const QString& text) {
 namespace SpreadsheetDocument {
 
 QByteArray bytes(const SpreadsheetExport& format, const QList<QStringList>& rows) {
-    QByteArray out;
-    out += kHead;
-    appendText(out, QString::fromUtf8(format.sheetName));
-    out += kAfterName;
-    out += "<tr>";
-    for (const SpreadsheetColumn& column : format.columns) {
-        out += kHeaderCell + QByteArray::number(column.width) + '>';
-        appendText(out, QString::fromUtf8(column.header));
-        out += "</td>";
-    }
-    out += "</tr>";
-    for (const QStringList& row : rows) {
-        out += "<tr>";
-        for (qsizetype i = 0; i < qsizetype(format.columns.size()); ++i) {
-            out += kDataCell;
-            appendText(out, Text::trimBlanks(row.value(i)));
-            out += "</td>";
-        }
-        out += "</tr>";
-    }
-    out += kTail;
-    return out;
+    return documentBytes(format, rows.size(), textCells(format, rows));
+}
+
+QByteArray bytes(const SpreadsheetExport& format, qsizetype rowCount, const RowBytes& row) {
+    return documentBytes(format, rowCount, byteCells(format, row));
 }
 
 void write(const QString& path, const SpreadsheetExport& format, const QList<QStringList>& rows) {
-    if (!AtomicFile::replace(path, bytes(format, rows)))
-        throw StorageError("Cannot write " + path.toStdString());
+    writeDocument(path, format, rows.size(), textCells(format, rows));
+}
+
+void write(const QString& path, const SpreadsheetExport& format, qsizetype rowCount, const RowBytes& row) {
+    writeDocument(path, format, rowCount, byteCells(format, row));
 }
 
 } // namespace SpreadsheetDocument

@@ -3,8 +3,12 @@
 #include "SpreadsheetExport.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QList>
 #include <QStringList>
+
+#include <functional>
+#include <span>
 
 // The spreadsheet file every export writes: an HTML table with the spreadsheet program's
 // workbook block in its head, in Windows-1252 without a byte-order mark, all on one line.
@@ -16,9 +20,15 @@
 // line breaks inside a cell become references too, keeping the file on one line.
 namespace SpreadsheetDocument {
 
+// Puts the data cells of a row, as Windows-1252 text (the text of the archives, written without
+// decoding it), into `cells`, one for each column.
+using RowBytes = std::function<void(qsizetype row, std::span<QByteArrayView> cells)>;
+
 QByteArray bytes(const SpreadsheetExport& format, const QList<QStringList>& rows);
+QByteArray bytes(const SpreadsheetExport& format, qsizetype rowCount, const RowBytes& row);
 // Replaces the file with the document (AtomicFile); raises StorageError when it cannot be written
 // whole, the earlier export then kept as it was.
 void write(const QString& path, const SpreadsheetExport& format, const QList<QStringList>& rows);
+void write(const QString& path, const SpreadsheetExport& format, qsizetype rowCount, const RowBytes& row);
 
 } // namespace SpreadsheetDocument

@@ -2,6 +2,7 @@
 #include "TestMain.h"
 #include "storage/SpreadsheetDocument.h"
 #include "storage/StorageError.h"
+#include "storage/Text.h"
 
 #include <QDir>
 #include <QTest>
@@ -56,6 +57,23 @@ private Q_SLOTS:
         QVERIFY(!bytes.contains('\r'));
         QVERIFY(!bytes.contains('\n'));
         QVERIFY(!bytes.startsWith("\xef\xbb\xbf"));
+    }
+
+    void cellsGivenAsStoredBytesGiveTheSameDocument() {
+        const QList<QStringList> rows = {
+            {QStringLiteral("  Rossi Mario "), QStringLiteral("€ 120,50"), QStringLiteral("Città: Forlì")},
+            {QStringLiteral("A & B <srl>"), QString(), QStringLiteral("riga uno\r\nriga due")},
+        };
+        const auto cells = [&rows](qsizetype row, std::span<QByteArrayView> cells) {
+            static QList<QByteArray> bytes;
+            bytes.clear();
+            for (const QString& text : rows[row])
+                bytes << Text::toWin1252(text);
+            for (std::size_t c = 0; c < cells.size(); ++c)
+                cells[c] = bytes[qsizetype(c)];
+        };
+        QCOMPARE(SpreadsheetDocument::bytes(kFormat, rows.size(), cells),
+                 SpreadsheetDocument::bytes(kFormat, rows));
     }
 
     void writeReplacesAnEarlierFileAndReportsFailure() {

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "ResultLines.h"
+
+#include <QList>
+#include <QStringList>
+
+#include <span>
+
+// The rows of a grid as Windows-1252 cells (the text of the archives, one byte a character) in one
+// buffer, a row after the other, each cell its length and its bytes: a grid of many thousand rows
+// is built, shown and exported without a string, or even an allocation, for each cell.
+class GridRows {
+public:
+    explicit GridRows(int columns = 0) : m_columns(columns) {}
+    // Rows of texts; a short row is filled up with empty cells, a long one cut to `columns`.
+    GridRows(int columns, const QList<QStringList>& rows);
+
+    int columnCount() const { return m_columns; }
+    qsizetype rowCount() const { return m_rows.size(); }
+    // Room for `rows` rows of `bytes` bytes of text in all (see ResultLines::reserve).
+    void reserve(qsizetype rows, qsizetype bytes);
+    // A row, its columnCount() cells in column order.
+    void append(std::span<const QByteArrayView> cells);
+    // The cells of a row, in column order, into `cells` (columnCount() of them).
+    void cells(qsizetype row, std::span<QByteArrayView> cells) const;
+    QByteArrayView at(qsizetype row, int column) const;
+    QString text(qsizetype row, int column) const;
+
+private:
+    using Length = quint32;
+
+    int m_columns;
+    ResultLines m_rows;
+};
