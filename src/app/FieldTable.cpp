@@ -359,7 +359,8 @@ bool FieldTable::eventFilter(QObject* watched, QEvent* event) {
         if (row.control == Control::Pick && event->type() == QEvent::FocusOut &&
             static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
             auto* pick = static_cast<QComboBox*>(control);
-            if (pick->findText(Text::trimBlanks(pick->currentText()), Qt::MatchExactly) < 0)
+            if (pick->findText(Text::trimBlanks(pick->currentText()),
+                               Qt::MatchExactly | Qt::MatchCaseSensitive) < 0)
                 setTextAt(i, QString());
         }
     }
