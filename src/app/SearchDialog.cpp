@@ -16,10 +16,6 @@ namespace {
 
 constexpr int kFormWidth = 760;
 
-QString countText(int lines) {
-    return QStringLiteral("Il presente riepilogo contiene %1 schede").arg(lines);
-}
-
 } // namespace
 
 SearchDialog::SearchDialog(QWidget* parent, const QString& caption, std::span<const FieldRow> filters,
@@ -57,7 +53,7 @@ SearchDialog::SearchDialog(QWidget* parent, const QString& caption, std::span<co
     m_panContainer = new QWidget;
     m_panContainer->setObjectName(QStringLiteral("panContainer"));
     m_results = new ResultListPanel(hint, m_panContainer);
-    m_lblTrovate = new QLabel(countText(0), m_panContainer);
+    m_lblTrovate = new QLabel(QStringLiteral("Il presente riepilogo contiene 0 schede"), m_panContainer);
     m_lblTrovate->setObjectName(QStringLiteral("lblTrovate"));
     auto* resultLayout = new QVBoxLayout(m_panContainer);
     resultLayout->setContentsMargins(0, 0, 0, 0);
@@ -90,6 +86,10 @@ void SearchDialog::setModeKey(const QString& key) {
 
 QString SearchDialog::modeKey() const {
     return m_lblMemory->text();
+}
+
+QString SearchDialog::countText(int lines) const {
+    return QStringLiteral("Il presente riepilogo contiene %1 schede").arg(lines);
 }
 
 void SearchDialog::showEvent(QShowEvent* event) {

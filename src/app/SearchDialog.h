@@ -31,6 +31,8 @@ protected:
     virtual ResultLines search(const QStringList& filters) = 0;
     // Delivers the record of the chosen line; a failure is silent.
     virtual void handOver(const QString& line) = 0;
+    // The count label after a search; each search words it its own way.
+    virtual QString countText(int lines) const;
 
     void showEvent(QShowEvent* event) override;
     void done(int result) override;

@@ -137,6 +137,10 @@ void TfrmAvvio::setModule(Tile tile, QWidget* screen) {
             hide();
         });
     }
+    returnFrom(screen);
+}
+
+void TfrmAvvio::returnFrom(QWidget* screen) {
     screen->installEventFilter(this);
 }
 

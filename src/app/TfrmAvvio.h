@@ -14,6 +14,8 @@ public:
 
     // Enables the tile: it hides the menu and shows `screen`; closing `screen` shows the menu again.
     void setModule(Tile tile, QWidget* screen);
+    // Closing `screen`, opened from a module's own menu, shows the menu again.
+    void returnFrom(QWidget* screen);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

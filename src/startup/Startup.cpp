@@ -4,6 +4,8 @@
 #include "app/TfrmAvvio.h"
 #include "app/TfrmPassword.h"
 #include "cards/TfrmTessera.h"
+#include "entries/TfrmIngressi.h"
+#include "entries/TfrmMenuIngressi.h"
 #include "members/AttachmentFolder.h"
 #include "members/MemberPhoto.h"
 #include "members/TfrmTiratori.h"
@@ -15,9 +17,15 @@
 
 Startup::Startup()
     : m_menu(std::make_unique<TfrmAvvio>()), m_password(std::make_unique<TfrmPassword>(m_menu.get())),
-      m_members(std::make_unique<TfrmTiratori>()), m_cards(std::make_unique<TfrmTessera>()) {
+      m_members(std::make_unique<TfrmTiratori>()), m_cards(std::make_unique<TfrmTessera>()),
+      m_entriesMenu(std::make_unique<TfrmMenuIngressi>()), m_entries(std::make_unique<TfrmIngressi>()) {
     m_menu->setModule(TfrmAvvio::Tile::Iscritti, m_members.get());
     m_menu->setModule(TfrmAvvio::Tile::Tessere, m_cards.get());
+    m_menu->setModule(TfrmAvvio::Tile::Ingressi, m_entriesMenu.get());
+    m_entriesMenu->setArchiveScreen(m_entries.get(), [this](const QString& year, const QString& path) {
+        m_entries->openRegister(year, path);
+    });
+    m_menu->returnFrom(m_entries.get());
 }
 
 Startup::~Startup() = default;

@@ -3,6 +3,8 @@
 #include <memory>
 
 class TfrmAvvio;
+class TfrmIngressi;
+class TfrmMenuIngressi;
 class TfrmPassword;
 class TfrmTessera;
 class TfrmTiratori;
@@ -19,12 +21,16 @@ public:
     TfrmAvvio& menu() const { return *m_menu; }
     TfrmTiratori& members() const { return *m_members; }
     TfrmTessera& cards() const { return *m_cards; }
+    TfrmMenuIngressi& entriesMenu() const { return *m_entriesMenu; }
+    TfrmIngressi& entries() const { return *m_entries; }
 
 private:
     std::unique_ptr<TfrmAvvio> m_menu;
     std::unique_ptr<TfrmPassword> m_password;
     std::unique_ptr<TfrmTiratori> m_members;
     std::unique_ptr<TfrmTessera> m_cards;
+    std::unique_ptr<TfrmMenuIngressi> m_entriesMenu;
+    std::unique_ptr<TfrmIngressi> m_entries;
 };
 
 // Program-wide settings made before any screen exists, the program folder from the command line

@@ -1,0 +1,42 @@
+#include "TfrmExpIngressi.h"
+
+#include "EntryGrid.h"
+#include "EntrySelection.h"
+#include "app/ArchiveMessages.h"
+#include "app/Platform.h"
+#include "app/TfrmGuida.h"
+#include "storage/StorageError.h"
+
+namespace {
+
+constexpr SpreadsheetExport kFormat{"Archivio_Ingressi.xls", "Archivio Ingressi", EntryGrid::kColumns};
+
+const QString kGuideTitle = QStringLiteral("Esportazione archivio ingressi in Microsoft Excel.");
+const QString kGuideText = QStringLiteral(
+    "Il pulsante Esporta archivio consente di esportare l'archivio annuale degli ingressi in palestra in "
+    "un foglio di lavoro di Microsoft Excel, che potrà essere aperto con qualsiasi software in grado di "
+    "gestire i file in formato XLS (ad esempio, con Open Office, Libre Office o Microsoft Office).\r\n\r\n"
+    "Dopo aver aperto la finestra contenente la griglia dei dati, bisogna fare clic sull'icona di Excel. "
+    "Questa operazione crea in tempo reale un file in formato XLS contenente le schede in archivio, che "
+    "potrà essere aperto immediatamente rispondendo affermativamente al messaggio di domanda che "
+    "appare.\r\n\r\n"
+    "A questo punto è sufficiente salvare il file sul proprio disco fisso assegnandogli un nome "
+    "qualsiasi.");
+
+} // namespace
+
+TfrmExpIngressi::TfrmExpIngressi(QWidget* parent, const QString& year, const QString& path)
+    : ExportScreen(parent, QStringLiteral("frmExpIngressi"),
+                   QStringLiteral(" Esporta archivio ingressi in Microsoft Excel"), kFormat),
+      m_year(year), m_path(path) {
+    setGuide([this] { showGuide(this, kGuideTitle, kGuideText); });
+}
+
+void TfrmExpIngressi::listRows() {
+    try {
+        if (std::optional<GridRows> rows = EntryGrid::rows(m_path, EntrySelection::ofYear(m_year)))
+            setRows(std::move(*rows));
+    } catch (const StorageError&) {
+        platform().message(Platform::Box::Error, ArchiveMessages::kFailure);
+    }
+}

@@ -1,0 +1,35 @@
+#include "TfrmMenuIngressi.h"
+
+#include "EntryGuide.h"
+#include "TSchedaIngresso.h"
+
+#include <QPushButton>
+
+namespace {
+
+const QString kStatistics = QStringLiteral("stat_ingressi");
+
+constexpr YearlyArchiveMenu::Config kConfig = {
+    "frmMenuIngressi",
+    " Zandorio - Registro Ingressi",
+    "In questo ambiente è possibile registrare gli ingressi in palestra di tutti gli iscritti e "
+    "visualizzare grafici statistici degli accessi mensili.",
+    "Archivio ingressi:",
+    {"txtAnnoFatture", "Anno:", 4, Input::Digits},
+    "btnApriFatture",
+    "ingressi",
+    &TSchedaIngresso::path,
+};
+
+} // namespace
+
+TfrmMenuIngressi::TfrmMenuIngressi() : YearlyArchiveMenu(kConfig) {
+    setGuide(EntryGuide::kTitle, EntryGuide::text());
+    m_btnApriRiepStats = addSection(QStringLiteral("Statistiche ingressi in palestra:"), "btnApriRiepStats");
+    connect(m_btnApriRiepStats, &QPushButton::clicked, this, [this] { leaveFor(kStatistics); });
+}
+
+void TfrmMenuIngressi::setStatisticsScreen(QWidget* screen) {
+    addDestination(kStatistics, screen);
+    m_btnApriRiepStats->setEnabled(true);
+}
