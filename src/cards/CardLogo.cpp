@@ -1,13 +1,11 @@
 #include "CardLogo.h"
 
 #include "members/MemberPhoto.h"
-#include "storage/AtomicFile.h"
+#include "storage/PictureFile.h"
 #include "storage/ProgramFolder.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
-#include <QImageWriter>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -91,14 +89,7 @@ QImage fitted(const QImage& picture) {
 }
 
 bool save(const QImage& picture) {
-    if (picture.isNull() || !createFolder())
-        return false;
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (!QImageWriter(&buffer, "bmp").write(fitted(picture)))
-        return false;
-    return AtomicFile::replace(fileName(), bytes);
+    return !picture.isNull() && createFolder() && PictureFile::write(fitted(picture), fileName(), "bmp");
 }
 
 } // namespace CardLogo

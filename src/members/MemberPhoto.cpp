@@ -1,13 +1,9 @@
 #include "MemberPhoto.h"
 
-#include "storage/AtomicFile.h"
+#include "storage/PictureFile.h"
 #include "storage/ProgramFolder.h"
 
-#include <QBuffer>
 #include <QDir>
-#include <QFile>
-#include <QImageReader>
-#include <QImageWriter>
 
 namespace {
 
@@ -15,40 +11,6 @@ const QString kFolder = QStringLiteral("Anagrafica");
 
 bool createFolder() {
     return QDir().mkpath(MemberPhoto::folder());
-}
-
-// Whether the markers of a JPEG stream run on to its end-of-image marker. The decoder pads a
-// stream cut short with grey and reports success; such a file must count as unreadable.
-bool jpegReachesEnd(const QByteArray& bytes) {
-    const auto byte = [&bytes](qsizetype i) { return static_cast<unsigned char>(bytes[i]); };
-    const qsizetype size = bytes.size();
-    qsizetype pos = 2; // after the start-of-image marker
-    while (pos + 1 < size) {
-        if (byte(pos) != 0xFF)
-            return false;
-        const unsigned char marker = byte(pos + 1);
-        if (marker == 0xFF) { // fill byte
-            ++pos;
-            continue;
-        }
-        if (marker == 0xD9) // end of image
-            return true;
-        if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) { // markers without a length
-            pos += 2;
-            continue;
-        }
-        if (pos + 3 >= size)
-            return false;
-        pos += 2 + (byte(pos + 2) << 8 | byte(pos + 3));
-        if (marker != 0xDA) // anything but start-of-scan: the segment is skipped whole
-            continue;
-        // Entropy-coded data follows a scan header up to the next marker; inside it 0xFF is
-        // always followed by a zero byte or a restart marker.
-        while (pos + 1 < size && (byte(pos) != 0xFF || byte(pos + 1) == 0x00 ||
-                                  (byte(pos + 1) >= 0xD0 && byte(pos + 1) <= 0xD7)))
-            ++pos;
-    }
-    return false;
 }
 
 QImage fitted(const QImage& picture) {
@@ -82,33 +44,12 @@ QSize decodeSize(QSize original) {
 }
 
 QImage read(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QByteArray bytes = file.readAll();
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    reader.setAutoTransform(true);
-    if (reader.format() == "jpeg" && !jpegReachesEnd(bytes))
-        return {};
-    const QSize size = reader.size();
-    if (!size.isValid())
-        return {};
     // Decoding straight at the reduced size: a JPEG is then never expanded at full resolution.
-    reader.setScaledSize(decodeSize(size));
-    return reader.read();
+    return PictureFile::read(path, decodeSize);
 }
 
 bool writeJpeg(const QImage& picture, const QString& path) {
-    if (picture.isNull())
-        return false;
-    AtomicFile file(path);
-    if (!file.open())
-        return false;
-    QImageWriter writer(&file, "jpeg");
-    writer.setQuality(kJpegQuality);
-    return writer.write(picture) && file.commit();
+    return PictureFile::write(picture, path, "jpeg", kJpegQuality);
 }
 
 QImage load(int position) {
