@@ -168,8 +168,15 @@ private Q_SLOTS:
         QCOMPARE(f.counter("Marzo"), QStringLiteral("0"));
     }
 
-    void yearOfThreeDigitsIsRefused() {
+    void theYearTakesFourDigitsAndNothingElse() {
         StatFixture f;
+        QLineEdit* year = f.child<QLineEdit>("txtAnno");
+        year->clear();
+        QTest::keyClicks(year, QStringLiteral("2a0-2 45"));
+        QCOMPARE(year->text(), QStringLiteral("2024"));
+        QTest::keyClick(year, Qt::Key_Return);
+        QVERIFY(f.child("btnApri")->hasFocus());
+
         f.open(QStringLiteral("202"));
         QCOMPARE(f.fake->messages, QList<FakePlatform::Shown>(
                                        {{Platform::Box::Warning,
