@@ -36,4 +36,10 @@ Counts count(const QString& path, const QString& year) {
     return counts;
 }
 
+int copies(const QString& typed) {
+    bool ok = false;
+    const int n = Text::isDigits(typed) ? typed.toInt(&ok) : 0;
+    return ok && n > 0 ? std::min(n, kMaxCopies) : 1;
+}
+
 } // namespace EntryStatistics

@@ -21,4 +21,11 @@ int monthOf(QByteArrayView date, QByteArrayView year);
 // when it cannot be opened or read.
 Counts count(const QString& path, const QString& year);
 
+// The most copies of the chart one printing makes, as many as the print dialog offers.
+inline constexpr int kMaxCopies = 999;
+
+// The copies asked for in the copies box: a blank, a text that is not digits alone, and "0" count
+// as one.
+int copies(const QString& typed);
+
 } // namespace EntryStatistics

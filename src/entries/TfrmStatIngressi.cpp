@@ -50,8 +50,6 @@ constexpr Command kYearPictures[] = {
     {"imgEsci", "Esci", "application-exit", ""},
 };
 
-constexpr int kMaxCopies = 999;
-
 QToolButton* pictureButton(const Command& command, QWidget* parent) {
     QToolButton* b = makeCommandButton(command, nullptr, parent, Qt::ToolButtonIconOnly);
     b->setIconSize(QSize(48, 48));
@@ -60,12 +58,6 @@ QToolButton* pictureButton(const Command& command, QWidget* parent) {
 }
 
 } // namespace
-
-int statisticsCopies(const QString& typed) {
-    bool ok = false;
-    const int copies = Text::isDigits(typed) ? typed.toInt(&ok) : 0;
-    return ok && copies > 0 ? std::min(copies, kMaxCopies) : 1;
-}
 
 TfrmStatIngressi::TfrmStatIngressi() {
     setObjectName(QStringLiteral("frmStatIngressi"));
@@ -245,12 +237,12 @@ void TfrmStatIngressi::btnStampaClick() {
         const ReportRenderer renderer(report);
         QPrinter printer(QPrinter::HighResolution);
         renderer.setUpPrinter(printer);
-        printer.setCopyCount(statisticsCopies(*typed));
+        printer.setCopyCount(EntryStatistics::copies(*typed));
         if (!platform().printDialog(printer, this))
             return;
         // Each copy the dialog settled on is a page of its own with the printer set to one copy,
         // so that no driver multiplies the count; the chart is always landscape.
-        const int copies = std::clamp(printer.copyCount(), 1, kMaxCopies);
+        const int copies = std::clamp(printer.copyCount(), 1, EntryStatistics::kMaxCopies);
         printer.setCopyCount(1);
         printer.setPageOrientation(QPageLayout::Landscape);
         renderer.render(printer, copies);

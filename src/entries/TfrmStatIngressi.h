@@ -43,7 +43,3 @@ private:
     QLabel* m_counters[12];
     StatChartView* m_chart;
 };
-
-// Copies the user asked for in the copies box: a blank or a text that is not digits alone, and
-// "0", count as one; never more than the print dialog offers.
-int statisticsCopies(const QString& typed);

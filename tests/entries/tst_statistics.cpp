@@ -213,7 +213,7 @@ private Q_SLOTS:
     void copiesBoxAnswers() {
         QFETCH(QString, typed);
         QFETCH(int, copies);
-        QCOMPARE(statisticsCopies(typed), copies);
+        QCOMPARE(EntryStatistics::copies(typed), copies);
     }
 
     void printsOneLandscapePagePerCopy_data() {
