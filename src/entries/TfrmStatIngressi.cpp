@@ -10,6 +10,7 @@
 #include "app/FieldTable.h"
 #include "app/GeneralGuide.h"
 #include "app/Platform.h"
+#include "app/ReportOutput.h"
 #include "app/StatusLine.h"
 #include "app/TfrmGuida.h"
 #include "reports/ChartReport.h"
@@ -21,7 +22,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPrinter>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QToolButton>
@@ -92,7 +92,7 @@ QWidget* TfrmStatIngressi::yearPanel() {
     m_txtAnno->setFixedWidth(80);
     m_btnApri = dialogButton(panel, "btnApri", QStringLiteral("Apri"), "document-open");
     // Enter in the year moves on to "Apri"; pressing it there opens the year.
-    m_year->setEnterAction([this](QLineEdit*) { m_btnApri->setFocus(); });
+    m_year->setEnterAction([this] { m_btnApri->setFocus(); });
     auto* instruction = new QLabel(QStringLiteral("Indicare l'anno solare e premere Apri."), panel);
     instruction->setStyleSheet(QStringLiteral("color: white; font-size: 13pt; font-weight: bold;"));
 
@@ -234,18 +234,7 @@ void TfrmStatIngressi::btnStampaClick() {
     try {
         const ReportTemplate report =
             ChartReport::make(QStringLiteral("Statistiche ingressi mensili"), m_chart->chart());
-        const ReportRenderer renderer(report);
-        QPrinter printer(QPrinter::HighResolution);
-        renderer.setUpPrinter(printer);
-        printer.setCopyCount(EntryStatistics::copies(*typed));
-        if (!platform().printDialog(printer, this))
-            return;
-        // Each copy the dialog settled on is a page of its own with the printer set to one copy,
-        // so that no driver multiplies the count; the chart is always landscape.
-        const int copies = std::clamp(printer.copyCount(), 1, EntryStatistics::kMaxCopies);
-        printer.setCopyCount(1);
-        printer.setPageOrientation(QPageLayout::Landscape);
-        renderer.render(printer, copies);
+        ReportOutput::print(ReportRenderer(report), this, EntryStatistics::copies(*typed));
     } catch (const ReportError&) {
         platform().message(Platform::Box::Warning, PrintMessages::kPrintFailed);
     }
