@@ -6,6 +6,7 @@
 #include "cards/TfrmTessera.h"
 #include "entries/TfrmIngressi.h"
 #include "entries/TfrmMenuIngressi.h"
+#include "entries/TfrmStatIngressi.h"
 #include "members/AttachmentFolder.h"
 #include "members/MemberPhoto.h"
 #include "members/TfrmTiratori.h"
@@ -18,14 +19,17 @@
 Startup::Startup()
     : m_menu(std::make_unique<TfrmAvvio>()), m_password(std::make_unique<TfrmPassword>(m_menu.get())),
       m_members(std::make_unique<TfrmTiratori>()), m_cards(std::make_unique<TfrmTessera>()),
-      m_entriesMenu(std::make_unique<TfrmMenuIngressi>()), m_entries(std::make_unique<TfrmIngressi>()) {
+      m_entriesMenu(std::make_unique<TfrmMenuIngressi>()), m_entries(std::make_unique<TfrmIngressi>()),
+      m_statistics(std::make_unique<TfrmStatIngressi>()) {
     m_menu->setModule(TfrmAvvio::Tile::Iscritti, m_members.get());
     m_menu->setModule(TfrmAvvio::Tile::Tessere, m_cards.get());
     m_menu->setModule(TfrmAvvio::Tile::Ingressi, m_entriesMenu.get());
     m_entriesMenu->setArchiveScreen(m_entries.get(), [this](const QString& year, const QString& path) {
         m_entries->openRegister(year, path);
     });
+    m_entriesMenu->setStatisticsScreen(m_statistics.get());
     m_menu->returnFrom(m_entries.get());
+    m_menu->returnFrom(m_statistics.get());
 }
 
 Startup::~Startup() = default;

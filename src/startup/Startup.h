@@ -6,6 +6,7 @@ class TfrmAvvio;
 class TfrmIngressi;
 class TfrmMenuIngressi;
 class TfrmPassword;
+class TfrmStatIngressi;
 class TfrmTessera;
 class TfrmTiratori;
 
@@ -23,6 +24,7 @@ public:
     TfrmTessera& cards() const { return *m_cards; }
     TfrmMenuIngressi& entriesMenu() const { return *m_entriesMenu; }
     TfrmIngressi& entries() const { return *m_entries; }
+    TfrmStatIngressi& statistics() const { return *m_statistics; }
 
 private:
     std::unique_ptr<TfrmAvvio> m_menu;
@@ -31,6 +33,7 @@ private:
     std::unique_ptr<TfrmTessera> m_cards;
     std::unique_ptr<TfrmMenuIngressi> m_entriesMenu;
     std::unique_ptr<TfrmIngressi> m_entries;
+    std::unique_ptr<TfrmStatIngressi> m_statistics;
 };
 
 // Program-wide settings made before any screen exists, the program folder from the command line
