@@ -12,6 +12,7 @@
 #include "members/TfrmTiratori.h"
 #include "storage/AtomicFile.h"
 #include "storage/ProgramFolder.h"
+#include "training/TfrmAllenamenti.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -20,9 +21,10 @@ Startup::Startup()
     : m_menu(std::make_unique<TfrmAvvio>()), m_password(std::make_unique<TfrmPassword>(m_menu.get())),
       m_members(std::make_unique<TfrmTiratori>()), m_cards(std::make_unique<TfrmTessera>()),
       m_entriesMenu(std::make_unique<TfrmMenuIngressi>()), m_entries(std::make_unique<TfrmIngressi>()),
-      m_statistics(std::make_unique<TfrmStatIngressi>()) {
+      m_statistics(std::make_unique<TfrmStatIngressi>()), m_training(std::make_unique<TfrmAllenamenti>()) {
     m_menu->setModule(TfrmAvvio::Tile::Iscritti, m_members.get());
     m_menu->setModule(TfrmAvvio::Tile::Tessere, m_cards.get());
+    m_menu->setModule(TfrmAvvio::Tile::Allenamenti, m_training.get());
     m_menu->setModule(TfrmAvvio::Tile::Ingressi, m_entriesMenu.get());
     m_entriesMenu->setArchiveScreen(m_entries.get(), [this](const QString& year, const QString& path) {
         m_entries->openRegister(year, path);

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+class TfrmAllenamenti;
 class TfrmAvvio;
 class TfrmIngressi;
 class TfrmMenuIngressi;
@@ -25,6 +26,7 @@ public:
     TfrmMenuIngressi& entriesMenu() const { return *m_entriesMenu; }
     TfrmIngressi& entries() const { return *m_entries; }
     TfrmStatIngressi& statistics() const { return *m_statistics; }
+    TfrmAllenamenti& training() const { return *m_training; }
 
 private:
     std::unique_ptr<TfrmAvvio> m_menu;
@@ -34,6 +36,7 @@ private:
     std::unique_ptr<TfrmMenuIngressi> m_entriesMenu;
     std::unique_ptr<TfrmIngressi> m_entries;
     std::unique_ptr<TfrmStatIngressi> m_statistics;
+    std::unique_ptr<TfrmAllenamenti> m_training;
 };
 
 // Program-wide settings made before any screen exists, the program folder from the command line

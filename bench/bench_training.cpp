@@ -1,0 +1,135 @@
+// Times the training archive's scans over 10,000 cards (about 132 MB, the long texts filled):
+// the training search with no filter and with two filters, the active list, and the export
+// (grid rows listed and the spreadsheet file written). Each is compared with `cat` reading the
+// same file into /dev/null: the scans may take at most twice as long, the export four times.
+#include "storage/ProgramFolder.h"
+#include "storage/SpreadsheetDocument.h"
+#include "training/TSchedaAllenamento.h"
+#include "training/TfrmAllenamenti.h"
+#include "training/TfrmAllenamentiAttivi.h"
+#include "training/TfrmTrovaAllenamenti.h"
+#include "training/TrainingExport.h"
+
+#include <QAbstractItemModel>
+#include <QApplication>
+#include <QDate>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QListView>
+#include <QProcess>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <algorithm>
+#include <functional>
+
+namespace {
+
+constexpr int kCards = 10000;
+constexpr int kRuns = 5;
+
+double best(const std::function<void()>& work) {
+    double fastest = 1e9;
+    for (int i = 0; i < kRuns; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        work();
+        fastest = std::min(fastest, timer.nsecsElapsed() / 1e6);
+    }
+    return fastest;
+}
+
+void writeArchive(const QString& path) {
+    const QStringList programmes = {"Forza", "Resistenza", "Dimagrimento", "Tonificazione", "Recupero"};
+    const QStringList kinds = {"Pesi", "Corpo libero", "Circuito", "Cardio"};
+    const QStringList surnames = {"Rossi", "Bianchi", "Verdi", "Esposito", "Romano", "Colombo", "Ricci"};
+    const QStringList names = {"Mario", "Anna", "Luca", "Giulia", "Nicolò"};
+    QRandomGenerator random(42);
+    const QDate today = QDate::currentDate();
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return;
+    for (int i = 0; i < kCards; ++i) {
+        TSchedaAllenamento r;
+        r.NomeAllenamento = programmes[random.bounded(int(programmes.size()))] + QStringLiteral(" %1").arg(i);
+        r.Tipologia = kinds[random.bounded(int(kinds.size()))];
+        r.Finalita = QStringLiteral("Aumento della massa muscolare");
+        r.Livello = QStringLiteral("Intermedio");
+        const QDate start = today.addDays(random.bounded(-400, 60));
+        r.DataInizio = start.toString(QStringLiteral("dd/MM/yyyy"));
+        r.DataFine = start.addDays(random.bounded(30, 180)).toString(QStringLiteral("dd/MM/yyyy"));
+        r.Dieta = QString(1900, u'd');
+        r.Istruttore = QStringLiteral("Neri Paolo");
+        r.CognomeNome =
+            surnames[random.bounded(int(surnames.size()))] + u' ' + names[random.bounded(int(names.size()))];
+        r.TelCellulare = QStringLiteral("333%1").arg(random.bounded(1000000, 9999999));
+        r.Riscaldamento = QString(1900, u'r');
+        r.Esercizi = QStringLiteral("Panca piana 3x10\r\nSquat 4x8\r\n").repeated(140);
+        r.Stretching = QString(1900, u's');
+        file.write(TrainingCodec::encode(r));
+    }
+}
+
+void catToNowhere(const QString& path) {
+    QProcess cat;
+    cat.setStandardOutputFile(QProcess::nullDevice());
+    cat.start(QStringLiteral("cat"), {path});
+    cat.waitForFinished();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    ProgramFolder::set(dir.path());
+    const QString path = TSchedaAllenamento::path();
+    writeArchive(path);
+
+    TfrmAllenamenti screen;
+    TfrmTrovaAllenamenti search(&screen);
+    auto* cerca = search.findChild<QPushButton*>(QStringLiteral("btnCerca"));
+    auto* list = search.findChild<QListView*>(QStringLiteral("lstRecords"));
+
+    const double cat = best([&] { catToNowhere(path); });
+    const double all = best([&] { cerca->click(); });
+    const int listedAll = list->model()->rowCount();
+    search.findChild<QLineEdit*>(QStringLiteral("txtTipologia"))->setText(QStringLiteral("pesi"));
+    search.findChild<QLineEdit*>(QStringLiteral("txtTesserato"))->setText(QStringLiteral("ROSSI"));
+    const double filtered = best([&] { cerca->click(); });
+    const int listedFiltered = list->model()->rowCount();
+
+    int active = 0;
+    const double activeList = best([&] {
+        TfrmAllenamentiAttivi dialog(&screen);
+        dialog.show();
+        active = dialog.findChild<QListView*>(QStringLiteral("lstRecords"))->model()->rowCount();
+        dialog.hide();
+    });
+    const double exported = best([&] {
+        QList<QStringList> rows;
+        TrainingExport::appendRows(rows);
+        SpreadsheetDocument::write(dir.filePath(QStringLiteral("Schede_Allenamenti.xls")),
+                                   TrainingExport::format(), rows);
+    });
+
+    const double scanRatio = std::max({all, filtered, activeList}) / cat;
+    const double exportRatio = exported / cat;
+    const bool fine = scanRatio <= 2 && exportRatio <= 4;
+    QTextStream out(stdout);
+    out << "archive of " << kCards << " cards, " << QFile(path).size() << " bytes\n"
+        << "cat into /dev/null:    " << cat << " ms\n"
+        << "search, no filter:     " << all << " ms (" << listedAll << " lines)\n"
+        << "search, two filters:   " << filtered << " ms (" << listedFiltered << " lines)\n"
+        << "active list:           " << activeList << " ms (" << active << " lines)\n"
+        << "export:                " << exported << " ms\n"
+        << "slowest scan / cat:    " << scanRatio
+        << (scanRatio <= 2 ? " (at most 2: fine)\n" : " (above 2: too slow)\n")
+        << "export / cat:          " << exportRatio
+        << (exportRatio <= 4 ? " (at most 4: fine)\n" : " (above 4: too slow)\n");
+    return fine ? 0 : 1;
+}

@@ -1,0 +1,84 @@
+#include "TfrmTrovaAllenamenti.h"
+
+#include "TSchedaAllenamento.h"
+#include "TfrmAllenamenti.h"
+#include "TrainingLine.h"
+#include "TrainingListPrint.h"
+#include "app/LastRecordWithLine.h"
+#include "app/RecordFilter.h"
+#include "app/ResultListPanel.h"
+#include "app/TopLevelScreen.h"
+#include "storage/ArchiveFile.h"
+#include "storage/StorageError.h"
+
+#include <array>
+
+namespace {
+
+using R = TSchedaAllenamento;
+
+// The filters in their Enter order, and the field each one is looked for in. The dates are typed
+// text, matched anywhere in the stored date.
+struct Filter {
+    FieldRow row;
+    QString R::*member;
+};
+
+constexpr Filter kTable[] = {
+    {{"txtAllenamento", "Nome allenamento:"}, &R::NomeAllenamento},
+    {{"txtTipologia", "Tipologia:"}, &R::Tipologia},
+    {{"txtFinalita", "Finalità:"}, &R::Finalita},
+    {{"txtLivello", "Livello:"}, &R::Livello},
+    {{"txtData", "Data inizio (gg/mm/aaaa):"}, &R::DataInizio},
+    {{"txtDataFine", "Data fine (gg/mm/aaaa):"}, &R::DataFine},
+    {{"txtTesserato", "Iscritto:"}, &R::CognomeNome},
+    {{"txtCodFisc", "Codice fiscale:"}, &R::CodiceFiscale},
+    {{"txtIstruttore", "Istruttore:"}, &R::Istruttore},
+    {{"txtEsercizi", "Esercizi:"}, &R::Esercizi},
+};
+
+constexpr auto kFilters = [] {
+    std::array<FieldRow, std::size(kTable)> rows{};
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        rows[i] = kTable[i].row;
+    return rows;
+}();
+
+} // namespace
+
+TfrmTrovaAllenamenti::TfrmTrovaAllenamenti(QWidget* parent)
+    : SearchDialog(parent, QStringLiteral(" Trova schede allenamento in archivio"), kFilters,
+                   QStringLiteral("Fare doppio clic sulla voce in elenco per richiamare la scheda")) {
+    setObjectName(QStringLiteral("frmTrovaAllenamenti"));
+    results()->setPrintAction([this](const QStringList& lines) {
+        printTrainingList(this, QStringLiteral("Riepilogo schede allenamento in archivio"), lines);
+    });
+}
+
+ResultLines TfrmTrovaAllenamenti::search(const QStringList& filters) {
+    RecordFilter filter;
+    for (std::size_t i = 0; i < std::size(kTable); ++i)
+        filter.add(filters.value(int(i)), kTable[i].member);
+    ResultLines lines;
+    ArchiveFile::scanFile(R::path(), R::Size, [&](int, QByteArrayView record) {
+        if (filter.matches(record))
+            TrainingLine::appendTo(lines, record);
+    });
+    return lines;
+}
+
+void TfrmTrovaAllenamenti::handOver(const QString& line) {
+    auto* screen = dynamic_cast<TfrmAllenamenti*>(topLevelScreen(QLatin1String("frmAllenamenti")));
+    if (modeKey() != QLatin1String("allenamenti") || !screen || line.isEmpty())
+        return;
+    try {
+        if (const auto found = lastRecordWithLine(R::path(), R::Size, TrainingLine::of, line))
+            screen->showRecord(TrainingCodec::decode(found->bytes), found->position);
+    } catch (const StorageError&) {
+        // The dialog just closes: the training card screen keeps what it showed.
+    }
+}
+
+QString TfrmTrovaAllenamenti::countText(int lines) const {
+    return QStringLiteral("Il presente riepilogo contiene %1 schede.").arg(lines);
+}
