@@ -213,8 +213,8 @@ constexpr SectionRow kSections[] = {
     {"panAttivita", "btnAttivita", "Attività", "icoAttivita", "bkgAttivita", "run-build",
      "Visualizza la sezione relativa alle attività dell'allenamento.", "txtRiscaldamento"},
 };
-const QColor kShown = QColor::fromRgba(0xFFDC143C);  // crimson
-const QColor kHidden = QColor::fromRgba(0xFFFFFFFF); // white
+const QColor kCrimson = QColor::fromRgba(0xFFDC143C);
+const QColor kWhite = QColor::fromRgba(0xFFFFFFFF);
 
 // Small picture buttons, each beside its field.
 struct FieldButton {
@@ -301,6 +301,12 @@ QWidget* TfrmAllenamenti::buildSwitch() {
     return bar;
 }
 
+QWidget* TfrmAllenamenti::sectionPanel(Section section) {
+    auto* panel = new QWidget;
+    panel->setObjectName(QString::fromLatin1(kSections[section].panel));
+    return panel;
+}
+
 int TfrmAllenamenti::addRows(QGridLayout* grid, const char* first, const char* last, int line) {
     bool inside = false;
     for (const FieldRow& row : fields()->rows()) {
@@ -328,8 +334,7 @@ int TfrmAllenamenti::addRows(QGridLayout* grid, const char* first, const char* l
 }
 
 QWidget* TfrmAllenamenti::buildProgramma() {
-    auto* panel = new QWidget;
-    panel->setObjectName(QStringLiteral("panProgramma"));
+    QWidget* panel = sectionPanel(Programma);
     auto* grid = new QGridLayout(panel);
     addRows(grid, "txtAllenamento", "txtIstruttore");
 
@@ -346,8 +351,7 @@ QWidget* TfrmAllenamenti::buildProgramma() {
 }
 
 QWidget* TfrmAllenamenti::buildPartecipanti() {
-    auto* panel = new QWidget;
-    panel->setObjectName(QStringLiteral("panPartecipanti"));
+    QWidget* panel = sectionPanel(Partecipanti);
     auto* grid = new QGridLayout(panel);
     const int measuresLine = addRows(grid, "txtTesserato", "txtNumTessera");
     auto* measures = new QHBoxLayout;
@@ -365,8 +369,7 @@ QWidget* TfrmAllenamenti::buildPartecipanti() {
 }
 
 QWidget* TfrmAllenamenti::buildAttivita() {
-    auto* panel = new QWidget;
-    panel->setObjectName(QStringLiteral("panAttivita"));
+    QWidget* panel = sectionPanel(Attivita);
     addRows(new QGridLayout(panel), "txtRiscaldamento", "txtFrequenza");
     return panel;
 }
@@ -380,8 +383,8 @@ void TfrmAllenamenti::showSection(Section section, QWidget* focus) {
         auto* background = findChild<QFrame*>(QString::fromLatin1(kSections[i].background));
         const bool shown = i == std::size_t(section);
         QPalette palette = background->palette();
-        palette.setColor(QPalette::Window, shown ? kShown : kHidden);
-        palette.setColor(QPalette::ButtonText, shown ? kHidden : Qt::black);
+        palette.setColor(QPalette::Window, shown ? kCrimson : kWhite);
+        palette.setColor(QPalette::ButtonText, shown ? kWhite : Qt::black);
         background->setPalette(palette);
     }
     m_sections->setCurrentIndex(section);

@@ -38,6 +38,7 @@ private:
     void impIscrittoClick();
     void openDatePicker(const char* key);
     QWidget* buildSwitch();
+    static QWidget* sectionPanel(Section section);
     QWidget* buildProgramma();
     QWidget* buildPartecipanti();
     QWidget* buildAttivita();
