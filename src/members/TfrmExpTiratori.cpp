@@ -1,12 +1,11 @@
 #include "TfrmExpTiratori.h"
 
 #include "TSchedaIscritto.h"
+#include "app/TableColumn.h"
 #include "app/TfrmGuida.h"
 #include "storage/ArchiveFile.h"
 #include "storage/StorageError.h"
 #include "storage/Text.h"
-
-#include <array>
 
 namespace {
 
@@ -46,12 +45,7 @@ constexpr Column kTable[] = {
     {{"Note", 400}, &R::Note},
 };
 
-constexpr auto kColumns = [] {
-    std::array<SpreadsheetColumn, std::size(kTable)> columns{};
-    for (std::size_t i = 0; i < columns.size(); ++i)
-        columns[i] = kTable[i].column;
-    return columns;
-}();
+constexpr auto kColumns = tableColumn(kTable, &Column::column);
 
 constexpr SpreadsheetExport kFormat{"Archivio_Iscritti.xls", "Riepilogo Iscritti", kColumns};
 

@@ -7,11 +7,10 @@
 #include "app/LastRecordWithLine.h"
 #include "app/RecordFilter.h"
 #include "app/ResultListPanel.h"
+#include "app/TableColumn.h"
 #include "app/TopLevelScreen.h"
 #include "storage/ArchiveFile.h"
 #include "storage/StorageError.h"
-
-#include <array>
 
 namespace {
 
@@ -37,12 +36,7 @@ constexpr Filter kTable[] = {
     {{"txtEsercizi", "Esercizi:"}, &R::Esercizi},
 };
 
-constexpr auto kFilters = [] {
-    std::array<FieldRow, std::size(kTable)> rows{};
-    for (std::size_t i = 0; i < rows.size(); ++i)
-        rows[i] = kTable[i].row;
-    return rows;
-}();
+constexpr auto kFilters = tableColumn(kTable, &Filter::row);
 
 } // namespace
 

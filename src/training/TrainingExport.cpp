@@ -1,6 +1,7 @@
 #include "TrainingExport.h"
 
 #include "TSchedaAllenamento.h"
+#include "app/TableColumn.h"
 #include "storage/ArchiveFile.h"
 #include "storage/FieldBytes.h"
 #include "storage/Text.h"
@@ -46,12 +47,7 @@ constexpr Column kTable[] = {
     {{"Frequenza", 250}, &R::Frequenza},
 };
 
-constexpr auto kColumns = [] {
-    std::array<SpreadsheetColumn, std::size(kTable)> columns{};
-    for (std::size_t i = 0; i < columns.size(); ++i)
-        columns[i] = kTable[i].column;
-    return columns;
-}();
+constexpr auto kColumns = tableColumn(kTable, &Column::column);
 
 constexpr SpreadsheetExport kFormat{"Schede_Allenamenti.xls", "Schede Allenamento", kColumns};
 
