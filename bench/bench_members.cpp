@@ -2,6 +2,7 @@
 // (the lines built into the list's model, sorted), stepping the in-list finder, and the same
 // archive read raw: by `cat` into /dev/null, and by plain reads inside this process (no process
 // to start). The search may take at most twice what `cat` takes.
+#include "BenchTiming.h"
 #include "members/TSchedaIscritto.h"
 #include "members/TfrmTrovaTiratori.h"
 #include "storage/ProgramFolder.h"
@@ -13,7 +14,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QProcess>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -23,7 +23,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <functional>
 #include <vector>
 
 namespace {
@@ -31,18 +30,6 @@ namespace {
 constexpr int kMembers = 20000;
 constexpr int kRuns = 7;
 constexpr int kFinderSteps = 200;
-
-// The best of several runs, in milliseconds: the least disturbed by the rest of the machine.
-double best(const std::function<void()>& work) {
-    double fastest = 1e9;
-    for (int i = 0; i < kRuns; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        fastest = std::min(fastest, timer.nsecsElapsed() / 1e6);
-    }
-    return fastest;
-}
 
 void writeArchive(const QString& path) {
     const QStringList surnames = {"Rossi",   "Bianchi", "Verdi",   "Esposito", "Romano",
@@ -80,13 +67,6 @@ void writeArchive(const QString& path) {
         file.write(bytes);
 }
 
-void catToNowhere(const QString& path) {
-    QProcess cat;
-    cat.setStandardOutputFile(QProcess::nullDevice());
-    cat.start(QStringLiteral("cat"), {path});
-    cat.waitForFinished();
-}
-
 // The archive read from start to end with plain reads, as `cat` reads it.
 void readRaw(const QString& path) {
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY);
@@ -111,13 +91,13 @@ int main(int argc, char** argv) {
     auto* name = search.findChild<QLineEdit*>(QStringLiteral("txtTiratore"));
     auto* sport = search.findChild<QLineEdit*>(QStringLiteral("txtEnte"));
 
-    const double cat = best([&] { catToNowhere(TSchedaIscritto::path()); });
-    const double raw = best([&] { readRaw(TSchedaIscritto::path()); });
-    const double all = best([&] { cerca->click(); });
+    const double cat = bestOf(kRuns, [&] { catToNowhere(TSchedaIscritto::path()); });
+    const double raw = bestOf(kRuns, [&] { readRaw(TSchedaIscritto::path()); });
+    const double all = bestOf(kRuns, [&] { cerca->click(); });
     const int listedAll = list->model()->rowCount();
     name->setText(QStringLiteral("ross"));
     sport->setText(QStringLiteral("NUOTO"));
-    const double filtered = best([&] { cerca->click(); });
+    const double filtered = bestOf(kRuns, [&] { cerca->click(); });
     const int listedFiltered = list->model()->rowCount();
 
     name->clear();

@@ -2,6 +2,7 @@
 // the training search with no filter and with two filters, the active list, and the export
 // (grid rows listed and the spreadsheet file written). Each is compared with `cat` reading the
 // same file into /dev/null: the scans may take at most twice as long, the export four times.
+#include "BenchTiming.h"
 #include "storage/ProgramFolder.h"
 #include "storage/SpreadsheetDocument.h"
 #include "training/TSchedaAllenamento.h"
@@ -13,34 +14,20 @@
 #include <QAbstractItemModel>
 #include <QApplication>
 #include <QDate>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
 #include <QListView>
-#include <QProcess>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTextStream>
 
 #include <algorithm>
-#include <functional>
 
 namespace {
 
 constexpr int kCards = 10000;
 constexpr int kRuns = 5;
-
-double best(const std::function<void()>& work) {
-    double fastest = 1e9;
-    for (int i = 0; i < kRuns; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        fastest = std::min(fastest, timer.nsecsElapsed() / 1e6);
-    }
-    return fastest;
-}
 
 void writeArchive(const QString& path) {
     const QStringList programmes = {"Forza", "Resistenza", "Dimagrimento", "Tonificazione", "Recupero"};
@@ -73,13 +60,6 @@ void writeArchive(const QString& path) {
     }
 }
 
-void catToNowhere(const QString& path) {
-    QProcess cat;
-    cat.setStandardOutputFile(QProcess::nullDevice());
-    cat.start(QStringLiteral("cat"), {path});
-    cat.waitForFinished();
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -95,22 +75,22 @@ int main(int argc, char** argv) {
     auto* cerca = search.findChild<QPushButton*>(QStringLiteral("btnCerca"));
     auto* list = search.findChild<QListView*>(QStringLiteral("lstRecords"));
 
-    const double cat = best([&] { catToNowhere(path); });
-    const double all = best([&] { cerca->click(); });
+    const double cat = bestOf(kRuns, [&] { catToNowhere(path); });
+    const double all = bestOf(kRuns, [&] { cerca->click(); });
     const int listedAll = list->model()->rowCount();
     search.findChild<QLineEdit*>(QStringLiteral("txtTipologia"))->setText(QStringLiteral("pesi"));
     search.findChild<QLineEdit*>(QStringLiteral("txtTesserato"))->setText(QStringLiteral("ROSSI"));
-    const double filtered = best([&] { cerca->click(); });
+    const double filtered = bestOf(kRuns, [&] { cerca->click(); });
     const int listedFiltered = list->model()->rowCount();
 
     int active = 0;
-    const double activeList = best([&] {
+    const double activeList = bestOf(kRuns, [&] {
         TfrmAllenamentiAttivi dialog(&screen);
         dialog.show();
         active = dialog.findChild<QListView*>(QStringLiteral("lstRecords"))->model()->rowCount();
         dialog.hide();
     });
-    const double exported = best([&] {
+    const double exported = bestOf(kRuns, [&] {
         QList<QStringList> rows;
         TrainingExport::appendRows(rows);
         SpreadsheetDocument::write(dir.filePath(QStringLiteral("Schede_Allenamenti.xls")),
