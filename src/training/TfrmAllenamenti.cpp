@@ -3,9 +3,11 @@
 #include "LongText.h"
 #include "MuscleGroups.h"
 #include "TfrmAllenamentiAttivi.h"
+#include "TfrmCreaRTF.h"
 #include "TfrmExpAllenamenti.h"
 #include "TfrmTrovaAllenamenti.h"
 #include "app/GeneralGuide.h"
+#include "app/MailAddress.h"
 #include "app/Platform.h"
 #include "app/StatusLine.h"
 #include "app/TfrmCalendario.h"
@@ -187,6 +189,7 @@ constexpr Command kCommands[] = {
     {"cmdEsporta", "Esporta", "x-office-spreadsheet",
      "Esporta le schede in archivio in un file di Microsoft Excel."},
     {"cmdAttivi", "Attivi", "view-calendar-list", "Visualizza il riepilogo degli allenamenti attivi."},
+    {"cmdRTF", "RTF", "x-office-document", "Esporta la scheda corrente in formato RTF."},
     {"cmdFile", "Allegati", "mail-attachment", "Allega file alla scheda corrente."},
     {"cmdGuida", "Guida", "help-contents", "Visualizza la pagina della guida sensibile al contesto."},
     {"cmdEsci", "Esci", "application-exit", "Esci da questa schermata di lavoro."},
@@ -229,6 +232,7 @@ constexpr FieldButton kFieldButtons[] = {
      {"impIscritto", "Importa iscritto", "go-previous", "Importa i dati dall'archivio degli iscritti."}},
     {"txtCodFisc",
      {"btnCodFisc", "Controlla codice fiscale", "dialog-ok-apply", "Controlla il codice fiscale."}},
+    {"txtEmail", {"cmdEmail", "Invia e-mail", "mail-send", "Invia una e-mail all'indirizzo indicato."}},
 };
 
 const QString kDateHint = QStringLiteral("Premi un tasto qualsiasi per importare una data dal calendario.");
@@ -255,6 +259,7 @@ TfrmAllenamenti::TfrmAllenamenti() : RecordScreen(kSetup, kCommands, kFields, &T
     });
     connect(button("cmdAttivi"), &QToolButton::clicked, this, [this] { TfrmAllenamentiAttivi(this).exec(); });
     connect(button("cmdEsporta"), &QToolButton::clicked, this, [this] { TfrmExpAllenamenti(this).exec(); });
+    connect(button("cmdRTF"), &QToolButton::clicked, this, &TfrmAllenamenti::cmdRTFClick);
     connect(button("cmdFile"), &QToolButton::clicked, this, &TfrmAllenamenti::cmdFileClick);
     connect(button("cmdGuida"), &QToolButton::clicked, this, [this] {
         showGuide(this, QStringLiteral("App Schede Allenamento"), GeneralGuide::text(18, 25));
@@ -265,6 +270,7 @@ TfrmAllenamenti::TfrmAllenamenti() : RecordScreen(kSetup, kCommands, kFields, &T
     connect(button("impIscritto"), &QToolButton::clicked, this, &TfrmAllenamenti::impIscrittoClick);
     connect(button("btnCodFisc"), &QToolButton::clicked, this,
             [this] { openCodeCheck(Text::trimBlanks(fields()->text("txtCodFisc")), this); });
+    connect(button("cmdEmail"), &QToolButton::clicked, this, &TfrmAllenamenti::cmdEmailClick);
 
     clearRecord();
 }
@@ -453,8 +459,33 @@ void TfrmAllenamenti::openDatePicker(const char* key) {
     picker.exec();
 }
 
+void TfrmAllenamenti::cmdEmailClick() {
+    QWidget* txtEmail = fields()->control("txtEmail");
+    const QString address = Text::trimBlanks(fields()->text("txtEmail"));
+    if (address.isEmpty()) {
+        platform().message(Platform::Box::Warning,
+                           QStringLiteral("Attenzione: indicare l'indirizzo e-mail dell'Iscritto."));
+        txtEmail->setFocus();
+        return;
+    }
+    const std::optional<QUrl> url = mailtoUrl(address);
+    if (!url) {
+        platform().message(Platform::Box::Warning, kRefusedMailAddress);
+        txtEmail->setFocus();
+        return;
+    }
+    platform().open(*url);
+}
+
 void TfrmAllenamenti::cmdFileClick() {
     TfrmAllegaCartella attachments(this);
     attachments.setModeKey(QStringLiteral("allenamenti"));
     attachments.exec();
+}
+
+void TfrmAllenamenti::cmdRTFClick() {
+    rebuildMuscleText();
+    TfrmCreaRTF document(this);
+    document.setModeKey(QStringLiteral("allenamenti"));
+    document.exec();
 }

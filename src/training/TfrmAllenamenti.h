@@ -34,7 +34,9 @@ protected:
 private:
     void showSection(Section section, QWidget* focus = nullptr);
     void rebuildMuscleText();
+    void cmdEmailClick();
     void cmdFileClick();
+    void cmdRTFClick();
     void impIscrittoClick();
     void openDatePicker(const char* key);
     QWidget* buildSwitch();

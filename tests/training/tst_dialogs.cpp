@@ -4,9 +4,12 @@
 #include "app/ResultListPanel.h"
 #include "app/TfrmAvvio.h"
 #include "startup/Startup.h"
+#include "storage/AtomicFile.h"
 #include "training/TfrmAllenamentiAttivi.h"
+#include "training/TfrmCreaRTF.h"
 #include "training/TfrmExpAllenamenti.h"
 #include "training/TfrmTrovaAllenamenti.h"
+#include "training/TrainingDocument.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -138,6 +141,55 @@ private Q_SLOTS:
         TfrmAllenamentiAttivi active(&f.screen);
         active.show();
         QCOMPARE(names(&active), QStringList{"Domani"});
+    }
+
+    void rtfDocumentIsWrittenWholeOrNotAtAll() {
+        TrainingFixture f;
+        f.fillMandatory();
+        f.find<QCheckBox>("chkGlutei")->setChecked(true);
+        f.memo("txtEsercizi")->setPlainText(QString(4100, u'e'));
+        const QString path = f.folder.path(QString::fromLatin1(TrainingDocument::kFileName));
+        const auto exportWith = [&](QList<bool> answers) {
+            f.fake->answers.clear();
+            for (bool answer : answers)
+                f.fake->answers.enqueue(answer);
+            inspectNextModal([](QWidget* dialog) {
+                QCOMPARE(dialog->objectName(), QStringLiteral("frmCreaRTF"));
+                QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("btnStampa")),
+                                  Qt::LeftButton);
+            });
+            f.click("cmdRTF");
+        };
+
+        exportWith({false});
+        QVERIFY(!QFile::exists(path));
+        QCOMPARE(f.fake->questions.size(), 1);
+
+        exportWith({true, true});
+        R shown = f.screen.record();
+        QCOMPARE(shown.GruppiMuscolari, QStringLiteral("Glutei"));
+        const QByteArray written = f.folder.read(QString::fromLatin1(TrainingDocument::kFileName));
+        // The document shows the card as the screen does, the whole exercises text included.
+        QCOMPARE(written, TrainingDocument::rtf(shown, f.fake->date));
+        QVERIFY(written.contains(QByteArray(4100, 'e')));
+        QCOMPARE(
+            f.fake->questions.last(),
+            QStringLiteral("Il file RTF è stato creato con successo.\r\n\r\nSi vuole aprire il documento?"));
+        QCOMPARE(f.fake->opened, QStringList{u'"' + path + u'"'});
+        QVERIFY(f.takeMessages().isEmpty());
+
+        // A write that fails leaves the earlier document as it was and says so; nothing is opened.
+        f.field("txtAllenamento")->setText(QStringLiteral("Cambiata"));
+        {
+            const AtomicFile::Fault full(AtomicFile::Step::Write);
+            exportWith({true, true});
+        }
+        QCOMPARE(f.folder.read(QString::fromLatin1(TrainingDocument::kFileName)), written);
+        QCOMPARE(f.takeMessages(), (QList<FakePlatform::Shown>{
+                                       {Box::Notice, QStringLiteral("Attenzione: il sistema non permette di "
+                                                                    "esportare i dati.\n\r\n\rAccertarsi che "
+                                                                    "il documento non sia già aperto.")}}));
+        QCOMPARE(f.fake->opened.size(), 1);
     }
 
     void exportListsEveryCard() {

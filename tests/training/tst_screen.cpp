@@ -275,6 +275,27 @@ private Q_SLOTS:
         QVERIFY(f.position().isEmpty());
     }
 
+    void emailGoesToTheMailProgram() {
+        TrainingFixture f;
+        f.click("btnPartecipanti");
+        f.field("txtEmail")->setText(QStringLiteral("  "));
+        f.click("cmdEmail");
+        QCOMPARE(
+            f.takeMessages(),
+            (QList<FakePlatform::Shown>{
+                {Box::Warning, QStringLiteral("Attenzione: indicare l'indirizzo e-mail dell'Iscritto.")}}));
+        QCOMPARE(QApplication::focusWidget(), f.field("txtEmail"));
+
+        f.field("txtEmail")->setText(QStringLiteral("anna@example.it?bcc=x@y.it"));
+        f.click("cmdEmail");
+        QCOMPARE(f.takeMessages().size(), 1);
+        QVERIFY(f.fake->opened.isEmpty());
+
+        f.field("txtEmail")->setText(QStringLiteral("anna@example.it"));
+        f.click("cmdEmail");
+        QCOMPARE(f.fake->opened, QStringList{QStringLiteral("mailto:anna@example.it")});
+    }
+
     void attachmentsGoBackToTheCard() {
         TrainingFixture f;
         R card = trainingCard(QStringLiteral("Forza"));
