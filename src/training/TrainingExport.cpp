@@ -6,6 +6,7 @@
 #include "storage/FieldBytes.h"
 #include "storage/Text.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -60,14 +61,28 @@ const SpreadsheetExport& format() {
 }
 
 void appendRows(QList<QStringList>& rows) {
-    std::array<FieldBytes, std::size(kTable)> fields;
-    for (std::size_t i = 0; i < fields.size(); ++i)
-        fields[i] = FieldBytes::of(kTable[i].member);
-    ArchiveFile::scanFile(R::path(), R::Size, [&rows, &fields](int, QByteArrayView record) {
+    // A column holds few distinct values (instructors, levels, kinds): a cell equal to the one
+    // above shares its text instead of decoding a copy, which keeps a large archive's grid small.
+    struct Cells {
+        FieldBytes field;
+        QByteArray lastBytes;
+        QString lastText;
+    };
+    std::array<Cells, std::size(kTable)> columns;
+    for (std::size_t i = 0; i < columns.size(); ++i)
+        columns[i].field = FieldBytes::of(kTable[i].member);
+    ArchiveFile::scanFile(R::path(), R::Size, [&rows, &columns](int, QByteArrayView record) {
         QStringList row;
-        row.reserve(qsizetype(fields.size()));
-        for (const FieldBytes& f : fields)
-            row << Text::fromWin1252(trimmedBytes(f.text(record)));
+        row.reserve(qsizetype(columns.size()));
+        for (Cells& c : columns) {
+            const QByteArrayView bytes = trimmedBytes(c.field.text(record));
+            if (bytes != QByteArrayView(c.lastBytes)) {
+                c.lastBytes.resize(bytes.size());
+                std::copy(bytes.begin(), bytes.end(), c.lastBytes.begin());
+                c.lastText = Text::fromWin1252(bytes);
+            }
+            row << c.lastText;
+        }
         rows << row;
     });
 }
