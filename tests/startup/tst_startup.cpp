@@ -2,9 +2,12 @@
 #include "TempProgramFolder.h"
 #include "TestMain.h"
 #include "app/TfrmAvvio.h"
+#include "cards/TfrmTessera.h"
 #include "entries/TfrmMenuIngressi.h"
 #include "entries/TfrmStatIngressi.h"
+#include "members/TfrmTiratori.h"
 #include "startup/Startup.h"
+#include "training/TfrmAllenamenti.h"
 
 #include <QPushButton>
 #include <QTest>
@@ -14,6 +17,39 @@ class StartupTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void eachTileOpensItsModuleAndClosingItShowsTheMainMenu_data() {
+        QTest::addColumn<QString>("tile");
+        QTest::addColumn<QString>("module");
+        QTest::newRow("members") << "btnApp04"
+                                 << "TfrmTiratori";
+        QTest::newRow("cards") << "btnApp02"
+                               << "TfrmTessera";
+        QTest::newRow("training") << "btnApp03"
+                                  << "TfrmAllenamenti";
+        QTest::newRow("entries") << "btnApp07"
+                                 << "TfrmMenuIngressi";
+    }
+    void eachTileOpensItsModuleAndClosingItShowsTheMainMenu() {
+        QFETCH(QString, tile);
+        QFETCH(QString, module);
+        FakePlatformScope fake;
+        TempProgramFolder folder;
+        Startup startup;
+        const QList<QWidget*> modules{&startup.members(), &startup.cards(), &startup.training(),
+                                      &startup.entriesMenu()};
+        startup.menu().show();
+        QTest::mouseClick(startup.menu().findChild<QPushButton*>(tile), Qt::LeftButton);
+        QWidget* opened = nullptr;
+        for (QWidget* screen : modules)
+            if (screen->isVisible())
+                opened = screen;
+        QVERIFY(opened);
+        QCOMPARE(opened->metaObject()->className(), module);
+        QVERIFY(!startup.menu().isVisible());
+        opened->close();
+        QVERIFY(startup.menu().isVisible());
+    }
+
     void statisticsOpenFromTheEntriesMenuAndCloseToTheMainMenu() {
         FakePlatformScope fake;
         TempProgramFolder folder;
