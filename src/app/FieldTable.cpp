@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 
 namespace {
 
@@ -227,7 +228,13 @@ QString FieldTable::textAt(std::size_t row) const {
     case Control::Pick:
         return static_cast<QComboBox*>(c)->currentText();
     case Control::Memo:
-        return static_cast<QPlainTextEdit*>(c)->toPlainText().replace(u'\n', QStringLiteral("\r\n"));
+        // The raw text keeps non-breaking spaces, which the plain text turns into blanks; its
+        // paragraph and line separators are the line breaks, CR LF on disk.
+        return static_cast<QPlainTextEdit*>(c)
+            ->document()
+            ->toRawText()
+            .replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"))
+            .replace(QChar::LineSeparator, QStringLiteral("\r\n"));
     case Control::Check:
         return static_cast<QCheckBox*>(c)->isChecked() ? kYes : kNo;
     case Control::Label:

@@ -150,14 +150,15 @@ private Q_SLOTS:
         TProva r;
         r.Nome = QStringLiteral("Rossi Mario");
         r.Mese = QStringLiteral("Febbraio");
-        r.Dieta = QStringLiteral("Colazione\r\nPranzo");
+        // A non-breaking space, as pasted from a word processor, is kept as typed.
+        r.Dieta = QString::fromUtf8("Colazione\u00A0leggera\r\nPranzo\r\n\r\nCena");
         r.Flag = QStringLiteral("Sì");
         r.Allegato = QStringLiteral("referto.pdf");
         f.screen.showRecord(r, 7);
         QCOMPARE(f.position(), QStringLiteral("7"));
         QCOMPARE(f.screen.position(), 7);
         QCOMPARE(f.find<QComboBox>("txtMese")->currentText(), QStringLiteral("Febbraio"));
-        QCOMPARE(f.find<QPlainTextEdit>("txtDieta")->toPlainText(), QStringLiteral("Colazione\nPranzo"));
+        QCOMPARE(f.find<QPlainTextEdit>("txtDieta")->blockCount(), 4);
         QVERIFY(f.find<QCheckBox>("chkFlag")->isChecked());
         QVERIFY(!f.find<QLabel>("lblAllegato")->isVisible());
 
