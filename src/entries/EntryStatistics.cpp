@@ -37,9 +37,13 @@ Counts count(const QString& path, const QString& year) {
 }
 
 int copies(const QString& typed) {
+    if (!Text::isDigits(typed))
+        return 1;
     bool ok = false;
-    const int n = Text::isDigits(typed) ? typed.toInt(&ok) : 0;
-    return ok && n > 0 ? std::min(n, kMaxCopies) : 1;
+    const int n = typed.toInt(&ok);
+    if (!ok) // more copies than any count holds: as many as the print dialog allows
+        return kMaxCopies;
+    return n > 0 ? std::min(n, kMaxCopies) : 1;
 }
 
 } // namespace EntryStatistics

@@ -208,7 +208,8 @@ private Q_SLOTS:
         QTest::newRow("sign") << "-2" << 1;
         QTest::newRow("blanks around") << " 2 " << 1;
         QTest::newRow("beyond the print dialog") << "5000" << 999;
-        QTest::newRow("beyond any number") << "99999999999999" << 1;
+        QTest::newRow("beyond any number") << "99999999999999" << 999;
+        QTest::newRow("zeros before the number") << "00000000000000000007" << 7;
     }
     void copiesBoxAnswers() {
         QFETCH(QString, typed);
