@@ -177,6 +177,17 @@ private Q_SLOTS:
                  QList<FakePlatform::Shown>({{Platform::Box::Error, ArchiveMessages::kFailure}}));
     }
 
+    void registerExportThatCannotReadTheRegisterSaysSo() {
+        FakePlatformScope fake;
+        TempProgramFolder folder;
+        QDir(folder.path()).mkdir(QStringLiteral("2024.ing"));
+        TfrmExpIngressi screen(nullptr, QStringLiteral("2024"), R::path(QStringLiteral("2024")));
+        screen.show();
+        QCOMPARE(fake->messages,
+                 QList<FakePlatform::Shown>({{Platform::Box::Error, ArchiveMessages::kFailure}}));
+        QCOMPARE(screen.findChild<QTableView*>(QStringLiteral("grdRecords"))->model()->rowCount(), 0);
+    }
+
     void registerExportWritesEveryEntryOfTheYear() {
         FakePlatformScope fake;
         TempProgramFolder folder;
