@@ -2,6 +2,7 @@
 // with no filter and with two filters, the daily, monthly and annual summaries' listing and the
 // register export (its listing, then writing the spreadsheet), each against `cat` of the same file
 // into /dev/null. Every scan may take at most twice what `cat` takes, writing the export four times.
+#include "BenchTiming.h"
 #include "app/SummaryGridScreen.h"
 #include "entries/EntryChecks.h"
 #include "entries/EntryGrid.h"
@@ -16,11 +17,9 @@
 #include <QAbstractItemModel>
 #include <QApplication>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
 #include <QListView>
-#include <QProcess>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QTableView>
@@ -28,25 +27,12 @@
 #include <QTextStream>
 
 #include <algorithm>
-#include <functional>
 
 namespace {
 
 constexpr int kEntries = 100000;
 constexpr int kRuns = 5;
 const QString kYear = QStringLiteral("2024");
-
-// The best of several runs, in milliseconds: the least disturbed by the rest of the machine.
-double best(const std::function<void()>& work) {
-    double fastest = 1e9;
-    for (int i = 0; i < kRuns; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        fastest = std::min(fastest, timer.nsecsElapsed() / 1e6);
-    }
-    return fastest;
-}
 
 void writeRegister(const QString& path) {
     const QStringList surnames = {"Rossi", "Bianchi", "Verdi", "Esposito", "Romano", "Colombo",
@@ -81,20 +67,13 @@ void writeRegister(const QString& path) {
         file.write(bytes);
 }
 
-void catToNowhere(const QString& path) {
-    QProcess cat;
-    cat.setStandardOutputFile(QProcess::nullDevice());
-    cat.start(QStringLiteral("cat"), {path});
-    cat.waitForFinished();
-}
-
 int rowsOf(const QWidget& screen) {
     return screen.findChild<QTableView*>(QStringLiteral("grdRecords"))->model()->rowCount();
 }
 
 // A daily or monthly summary listed for `day` and `month`, as "Visualizza" lists it.
 double summary(EntrySummary::Kind kind, const QString& path, const QString& day, int& rows) {
-    return best([&] {
+    return bestOf(kRuns, [&] {
         const std::unique_ptr<SummaryGridScreen> screen = EntrySummary::make(kind, nullptr, kYear, path);
         if (auto* days = screen->findChild<QComboBox*>(QStringLiteral("cboGiorno")))
             days->setCurrentText(day);
@@ -119,31 +98,31 @@ int main(int argc, char** argv) {
     auto* cerca = search.findChild<QPushButton*>(QStringLiteral("btnCerca"));
     auto* list = search.findChild<QListView*>(QStringLiteral("lstRecords"));
 
-    const double cat = best([&] { catToNowhere(path); });
-    const double all = best([&] { cerca->click(); });
+    const double cat = bestOf(kRuns, [&] { catToNowhere(path); });
+    const double all = bestOf(kRuns, [&] { cerca->click(); });
     const int listedAll = list->model()->rowCount();
     search.findChild<QLineEdit*>(QStringLiteral("txtTesserato"))->setText(QStringLiteral("ross"));
     search.findChild<QLineEdit*>(QStringLiteral("txtAttivita"))->setText(QStringLiteral("PILATES"));
-    const double filtered = best([&] { cerca->click(); });
+    const double filtered = bestOf(kRuns, [&] { cerca->click(); });
     const int listedFiltered = list->model()->rowCount();
 
     int dailyRows = 0, monthlyRows = 0, annualRows = 0, exportedRows = 0;
     const double daily = summary(EntrySummary::Kind::Daily, path, QStringLiteral("05"), dailyRows);
     const double monthly = summary(EntrySummary::Kind::Monthly, path, {}, monthlyRows);
-    const double annual = best([&] {
+    const double annual = bestOf(kRuns, [&] {
         const std::unique_ptr<SummaryGridScreen> screen =
             EntrySummary::make(EntrySummary::Kind::Annual, nullptr, kYear, path);
         screen->show();
         annualRows = rowsOf(*screen);
     });
     TfrmExpIngressi exportScreen(nullptr, kYear, path);
-    const double exportListed = best([&] {
+    const double exportListed = bestOf(kRuns, [&] {
         exportScreen.hide();
         exportScreen.show();
     });
     const GridRows& grid = exportScreen.rows();
     exportedRows = int(grid.rowCount());
-    const double exported = best([&] {
+    const double exported = bestOf(kRuns, [&] {
         SpreadsheetDocument::write(
             ProgramFolder::file(QStringLiteral("Archivio_Ingressi.xls")),
             {"Archivio_Ingressi.xls", "Archivio Ingressi", EntryGrid::kColumns}, grid.rowCount(),
