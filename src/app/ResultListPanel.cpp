@@ -62,11 +62,11 @@ ResultListPanel::ResultListPanel(const QString& hint, QWidget* parent) : QWidget
     m_btnTrova->setAutoDefault(true);
     m_btnStampa = button(this, "btnStampa", QStringLiteral("Stampa"), "document-print");
     m_btnStampa->setEnabled(false);
-    auto* btnChiudi = button(this, "btnChiudi", QStringLiteral("Chiudi"), "window-close");
+    m_btnChiudi = button(this, "btnChiudi", QStringLiteral("Chiudi"), "window-close");
 
     connect(m_btnTrova, &QPushButton::clicked, this, &ResultListPanel::btnTrovaClick);
     connect(m_btnStampa, &QPushButton::clicked, this, [this] { m_print(m_model->lines()); });
-    connect(btnChiudi, &QPushButton::clicked, this, &ResultListPanel::closeRequested);
+    connect(m_btnChiudi, &QPushButton::clicked, this, &ResultListPanel::closeRequested);
     connect(m_list, &QListView::doubleClicked, this,
             [this](const QModelIndex& index) { Q_EMIT lineChosen(m_model->line(index.row())); });
 
@@ -78,7 +78,7 @@ ResultListPanel::ResultListPanel(const QString& hint, QWidget* parent) : QWidget
     layout->addWidget(m_btnTrova, 2, 1);
     layout->setColumnStretch(2, 1);
     layout->addWidget(m_btnStampa, 2, 3);
-    layout->addWidget(btnChiudi, 2, 4);
+    layout->addWidget(m_btnChiudi, 2, 4);
     m_txtTrova->setMinimumWidth(240);
 }
 
@@ -116,13 +116,20 @@ void ResultListPanel::focusFinder() {
 }
 
 void ResultListPanel::startFinder() {
-    m_finder.reset();
+    m_finder->reset();
     focusFinder();
 }
 
 void ResultListPanel::setPrintAction(std::function<void(const QStringList&)> print) {
     m_print = std::move(print);
     m_btnStampa->setEnabled(bool(m_print));
+}
+
+void ResultListPanel::renameButtons(const QString& printCaption, const char* closeName,
+                                    const QString& closeCaption) {
+    m_btnStampa->setText(printCaption);
+    m_btnChiudi->setObjectName(QString::fromLatin1(closeName));
+    m_btnChiudi->setText(closeCaption);
 }
 
 bool ResultListPanel::eventFilter(QObject* watched, QEvent* event) {
@@ -152,7 +159,7 @@ void ResultListPanel::btnTrovaClick() {
                            QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce."));
         return;
     }
-    const int row = m_finder.find(
+    const int row = m_finder->find(
         m_model->rowCount(), [this](int r) { return m_model->bytes(r); }, m_list->currentIndex().row(),
         m_txtTrova->text());
     const QModelIndex index = m_model->index(row);

@@ -34,6 +34,12 @@ public:
     void startFinder();
     // What "Stampa" does with the lines in list order; without it "Stampa" stays disabled.
     void setPrintAction(std::function<void(const QStringList& lines)> print);
+    // For a list whose screen names its buttons otherwise: the caption of "Stampa", and the name
+    // and caption of "Chiudi".
+    void renameButtons(const QString& printCaption, const char* closeName, const QString& closeCaption);
+    // Keeps the finder's last text in `finder` rather than in the panel: a list shown afresh at
+    // every request can go on from the text looked for last time.
+    void useFinder(ListFinder& finder) { m_finder = &finder; }
 
 Q_SIGNALS:
     void lineChosen(const QString& line);
@@ -51,6 +57,8 @@ private:
     QLineEdit* m_txtTrova;
     QPushButton* m_btnTrova;
     QPushButton* m_btnStampa;
-    ListFinder m_finder;
+    QPushButton* m_btnChiudi;
+    ListFinder m_ownFinder;
+    ListFinder* m_finder = &m_ownFinder;
     std::function<void(const QStringList&)> m_print;
 };

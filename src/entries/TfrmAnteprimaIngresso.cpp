@@ -1,6 +1,6 @@
 #include "TfrmAnteprimaIngresso.h"
 
-#include "PrintMessages.h"
+#include "app/PrintMessages.h"
 
 TfrmAnteprimaIngresso::TfrmAnteprimaIngresso(TfrmIngressi* screen)
     : EntrySlipDialog(screen, QStringLiteral("frmAnteprimaIngresso"), QStringLiteral(" Anteprima di stampa"),

@@ -1,6 +1,6 @@
 #include "TfrmStampaIngressi.h"
 
-#include "PrintMessages.h"
+#include "app/PrintMessages.h"
 
 TfrmStampaIngressi::TfrmStampaIngressi(TfrmIngressi* screen)
     : EntrySlipDialog(

@@ -1,7 +1,6 @@
 #include "TfrmStatIngressi.h"
 
 #include "EntryLists.h"
-#include "PrintMessages.h"
 #include "StatChartView.h"
 #include "TSchedaIngresso.h"
 #include "app/ArchiveMessages.h"
@@ -10,6 +9,7 @@
 #include "app/FieldTable.h"
 #include "app/GeneralGuide.h"
 #include "app/Platform.h"
+#include "app/PrintMessages.h"
 #include "app/ReportOutput.h"
 #include "app/StatusLine.h"
 #include "app/TfrmGuida.h"

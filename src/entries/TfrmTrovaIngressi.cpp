@@ -1,10 +1,10 @@
 #include "TfrmTrovaIngressi.h"
 
 #include "EntryLine.h"
-#include "PrintMessages.h"
 #include "TSchedaIngresso.h"
 #include "app/LastRecordWithLine.h"
 #include "app/Platform.h"
+#include "app/PrintMessages.h"
 #include "app/RecordFilter.h"
 #include "app/ReportOutput.h"
 #include "app/ResultListPanel.h"

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 #include <QtGlobal>
 
@@ -18,6 +19,8 @@ struct Currency {
     // the fourth round half away from zero. Nothing for any other text, or for more than 14 digits
     // of whole euros.
     static std::optional<Currency> parse(const QString& text);
+    // The same on stored Windows-1252 bytes, for scans that never decode a record.
+    static std::optional<Currency> parse(QByteArrayView text);
 
     friend constexpr bool operator==(Currency, Currency) = default;
 };

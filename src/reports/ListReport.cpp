@@ -50,13 +50,16 @@ ReportTemplate blank() {
 
 namespace ListReport {
 
-ReportTemplate make(const QString& title, const QStringList& lines, const QDate& printDate) {
+ReportTemplate make(const QString& title, const QStringList& lines, const QDate& printDate,
+                    const QTime& printTime) {
     ReportTemplate report = blank();
     report.setText(QStringLiteral("txtTitolo"), title);
     report.setText(QStringLiteral("txtRiepilogo"), lines.join(u'\n'));
     report.setHeight(QStringLiteral("txtRiepilogo"), lines.size() * kLinePitch);
-    report.setText(QStringLiteral("txtData"),
-                   QStringLiteral("Stampa eseguita in data ") + DateText::format(printDate));
+    QString printed = QStringLiteral("Stampa eseguita in data ") + DateText::format(printDate);
+    if (printTime.isValid())
+        printed += QStringLiteral(" alle ore ") + printTime.toString(QStringLiteral("HH:mm"));
+    report.setText(QStringLiteral("txtData"), printed);
     return report;
 }
 

@@ -4,12 +4,14 @@
 
 #include <QDate>
 #include <QStringList>
+#include <QTime>
 
 // The document "Riepilogo dati" shared by every result list: a title, every list line in a
-// fixed-pitch font running over as many landscape pages as needed, and the print date at the
-// foot of each page.
+// fixed-pitch font running over as many landscape pages as needed, and the print date (and where
+// given, the time) at the foot of each page.
 namespace ListReport {
 
-ReportTemplate make(const QString& title, const QStringList& lines, const QDate& printDate);
+ReportTemplate make(const QString& title, const QStringList& lines, const QDate& printDate,
+                    const QTime& printTime = {});
 
 } // namespace ListReport

@@ -10,6 +10,7 @@
 #include "members/AttachmentFolder.h"
 #include "members/MemberPhoto.h"
 #include "members/TfrmTiratori.h"
+#include "receipts/TfrmMenuRiepCosti.h"
 #include "storage/AtomicFile.h"
 #include "storage/ProgramFolder.h"
 #include "training/TfrmAllenamenti.h"
@@ -21,7 +22,8 @@ Startup::Startup()
     : m_menu(std::make_unique<TfrmAvvio>()), m_password(std::make_unique<TfrmPassword>(m_menu.get())),
       m_members(std::make_unique<TfrmTiratori>()), m_cards(std::make_unique<TfrmTessera>()),
       m_entriesMenu(std::make_unique<TfrmMenuIngressi>()), m_entries(std::make_unique<TfrmIngressi>()),
-      m_statistics(std::make_unique<TfrmStatIngressi>()), m_training(std::make_unique<TfrmAllenamenti>()) {
+      m_statistics(std::make_unique<TfrmStatIngressi>()), m_training(std::make_unique<TfrmAllenamenti>()),
+      m_incomeSummary(std::make_unique<TfrmMenuRiepCosti>()) {
     m_menu->setModule(TfrmAvvio::Tile::Iscritti, m_members.get());
     m_menu->setModule(TfrmAvvio::Tile::Tessere, m_cards.get());
     m_menu->setModule(TfrmAvvio::Tile::Allenamenti, m_training.get());
@@ -32,6 +34,7 @@ Startup::Startup()
     m_entriesMenu->setStatisticsScreen(m_statistics.get());
     m_menu->returnFrom(m_entries.get());
     m_menu->returnFrom(m_statistics.get());
+    m_menu->setModule(TfrmAvvio::Tile::Incassi, m_incomeSummary.get());
 }
 
 Startup::~Startup() = default;

@@ -6,6 +6,7 @@ class TfrmAllenamenti;
 class TfrmAvvio;
 class TfrmIngressi;
 class TfrmMenuIngressi;
+class TfrmMenuRiepCosti;
 class TfrmPassword;
 class TfrmStatIngressi;
 class TfrmTessera;
@@ -27,6 +28,7 @@ public:
     TfrmIngressi& entries() const { return *m_entries; }
     TfrmStatIngressi& statistics() const { return *m_statistics; }
     TfrmAllenamenti& training() const { return *m_training; }
+    TfrmMenuRiepCosti& incomeSummary() const { return *m_incomeSummary; }
 
 private:
     std::unique_ptr<TfrmAvvio> m_menu;
@@ -37,6 +39,7 @@ private:
     std::unique_ptr<TfrmIngressi> m_entries;
     std::unique_ptr<TfrmStatIngressi> m_statistics;
     std::unique_ptr<TfrmAllenamenti> m_training;
+    std::unique_ptr<TfrmMenuRiepCosti> m_incomeSummary;
 };
 
 // Program-wide settings made before any screen exists, the program folder from the command line

@@ -1,5 +1,6 @@
 #include "DateText.h"
 
+#include "FieldBytes.h"
 #include "Text.h"
 
 namespace DateText {
@@ -9,13 +10,31 @@ QString format(const QDate& date) {
 }
 
 QDate parse(const QString& text) {
-    const QStringList parts = Text::trimBlanks(text).split(u'/');
-    if (parts.size() != 3 || parts[2].size() != 4)
-        return {};
-    for (const QString& p : parts)
-        if (!Text::isDigits(p) || p.size() > 4)
+    // A character outside the code page becomes '?', which no date holds.
+    return parse(QByteArrayView(Text::toWin1252(text)));
+}
+
+QDate parse(QByteArrayView text) {
+    // Three groups of at most four digits between slashes, the last of exactly four.
+    int values[3] = {};
+    int group = 0;
+    int digits = 0;
+    for (const char c : trimmedBytes(text)) {
+        if (c == '/') {
+            if (digits == 0 || ++group > 2)
+                return {};
+            digits = 0;
+        } else if (c >= '0' && c <= '9') {
+            if (++digits > 4)
+                return {};
+            values[group] = values[group] * 10 + (c - '0');
+        } else {
             return {};
-    return QDate(parts[2].toInt(), parts[1].toInt(), parts[0].toInt());
+        }
+    }
+    if (group != 2 || digits != 4)
+        return {};
+    return QDate(values[2], values[1], values[0]);
 }
 
 } // namespace DateText

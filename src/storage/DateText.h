@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QDate>
 #include <QString>
 
@@ -9,5 +10,7 @@ namespace DateText {
 QString format(const QDate& date);
 // Day/month/four-digit year with slashes; an invalid QDate for anything else.
 QDate parse(const QString& text);
+// The same on stored Windows-1252 bytes, for scans that never decode a record.
+QDate parse(QByteArrayView text);
 
 } // namespace DateText

@@ -6,6 +6,7 @@
 #include "entries/TfrmMenuIngressi.h"
 #include "entries/TfrmStatIngressi.h"
 #include "members/TfrmTiratori.h"
+#include "receipts/TfrmMenuRiepCosti.h"
 #include "startup/Startup.h"
 #include "training/TfrmAllenamenti.h"
 
@@ -28,6 +29,8 @@ private Q_SLOTS:
                                   << "TfrmAllenamenti";
         QTest::newRow("entries") << "btnApp07"
                                  << "TfrmMenuIngressi";
+        QTest::newRow("income summary") << "btnApp08"
+                                        << "TfrmMenuRiepCosti";
     }
     void eachTileOpensItsModuleAndClosingItShowsTheMainMenu() {
         QFETCH(QString, tile);
@@ -36,7 +39,7 @@ private Q_SLOTS:
         TempProgramFolder folder;
         Startup startup;
         const QList<QWidget*> modules{&startup.members(), &startup.cards(), &startup.training(),
-                                      &startup.entriesMenu()};
+                                      &startup.entriesMenu(), &startup.incomeSummary()};
         startup.menu().show();
         QTest::mouseClick(startup.menu().findChild<QPushButton*>(tile), Qt::LeftButton);
         QWidget* opened = nullptr;

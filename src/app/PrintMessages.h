@@ -2,7 +2,7 @@
 
 #include <QString>
 
-// The warnings of a printing or a preview of the entries register that did not succeed.
+// The warnings of a printing or a preview that did not succeed.
 namespace PrintMessages {
 
 inline const QString kPrintFailed = QStringLiteral(

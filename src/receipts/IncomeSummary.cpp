@@ -1,0 +1,127 @@
+#include "IncomeSummary.h"
+
+#include "ReceiptLine.h"
+#include "TSchedaRicevuta.h"
+#include "app/RecordFilter.h"
+#include "entries/EntryLists.h"
+#include "storage/ArchiveFile.h"
+#include "storage/DateText.h"
+#include "storage/FieldBytes.h"
+#include "storage/Text.h"
+
+namespace {
+
+using R = TSchedaRicevuta;
+
+const QString kInvalidDate =
+    QStringLiteral("\n\r\n\rPer poter visualizzare il riepilogo è necessario indicare "
+                   "una data valida.");
+
+// The emptiness checks, in their order after the year's.
+struct Required {
+    QString IncomeSummary::Request::*field;
+    const char* control;
+    const char* message;
+};
+
+constexpr Required kRequired[] = {
+    {&IncomeSummary::Request::startDay, "txtGiornoInizio",
+     "Attenzione: indicare il giorno di inizio intervallo selezionandolo dall'elenco a cascata."},
+    {&IncomeSummary::Request::startMonth, "txtMeseInizio",
+     "Attenzione: indicare il mese di inizio intervallo selezionandolo dall'elenco a cascata."},
+    {&IncomeSummary::Request::endDay, "txtGiornoFine",
+     "Attenzione: indicare il giorno di fine intervallo selezionandolo dall'elenco a cascata."},
+    {&IncomeSummary::Request::endMonth, "txtMeseFine",
+     "Attenzione: indicare il mese di fine intervallo selezionandolo dall'elenco a cascata."},
+};
+
+// Day + "/" + the month's two digits + "/" + year; a name that is no month gives "00".
+QString dateText(const QString& day, const QString& month, const QString& year) {
+    return Text::trimBlanks(day) + u'/' +
+           QStringLiteral("%1").arg(EntryLists::monthNumber(month), 2, 10, QLatin1Char('0')) + u'/' +
+           Text::trimBlanks(year);
+}
+
+} // namespace
+
+namespace IncomeSummary {
+
+std::variant<Problem, Period> check(const Request& request) {
+    if (request.year.size() != 4)
+        return Problem{QStringLiteral("Attenzione: indicare l'anno solare utilizzando quattro cifre."), false,
+                       "txtAnno"};
+    for (const Required& r : kRequired)
+        if (Text::trimBlanks(request.*r.field).isEmpty())
+            return Problem{QString::fromUtf8(r.message), false, r.control};
+
+    Period period;
+    period.startText = dateText(request.startDay, request.startMonth, request.year);
+    period.endText = dateText(request.endDay, request.endMonth, request.year);
+    period.start = DateText::parse(period.startText);
+    period.end = DateText::parse(period.endText);
+    if (!period.start.isValid())
+        return Problem{QStringLiteral("Attenzione: la data ") + period.startText +
+                           QStringLiteral(" di inizio intervallo non esiste.") + kInvalidDate,
+                       true, "txtGiornoInizio"};
+    if (!period.end.isValid())
+        return Problem{QStringLiteral("Attenzione: la data ") + period.endText +
+                           QStringLiteral(" di fine intervallo non esiste.") + kInvalidDate,
+                       true, "txtGiornoFine"};
+    if (period.start > period.end)
+        return Problem{
+            QStringLiteral("Attenzione: la data di fine intervallo (") + period.endText +
+                QStringLiteral(") non può essere anteriore a quella di inizio intervallo (") +
+                period.startText +
+                QStringLiteral(").\n\r\n\rPer poter visualizzare il riepilogo è necessario indicare "
+                               "un intervallo di tempo valido."),
+            true};
+    return period;
+}
+
+Summary list(const QString& path, const QString& payer, const QString& sport, const Period& period) {
+    static const FieldBytes date = FieldBytes::of(&R::DataRicevuta);
+    static const FieldBytes total = FieldBytes::of(&R::ImportoTotale);
+    RecordFilter filter;
+    filter.add(payer, &R::Pagatore);
+    filter.add(sport, &R::AttivitaSportiva);
+    const qint64 first = period.start.toJulianDay();
+    const qint64 last = period.end.toJulianDay();
+
+    Summary summary;
+    ArchiveFile::scanFile(path, R::Size, [&](int position, QByteArrayView record) {
+        if (summary.stoppedAt || !filter.matches(record))
+            return;
+        const QByteArrayView amountText = total.text(record);
+        if (amountText.isEmpty())
+            return;
+        const QDate issued = DateText::parse(date.text(record));
+        if (!issued.isValid()) {
+            summary.stoppedAt = position;
+            return;
+        }
+        if (issued.toJulianDay() < first || issued.toJulianDay() > last)
+            return;
+        const std::optional<Currency> amount = Currency::parse(amountText);
+        Currency sum;
+        if (!amount || __builtin_add_overflow(summary.total.units, amount->units, &sum.units)) {
+            summary.stoppedAt = position;
+            return;
+        }
+        summary.total = sum;
+        ReceiptLine::appendTo(summary.lines, record);
+    });
+    if (summary.stoppedAt)
+        summary.total = {};
+    return summary;
+}
+
+QString totalText(Currency total) {
+    const qint64 units = total.units < 0 ? -total.units : total.units;
+    QString text = QString::number(units / Currency::kPerEuro);
+    QString decimals = QStringLiteral("%1").arg(units % Currency::kPerEuro, 4, 10, QLatin1Char('0'));
+    while (decimals.size() > 2 && decimals.endsWith(u'0'))
+        decimals.chop(1);
+    return (total.units < 0 ? QStringLiteral("-") : QString()) + text + u',' + decimals;
+}
+
+} // namespace IncomeSummary

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "IncomeSummary.h"
+#include "app/Dialog.h"
+
+class QLabel;
+class ResultListPanel;
+
+// The income summary's result: the receipts of the period with the payer filter, the interval
+// and the total, the in-list finder and the printed summary "Riepilogo incassi". Created for one
+// request and listed when shown.
+class TfrmRiepCosti : public Dialog {
+    Q_OBJECT
+public:
+    // `path` is the year's archive; `payer` and `sport` the filters as typed.
+    TfrmRiepCosti(QWidget* parent, QString path, QString payer, QString sport, IncomeSummary::Period period);
+
+    ResultListPanel* results() const { return m_results; }
+
+public Q_SLOTS:
+    void btnStampaClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void list();
+
+    QString m_payer;
+    QString m_sport;
+    IncomeSummary::Period m_period;
+    ResultListPanel* m_results;
+    QLabel* m_titTipologia;
+    QLabel* m_lblIntervallo;
+    QLabel* m_lblTotCosti;
+    QLabel* m_lblConta;
+    QLabel* m_lblFile;
+};
