@@ -1,4 +1,5 @@
 #include "FakePlatform.h"
+#include "NextModal.h"
 #include "PdfTools.h"
 #include "TempProgramFolder.h"
 #include "TestMain.h"
@@ -56,19 +57,6 @@ constexpr const char* kMemberLabels[] = {"txtTesserato", "txtCarica", "txtNumTes
                                          "txtDataScade"};
 constexpr const char* kAssociationLabels[] = {"titAssociazione", "titSottotitolo01", "titSottotitolo02",
                                               "titAnnotazioni"};
-
-// Runs `look` on the next modal dialog, and closes it if `look` left it open.
-void onNextModal(std::function<void(QWidget*)> look) {
-    QTimer::singleShot(0, [look] {
-        QWidget* modal = QApplication::activeModalWidget();
-        const auto closeAnyway = qScopeGuard([] {
-            if (auto* open = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
-                open->reject();
-        });
-        QVERIFY(modal);
-        look(modal);
-    });
-}
 
 // The card screen on a fresh program folder, with scripted platform services.
 struct CardScreenFixture {
@@ -148,7 +136,7 @@ private Q_SLOTS:
         f.folder.write("Anagrafica/Logo.bmp", "BM bloccato");
         f.open();
         QCOMPARE(f.picture("imgLogo"), CardLogo::builtIn());
-        onNextModal([](QWidget*) {});
+        inspectNextModal([](QWidget*) {});
         f.click("cmdAnteprima");
         f.screen.close();
         QCOMPARE(f.folder.read("Anagrafica/Logo.bmp"), QByteArray("BM bloccato"));
@@ -167,7 +155,7 @@ private Q_SLOTS:
         QCOMPARE(f.folder.read("Anagrafica/Logo.bmp"), before);
 
         QString dialog;
-        onNextModal([&dialog](QWidget* modal) { dialog = modal->objectName(); });
+        inspectNextModal([&dialog](QWidget* modal) { dialog = modal->objectName(); });
         f.click("cmdStampa");
         QCOMPARE(dialog, QStringLiteral("frmStampaTessera"));
         const QImage stored(f.folder.path("Anagrafica/Logo.bmp"));
@@ -184,7 +172,7 @@ private Q_SLOTS:
         const QByteArray settings = f.folder.read(CardSettings::kFileName);
         const QByteArray logo = f.folder.read("Anagrafica/Logo.bmp");
         f.open();
-        onNextModal([](QWidget* modal) {
+        inspectNextModal([](QWidget* modal) {
             modal->findChild<QLineEdit*>("txtAssociazione")->setText(QStringLiteral("Palestra Olimpia"));
             QTest::mouseClick(modal->findChild<QPushButton*>("btnApplica"), Qt::LeftButton);
         });
@@ -211,7 +199,7 @@ private Q_SLOTS:
         QCOMPARE(f.picture("imgLogo"), chosen);
 
         // The next save writes the logo still waiting.
-        onNextModal([](QWidget*) {});
+        inspectNextModal([](QWidget*) {});
         f.click("cmdAnteprima");
         QCOMPARE(QColor(QImage(f.folder.path("Anagrafica/Logo.bmp")).pixel(60, 60)), QColor(Qt::blue));
     }
@@ -261,7 +249,7 @@ private Q_SLOTS:
         f.open();
         QStringList shown;
         QString focused;
-        onNextModal([&](QWidget* modal) {
+        inspectNextModal([&](QWidget* modal) {
             auto* dialog = qobject_cast<TfrmDatiEnte*>(modal);
             QVERIFY(dialog);
             QCOMPARE(dialog->windowTitle(), QStringLiteral(" Dati Ente o Associazione"));
@@ -278,7 +266,7 @@ private Q_SLOTS:
         QCOMPARE(focused, QStringLiteral("txtAssociazione"));
         QCOMPARE(f.text("titAssociazione"), QStringLiteral("Palestra Olimpia"));
 
-        onNextModal([](QWidget* modal) {
+        inspectNextModal([](QWidget* modal) {
             const QStringList typed{QString::fromUtf8(" A.S.D. Forza ★ "), "Via Roma 1", "", ""};
             int i = 0;
             for (const char* name :
@@ -355,7 +343,7 @@ private Q_SLOTS:
         f.seed({member("Rossi Mario", "A-1"), member("Bianchi Anna", "A-2")});
         QVERIFY(MemberPhoto::save(2, filled(QSize(80, 100), Qt::green)));
         QString key;
-        onNextModal([&key](QWidget* modal) {
+        inspectNextModal([&key](QWidget* modal) {
             auto* search = qobject_cast<TfrmTrovaTiratori*>(modal);
             QVERIFY(search);
             key = search->modeKey();
@@ -376,7 +364,7 @@ private Q_SLOTS:
     void guidePageShowsTheCardParagraphs() {
         CardScreenFixture f;
         QString title, text;
-        onNextModal([&](QWidget* modal) {
+        inspectNextModal([&](QWidget* modal) {
             title = modal->findChild<QLabel*>("lblTitolo")->text();
             text = modal->findChild<QPlainTextEdit*>("txtGuida")->toPlainText();
         });
@@ -418,7 +406,7 @@ private Q_SLOTS:
             startup.menu().show();
             QTest::mouseClick(startup.menu().findChild<QPushButton*>("btnApp02"), Qt::LeftButton);
             TfrmTessera& screen = startup.cards();
-            onNextModal([](QWidget* modal) {
+            inspectNextModal([](QWidget* modal) {
                 modal->findChild<QLineEdit*>("txtAssociazione")->setText(QStringLiteral("Palestra Olimpia"));
                 modal->findChild<QLineEdit*>("txtAnnotazioni")->setText(QStringLiteral("Stagione 2024"));
                 QTest::mouseClick(modal->findChild<QPushButton*>("btnApplica"), Qt::LeftButton);
@@ -427,12 +415,12 @@ private Q_SLOTS:
             fake->fileNames.enqueue(logoFile);
             QTest::mouseClick(screen.findChild<QWidget*>("imgLogo"), Qt::LeftButton);
             QTest::mouseClick(screen.findChild<QToolButton*>("cmdPrimo"), Qt::LeftButton);
-            onNextModal([](QWidget* modal) {
+            inspectNextModal([](QWidget* modal) {
                 QTest::mouseClick(modal->findChild<QPushButton*>("btnStampa"), Qt::LeftButton);
             });
             QTest::mouseClick(screen.findChild<QToolButton*>("cmdAnteprima"), Qt::LeftButton);
             QCOMPARE(fake->previews, 1);
-            onNextModal([](QWidget* modal) {
+            inspectNextModal([](QWidget* modal) {
                 for (int i = 0; i < 3; ++i)
                     QTest::mouseClick(modal->findChild<QPushButton*>("btnTopPlus"), Qt::LeftButton);
                 QTest::mouseClick(modal->findChild<QRadioButton*>("optOrizzontale"), Qt::LeftButton);
@@ -459,7 +447,7 @@ private Q_SLOTS:
         QCOMPARE(QColor(logo.pixel(60, 60)), QColor(Qt::red));
         QString top;
         bool inLandscape = false;
-        onNextModal([&](QWidget* modal) {
+        inspectNextModal([&](QWidget* modal) {
             top = modal->findChild<QLineEdit*>("txtTop")->text();
             inLandscape = modal->findChild<QRadioButton*>("optOrizzontale")->isChecked();
         });

@@ -1,4 +1,5 @@
 #include "FakePlatform.h"
+#include "NextModal.h"
 #include "PdfTools.h"
 #include "TempProgramFolder.h"
 #include "TestMain.h"
@@ -69,19 +70,6 @@ QStringList numbers(const IncomeSummary::Summary& s) {
     for (qsizetype i = 0; i < s.lines.size(); ++i)
         found << s.lines.line(i).mid(8, 12).trimmed();
     return found;
-}
-
-// Runs `look` on the next modal dialog, and closes it if `look` left it open.
-void onNextModal(std::function<void(QWidget*)> look) {
-    QTimer::singleShot(0, [look] {
-        QWidget* modal = QApplication::activeModalWidget();
-        const auto closeAnyway = qScopeGuard([] {
-            if (auto* open = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
-                open->reject();
-        });
-        QVERIFY(modal);
-        look(modal);
-    });
 }
 
 // The request screen on the archive of 2024, today 05/03/2024.
@@ -313,7 +301,7 @@ private Q_SLOTS:
         f.fake->printTo = dir.filePath(QStringLiteral("riepilogo.pdf"));
         QTest::keyClicks(f.field("txtEsecutore"), "rossi");
         f.period("01", "Marzo", "31", "Marzo");
-        onNextModal([&](QWidget* result) {
+        inspectNextModal([&](QWidget* result) {
             QCOMPARE(result->windowTitle(), QStringLiteral(" Zandorio - Riepilogo Incassi"));
             QCOMPARE(text(result, "titTipologia"), QStringLiteral("rossi"));
             QCOMPARE(text(result, "lblIntervallo"), QStringLiteral("Dal   01/03/2024   al   31/03/2024"));
@@ -346,7 +334,7 @@ private Q_SLOTS:
     void emptySummaryDoesNotPrintAndNoIsRespected() {
         RequestFixture f({receipt("1", "05/03/2024", "10,00")});
         f.period("01", "Gennaio", "31", "Dicembre");
-        onNextModal([&](QWidget* result) {
+        inspectNextModal([&](QWidget* result) {
             QCOMPARE(text(result, "titTipologia"), QStringLiteral("- - -"));
             QCOMPARE(text(result, "lblTotCosti"), QStringLiteral("10,00"));
             f.fake->answers.enqueue(false);
@@ -355,7 +343,7 @@ private Q_SLOTS:
         });
         f.request();
         f.period("01", "Aprile", "30", "Aprile");
-        onNextModal([&](QWidget* result) {
+        inspectNextModal([&](QWidget* result) {
             QCOMPARE(text(result, "lblTotCosti"), QStringLiteral("0,00"));
             QTest::mouseClick(result->findChild<QPushButton*>("btnStampa"), Qt::LeftButton);
         });
@@ -370,7 +358,7 @@ private Q_SLOTS:
     void incompleteListIsToldAndUnreadableArchiveReported() {
         RequestFixture f({receipt("1", "05/03/2024", "10,00"), receipt("2", "30/02/2024", "10,00")});
         f.period("01", "Gennaio", "31", "Dicembre");
-        onNextModal([&](QWidget* result) {
+        inspectNextModal([&](QWidget* result) {
             QCOMPARE(text(result, "lblTotCosti"), QStringLiteral("0,00"));
             QCOMPARE(result->findChild<ResultListPanel*>()->count(), 1);
         });
@@ -384,7 +372,8 @@ private Q_SLOTS:
         // The year's archive is a folder: it cannot be read.
         QVERIFY(QDir(f.archive.folder.path()).mkdir(QStringLiteral("2023.ric")));
         f.field("txtAnno")->setText(QStringLiteral("2023"));
-        onNextModal([](QWidget* result) { QCOMPARE(text(result, "lblTotCosti"), QStringLiteral("0,00")); });
+        inspectNextModal(
+            [](QWidget* result) { QCOMPARE(text(result, "lblTotCosti"), QStringLiteral("0,00")); });
         f.request();
         QCOMPARE(f.fake->messages,
                  (QList<FakePlatform::Shown>{{Platform::Box::Notice, ArchiveMessages::kFailure}}));
@@ -399,10 +388,10 @@ private Q_SLOTS:
             QTest::mouseClick(result->findChild<QPushButton*>("btnTrova"), Qt::LeftButton);
             return result->findChild<QListView*>("lstRecords")->currentIndex().row();
         };
-        onNextModal([&](QWidget* result) { QCOMPARE(find(result), 0); });
+        inspectNextModal([&](QWidget* result) { QCOMPARE(find(result), 0); });
         f.request();
         // The same text in the next summary goes on after the selected line, as a second click would.
-        onNextModal([&](QWidget* result) {
+        inspectNextModal([&](QWidget* result) {
             result->findChild<QListView*>("lstRecords")
                 ->setCurrentIndex(result->findChild<QListView*>("lstRecords")->model()->index(0, 0));
             QCOMPARE(find(result), 2);

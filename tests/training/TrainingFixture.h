@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FakePlatform.h"
+#include "NextModal.h"
 #include "TempProgramFolder.h"
 #include "training/TSchedaAllenamento.h"
 #include "training/TfrmAllenamenti.h"
@@ -86,18 +87,3 @@ struct TrainingFixture {
     TempProgramFolder folder;
     TfrmAllenamenti screen;
 };
-
-// Runs `look` on the next modal dialog; the dialog is dismissed afterwards unless `look` closed it.
-inline void inspectNextModal(std::function<void(QWidget*)> look) {
-    QTimer::singleShot(0, [look] {
-        QPointer<QWidget> modal = QApplication::activeModalWidget();
-        QVERIFY(modal);
-        // Also when `look` fails: a dialog left open would hold the test until its timeout. A
-        // dialog closes only through its own buttons; one still open is dismissed as "Chiudi" is.
-        const auto dismiss = qScopeGuard([&modal] {
-            if (auto* dialog = qobject_cast<QDialog*>(modal.data()); dialog && dialog->isVisible())
-                dialog->reject();
-        });
-        look(modal);
-    });
-}
