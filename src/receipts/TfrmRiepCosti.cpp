@@ -87,7 +87,7 @@ TfrmRiepCosti::TfrmRiepCosti(QWidget* parent, QString path, QString payer, QStri
     addLine(0, QStringLiteral("Pagatore:"), m_titTipologia);
     addLine(1, QStringLiteral("Intervallo selezionato:"), m_lblIntervallo);
     addLine(2, QStringLiteral("Totale importi incassati:"), m_lblTotCosti);
-    heading->setColumnStretch(2, 1);
+    heading->setColumnStretch(1, 1);
     heading->addWidget(imgGuida, 0, 3, 3, 1, Qt::AlignTop | Qt::AlignRight);
 
     auto* layout = new QVBoxLayout(this);

@@ -156,8 +156,8 @@ private Q_SLOTS:
     void longAddressIsCutAtTheBoxNotWrapped() {
         TSchedaRicevuta r = sample();
         r.IndirizzoPraticante =
-            QStringLiteral("Via dei Mille ") + QString(220, u'x') + QStringLiteral(" FINE");
-        QCOMPARE(r.IndirizzoPraticante.size(), 239);
+            QStringLiteral("Via dei Mille ") + QString(231, u'x') + QStringLiteral(" FINE");
+        QCOMPARE(r.IndirizzoPraticante.size(), 250);
         const Printed printed(ReceiptDocument::make(r, ReceiptLogo::blank()));
         QCOMPARE(printed.text.count(QStringLiteral("Via dei Mille")), 2);
         QVERIFY(!printed.text.contains(QStringLiteral("FINE")));
