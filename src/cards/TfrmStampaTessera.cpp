@@ -1,6 +1,7 @@
 #include "TfrmStampaTessera.h"
 
 #include "CardDocument.h"
+#include "app/PrintMessages.h"
 #include "reports/ReportError.h"
 #include "storage/StorageError.h"
 
@@ -56,8 +57,7 @@ TfrmStampaTessera::TfrmStampaTessera(QWidget* card, CardFace face)
                    Action::Print,
                    QStringLiteral("Regolare se necessario i margini di stampa e l'orientamento del foglio, "
                                   "quindi premere Stampa."),
-                   QStringLiteral("Attenzione: la stampa non è andata a buon fine.\n\r\n\rAccertarsi che la "
-                                  "stampante sia configurata correttamente.")),
+                   PrintMessages::kPrintFailed),
       m_face(std::move(face)), m_print(CardSettings::readPrint()) {
     addContent(buildSettings());
     setWaitingText(QStringLiteral("Elaborazione in corso. Attendere..."));
