@@ -30,7 +30,8 @@ void GridRows::append(std::span<const QByteArrayView> cells) {
     for (QByteArrayView cell : cells) {
         const auto length = Length(cell.size());
         std::memcpy(out, &length, sizeof length);
-        std::memcpy(out + sizeof length, cell.data(), std::size_t(cell.size()));
+        if (!cell.isEmpty()) // an empty cell may point nowhere, which no copy may be given
+            std::memcpy(out + sizeof length, cell.data(), std::size_t(cell.size()));
         out += sizeof length + std::size_t(cell.size());
     }
 }

@@ -49,7 +49,8 @@ void ResultListModel::setLines(ResultLines lines) {
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const QByteArrayView line = lines.at(i).sliced(shared);
         std::array<char, 24> folded{};
-        std::memcpy(folded.data(), line.data(), std::size_t(std::min<qsizetype>(line.size(), 24)));
+        if (!line.isEmpty())
+            std::memcpy(folded.data(), line.data(), std::size_t(std::min<qsizetype>(line.size(), 24)));
         for (char& c : folded)
             c = Text::lowerAZ(c);
         Entry& e = entries[std::size_t(i)];

@@ -44,6 +44,8 @@ public:
     explicit Sink(AtomicFile* file = nullptr) : m_file(file) {}
 
     void put(QByteArrayView bytes) {
+        if (bytes.isEmpty()) // an empty view may point nowhere, which no copy may be given
+            return;
         if (m_size + bytes.size() > m_capacity)
             makeRoom(bytes.size());
         std::memcpy(m_data.get() + m_size, bytes.data(), std::size_t(bytes.size()));
@@ -71,7 +73,8 @@ private:
             return;
         const qsizetype capacity = std::max({2 * m_capacity, m_size + more, 2 * kBlock});
         auto data = std::make_unique_for_overwrite<char[]>(std::size_t(capacity));
-        std::memcpy(data.get(), m_data.get(), std::size_t(m_size));
+        if (m_size > 0)
+            std::memcpy(data.get(), m_data.get(), std::size_t(m_size));
         m_data = std::move(data);
         m_capacity = capacity;
     }
