@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <numeric>
 
 namespace {
 
@@ -37,6 +38,17 @@ qsizetype sharedStart(const ResultLines& lines) {
 } // namespace
 
 void ResultListModel::setLines(ResultLines lines) {
+    std::vector<int> order = m_sorted ? sortedOrder(lines) : std::vector<int>(std::size_t(lines.size()));
+    if (!m_sorted)
+        std::iota(order.begin(), order.end(), 0);
+    beginResetModel();
+    m_lines = std::move(lines);
+    m_order = std::move(order);
+    measureItems();
+    endResetModel();
+}
+
+std::vector<int> ResultListModel::sortedOrder(const ResultLines& lines) {
     // Ordered by the lines' bytes with A to Z folded on the way, without a folded copy of the
     // list. Lines often begin alike ("Data: ..."), so what all of them share at the start is left
     // out, and the next 24 folded bytes of each line, as three numbers, settle most comparisons.
@@ -70,12 +82,7 @@ void ResultListModel::setLines(ResultLines lines) {
     order.reserve(entries.size());
     for (const Entry& e : entries)
         order.push_back(e.line);
-
-    beginResetModel();
-    m_lines = std::move(lines);
-    m_order = std::move(order);
-    measureItems();
-    endResetModel();
+    return order;
 }
 
 QString ResultListModel::line(int row) const {

@@ -9,13 +9,16 @@
 
 #include <vector>
 
-// The lines of a result list, kept in case-insensitive order, shown in a fixed-pitch font so that
-// their columns line up. A model, so that any number of lines shows at once.
+// The lines of a result list, kept in case-insensitive order unless told otherwise, shown in a fixed-pitch
+// font so that their columns line up. A model, so that any number of lines shows at once.
 class ResultListModel : public QAbstractListModel {
     Q_OBJECT
 public:
     using QAbstractListModel::QAbstractListModel;
 
+    // Lists in case-insensitive order (the default), or as the lines come: the receipts are
+    // listed as they were issued. Takes effect at the next setLines.
+    void setSorted(bool sorted) { m_sorted = sorted; }
     void setLines(ResultLines lines);
     void setLines(const QStringList& lines) { setLines(ResultLines(lines)); }
     void clear() { setLines(ResultLines()); }
@@ -38,9 +41,11 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
 
 private:
+    static std::vector<int> sortedOrder(const ResultLines& lines);
     void measureItems();
 
     ResultLines m_lines;
+    bool m_sorted = true;
     std::vector<int> m_order; // list row -> line
     QFont m_font = defaultFont();
     QSize m_itemSize;

@@ -82,6 +82,10 @@ ResultListPanel::ResultListPanel(const QString& hint, QWidget* parent) : QWidget
     m_txtTrova->setMinimumWidth(240);
 }
 
+void ResultListPanel::setSorted(bool sorted) {
+    m_model->setSorted(sorted);
+}
+
 void ResultListPanel::setLines(ResultLines lines) {
     m_model->setLines(std::move(lines));
     fitFont();

@@ -22,6 +22,8 @@ public:
     // `hint` tells what a double click does.
     ResultListPanel(const QString& hint, QWidget* parent);
 
+    // Sorted lines (the default), or lines in the order they are given.
+    void setSorted(bool sorted);
     void setLines(ResultLines lines);
     void setLines(const QStringList& lines) { setLines(ResultLines(lines)); }
     void clear();
