@@ -2,6 +2,7 @@
 
 #include "TSchedaRicevuta.h"
 #include "storage/ArchiveFile.h"
+#include "storage/FieldBytes.h"
 
 #include <array>
 
@@ -48,14 +49,31 @@ const SpreadsheetExport& format() {
     return kFormat;
 }
 
-void listRows(const QString& path, QList<QStringList>& rows) {
-    ArchiveFile::scanFile(path, R::Size, [&rows](int, QByteArrayView bytes) {
-        const R receipt = ReceiptCodec::decode(bytes);
-        QStringList row;
-        for (const Column& c : kTable)
-            row << receipt.*c.member;
-        rows << row;
+GridRows rows(const QString& path) {
+    static const auto fields = [] {
+        std::array<FieldBytes, std::size(kTable)> located{};
+        for (std::size_t i = 0; i < located.size(); ++i)
+            located[i] = FieldBytes::of(kTable[i].member);
+        return located;
+    }();
+    // Room for every record's fields at their longest: only what the rows fill takes memory.
+    static const qsizetype rowCapacity = [] {
+        qsizetype capacity = 0;
+        for (const FieldBytes& field : fields)
+            capacity += field.capacity;
+        return capacity;
+    }();
+    ArchiveFile file(path, R::Size);
+    file.open(ArchiveFile::Access::Read);
+    GridRows grid(int(fields.size()));
+    grid.reserve(file.count(), file.count() * rowCapacity);
+    std::array<QByteArrayView, std::size(kTable)> cells;
+    file.scan([&](int, QByteArrayView record) {
+        for (std::size_t i = 0; i < cells.size(); ++i)
+            cells[i] = fields[i].text(record);
+        grid.append(cells);
     });
+    return grid;
 }
 
 } // namespace ReceiptExport

@@ -1,9 +1,7 @@
 #pragma once
 
+#include "app/GridRows.h"
 #include "storage/SpreadsheetExport.h"
-
-#include <QList>
-#include <QStringList>
 
 // The export of a yearly receipt archive to "Ricevute.xls": one row per receipt in archive order.
 // The amount is exported once, as the total; its words and the payee lines stay out.
@@ -11,8 +9,8 @@ namespace ReceiptExport {
 
 const SpreadsheetExport& format();
 
-// Adds the archive's rows to `rows`; raises StorageError when the archive cannot be read, the rows
-// listed before the failure staying.
-void listRows(const QString& path, QList<QStringList>& rows);
+// The archive's receipts as the grid's rows, straight from the records' bytes, in archive order;
+// raises StorageError when the archive cannot be opened or read.
+GridRows rows(const QString& path);
 
 } // namespace ReceiptExport

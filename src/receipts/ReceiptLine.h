@@ -11,5 +11,7 @@ namespace ReceiptLine {
 
 QString of(QByteArrayView record);
 void appendTo(ResultLines& lines, QByteArrayView record);
+// The length of the longest line a receipt can give.
+qsizetype maxLength();
 
 } // namespace ReceiptLine

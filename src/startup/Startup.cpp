@@ -10,7 +10,9 @@
 #include "members/AttachmentFolder.h"
 #include "members/MemberPhoto.h"
 #include "members/TfrmTiratori.h"
+#include "receipts/TfrmMenuRicevute.h"
 #include "receipts/TfrmMenuRiepCosti.h"
+#include "receipts/TfrmRicevuta.h"
 #include "storage/AtomicFile.h"
 #include "storage/ProgramFolder.h"
 #include "training/TfrmAllenamenti.h"
@@ -23,7 +25,9 @@ Startup::Startup()
       m_members(std::make_unique<TfrmTiratori>()), m_cards(std::make_unique<TfrmTessera>()),
       m_entriesMenu(std::make_unique<TfrmMenuIngressi>()), m_entries(std::make_unique<TfrmIngressi>()),
       m_statistics(std::make_unique<TfrmStatIngressi>()), m_training(std::make_unique<TfrmAllenamenti>()),
-      m_incomeSummary(std::make_unique<TfrmMenuRiepCosti>()) {
+      m_incomeSummary(std::make_unique<TfrmMenuRiepCosti>()),
+      m_receiptsMenu(std::make_unique<TfrmMenuRicevute>()), m_receipts(std::make_unique<TfrmRicevuta>()) {
+
     m_menu->setModule(TfrmAvvio::Tile::Iscritti, m_members.get());
     m_menu->setModule(TfrmAvvio::Tile::Tessere, m_cards.get());
     m_menu->setModule(TfrmAvvio::Tile::Allenamenti, m_training.get());
@@ -35,6 +39,11 @@ Startup::Startup()
     m_menu->returnFrom(m_entries.get());
     m_menu->returnFrom(m_statistics.get());
     m_menu->setModule(TfrmAvvio::Tile::Incassi, m_incomeSummary.get());
+    m_menu->setModule(TfrmAvvio::Tile::Ricevute, m_receiptsMenu.get());
+    m_receiptsMenu->setArchiveScreen(m_receipts.get(), [this](const QString& year, const QString& path) {
+        m_receipts->openYear(year, path);
+    });
+    m_menu->returnFrom(m_receipts.get());
 }
 
 Startup::~Startup() = default;

@@ -6,8 +6,10 @@ class TfrmAllenamenti;
 class TfrmAvvio;
 class TfrmIngressi;
 class TfrmMenuIngressi;
+class TfrmMenuRicevute;
 class TfrmMenuRiepCosti;
 class TfrmPassword;
+class TfrmRicevuta;
 class TfrmStatIngressi;
 class TfrmTessera;
 class TfrmTiratori;
@@ -29,6 +31,8 @@ public:
     TfrmStatIngressi& statistics() const { return *m_statistics; }
     TfrmAllenamenti& training() const { return *m_training; }
     TfrmMenuRiepCosti& incomeSummary() const { return *m_incomeSummary; }
+    TfrmMenuRicevute& receiptsMenu() const { return *m_receiptsMenu; }
+    TfrmRicevuta& receipts() const { return *m_receipts; }
 
 private:
     std::unique_ptr<TfrmAvvio> m_menu;
@@ -40,6 +44,8 @@ private:
     std::unique_ptr<TfrmStatIngressi> m_statistics;
     std::unique_ptr<TfrmAllenamenti> m_training;
     std::unique_ptr<TfrmMenuRiepCosti> m_incomeSummary;
+    std::unique_ptr<TfrmMenuRicevute> m_receiptsMenu;
+    std::unique_ptr<TfrmRicevuta> m_receipts;
 };
 
 // Program-wide settings made before any screen exists, the program folder from the command line

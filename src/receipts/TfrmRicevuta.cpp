@@ -1,0 +1,510 @@
+#include "TfrmRicevuta.h"
+
+#include "AmountInWords.h"
+#include "ReceiptAmount.h"
+#include "ReceiptGuide.h"
+#include "ReceiptNumbering.h"
+#include "ReceiptSettings.h"
+#include "TfrmExpRic.h"
+#include "TfrmNumerazione.h"
+#include "TfrmTrovaRic.h"
+#include "app/ArchiveMessages.h"
+#include "app/StatusLine.h"
+#include "app/TfrmGuida.h"
+#include "members/CodeCheck.h"
+#include "members/TSchedaIscritto.h"
+#include "members/TfrmTrovaTiratori.h"
+#include "storage/DateText.h"
+#include "storage/StorageError.h"
+#include "storage/Text.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QToolButton>
+
+namespace {
+
+using R = TSchedaRicevuta;
+using Box = Platform::Box;
+
+constexpr RecordScreenSetup kSetup{
+    .objectName = "frmRicevuta",
+    .caption = " Zandorio - Archivio ricevute",
+    .ready = "Pronto per archiviare una nuova ricevuta...",
+    .highlight = Highlight::Colour,
+    .empty = "L'archivio non contiene nessuna ricevuta.",
+    .notSaved = "Attenzione: questa funzione serve a duplicare una ricevuta che è già stata salvata in "
+                "archivio.\n\r\n\rVisualizzare la ricevuta da duplicare e fare clic sul pulsante Duplica.",
+    .duplicated = "E' ora possibile apportare le proprie modifiche alla ricevuta corrente.\n\r\n\rAl termine "
+                  "premere Salva per registrare i dati in archivio.",
+    .browseFailure = {Box::Warning, Box::Error, Box::Error, Box::Error},
+    .saveFailure = Box::Warning,
+};
+
+// The amount boxes are white without the focus; no field of the receipt is coloured as mandatory,
+// since the save checks its fields in an order of its own.
+constexpr const char* kWhite = "#FFFFFF";
+
+// The receipt's controls in their Enter order, with the receipt field each one shows.
+constexpr FieldBinding<R> kFields[] = {
+    {{"txtNumRic", "RICEVUTA n.", 30}, &R::NumeroRicevuta},
+    {{"txtData", "Data:", 10, Input::Date, nullptr, "data"}, &R::DataRicevuta},
+    {{"txtPagatore", "Riceviamo da", 50}, &R::Pagatore},
+    {{"txtCodFisc", "C.F.", 16, Input::Upper}, &R::CodiceFiscalePagatore},
+    {{"txtSport", "per l'attività sportiva", 120}, &R::AttivitaSportiva},
+    {{"txtDal", "dal", 10, Input::Date, nullptr, "dal"}, &R::PeriodoDal},
+    {{"txtAl", "al", 10, Input::Date, nullptr, "Al"}, &R::PeriodoAl},
+    {{"txtPraticante", "Praticante:", 50}, &R::Praticante},
+    {{"txtLuogoNasc", "Luogo di nascita:", 50}, &R::LuogoNascitaPraticante},
+    {{"txtDataNasc", "Data di nascita:", 10}, &R::DataNascitaPraticante},
+    {{"txtIndirizzo", "Indirizzo:", 250}, &R::IndirizzoPraticante},
+    {{.name = "txtImporto",
+      .label = "TOTALE :  €",
+      .maxLength = 8,
+      .input = Input::Digits,
+      .align = Qt::AlignRight,
+      .fill = kWhite},
+     &R::ImportoEuro},
+    {{.name = "txtCents", .label = nullptr, .maxLength = 2, .input = Input::Digits, .fill = kWhite},
+     &R::ImportoCentesimi},
+    {{"txtRicevente01", nullptr, 50}, &R::Ricevente1},
+    {{"txtRicevente02", nullptr, 50}, &R::Ricevente2},
+    {{"txtRicevente03", nullptr, 50}, &R::Ricevente3},
+    {{"txtRicevente04", nullptr, 50}, &R::Ricevente4},
+    {{.name = "txtImpLettere", .label = nullptr, .align = Qt::AlignRight, .control = Control::Label},
+     &R::ImportoLettere},
+    {{.name = "txtCentLettere", .label = nullptr, .control = Control::Label}, &R::CentesimiLettere},
+    {{.name = "txtIntero", .label = nullptr, .control = Control::Hidden}, &R::ImportoTotale},
+};
+
+// What a screen reader calls the fields that show no caption of their own.
+struct Spoken {
+    const char* field;
+    const char* name;
+};
+
+constexpr Spoken kSpoken[] = {
+    {"txtCents", "Centesimi"},
+    {"txtRicevente01", "Beneficiario, rigo 1"},
+    {"txtRicevente02", "Beneficiario, rigo 2"},
+    {"txtRicevente03", "Beneficiario, rigo 3"},
+    {"txtRicevente04", "Beneficiario, rigo 4"},
+    {"txtImpLettere", "Importo in lettere"},
+    {"txtCentLettere", "Centesimi in lettere"},
+};
+
+constexpr const char* kPayeeLines[] = {"txtRicevente01", "txtRicevente02", "txtRicevente03",
+                                       "txtRicevente04"};
+
+// What "Nuovo" empties: everything but the number and the payee lines.
+constexpr const char* kReceipt[] = {
+    "txtData",   "txtImporto",    "txtCents",     "txtImpLettere", "txtCentLettere",
+    "txtIntero", "txtPagatore",   "txtCodFisc",   "txtSport",      "txtDal",
+    "txtAl",     "txtPraticante", "txtLuogoNasc", "txtDataNasc",   "txtIndirizzo",
+};
+
+// The save's checks in their order: the first that fails is the one the user hears of.
+struct Check {
+    const char* field;
+    const char* warning;
+    bool (*fails)(const QString& text);
+};
+
+bool isEmpty(const QString& text) {
+    return Text::trimBlanks(text).isEmpty();
+}
+
+bool isNoDate(const QString& text) {
+    return !DateText::parse(text).isValid();
+}
+
+constexpr Check kChecks[] = {
+    {"txtNumRic",
+     "Attenzione: per salvare la scheda è necessario indicare il numero progressivo della ricevuta.",
+     isEmpty},
+    {"txtData",
+     "Attenzione: per salvare la scheda è necessario indicare la data di emissione della ricevuta.", isEmpty},
+    {"txtData",
+     "Attenzione: la data indicata non esiste.\n\r\n\rPer poter salvare la scheda è necessario indicare una "
+     "data valida nel formato gg/mm/anno.",
+     isNoDate},
+    {"txtPagatore", "Attenzione: per salvare la scheda è necessario indicare il nome del pagatore.", isEmpty},
+    {"txtCodFisc", "Attenzione: per salvare la scheda è necessario indicare il codice fiscale del pagatore.",
+     isEmpty},
+    {"txtSport", "Attenzione: per salvare la scheda è necessario indicare l'attività sportiva praticata.",
+     isEmpty},
+    {"txtDal",
+     "Attenzione: per salvare la scheda è necessario indicare la data di inizio del periodo a cui il "
+     "pagamento si riferisce.",
+     isEmpty},
+    {"txtAl",
+     "Attenzione: per salvare la scheda è necessario indicare la data di scadenza del periodo a cui il "
+     "pagamento si riferisce.",
+     isEmpty},
+};
+
+// What the member search brings from a member: the payer and the practitioner.
+struct Imported {
+    QString TSchedaIscritto::*member;
+    const char* field;
+};
+
+constexpr Imported kImported[] = {
+    {&TSchedaIscritto::CognomeNome, "txtPagatore"},
+    {&TSchedaIscritto::CodiceFiscale, "txtCodFisc"},
+    {&TSchedaIscritto::AttivitaSportiva, "txtSport"},
+    {&TSchedaIscritto::Praticante, "txtPraticante"},
+    {&TSchedaIscritto::LuogoNascitaPraticante, "txtLuogoNasc"},
+    {&TSchedaIscritto::DataNascitaPraticante, "txtDataNasc"},
+    {&TSchedaIscritto::IndirizzoPraticante, "txtIndirizzo"},
+};
+
+constexpr Command kCommands[] = {
+    {"cmdNuovo", "Nuovo", "document-new", "Prepara la schermata per l'emissione di una nuova ricevuta."},
+    {"cmdDuplica", "Duplica", "edit-copy",
+     "Prepara la schermata per l'emissione di una nuova ricevuta duplicando i dati correnti."},
+    {"cmdSalva", "Salva", "document-save", "Salva o aggiorna la ricevuta corrente."},
+    {"cmdTrova", "Trova", "edit-find", "Trova una ricevuta in archivio."},
+    {"cmdAnteprima", "Anteprima", "document-print-preview",
+     "Visualizza l'anteprima di stampa della ricevuta corrente."},
+    {"cmdStampa", "Stampa", "document-print", "Stampa la ricevuta corrente."},
+    {"cmdPrimo", "Primo", "go-first", "Visualizza la prima ricevuta in archivio."},
+    {"cmdIndietro", "Indietro", "go-previous", "Visualizza la ricevuta precedente in archivio."},
+    {"cmdAvanti", "Avanti", "go-next", "Visualizza la ricevuta successiva in archivio."},
+    {"cmdUltimo", "Ultimo", "go-last", "Visualizza l'ultima ricevuta in archivio."},
+    {"cmdEsporta", "Esporta", "x-office-spreadsheet",
+     "Esporta l'archivio annuale delle ricevute in un foglio di lavoro di Microsoft Excel."},
+    {"cmdNumerazione", "N", "format-list-numbered",
+     "Imposta il numero iniziale per la numerazione automatica delle ricevute."},
+    {"cmdGuida", "Guida", "help-contents", "Visualizza la guida in linea sensibile al contesto."},
+    {"cmdEsci", "Esci", "application-exit", "Esci da questo ambiente di lavoro."},
+};
+
+constexpr Command kLogo = {"cmdLogo", "LOGO", "insert-image",
+                           "Carica il logo dell'Associazione Sportiva Dilettantistica."};
+constexpr Command kImport = {"impPagatore", "Importa iscritto", "go-next",
+                             "Importa i dati dall'archivio degli iscritti."};
+constexpr Command kCodeCheck = {"btnCodFisc", "Controlla codice fiscale", "dialog-ok-apply",
+                                "Controlla il codice fiscale."};
+
+const QString kWordsHint = QStringLiteral("Digitare l'importo in cifre nella casella del "
+                                          "Totale.\n\r\n\rL'importo in lettere apparirà in automatico.");
+// The settings file could not be written when the screen closed.
+const QString kSettingsFailure =
+    QStringLiteral("Attenzione: il sistema non permette di salvare i dati del beneficiario delle "
+                   "ricevute.\n\r\n\rAccertarsi "
+                   "di possedere i privilegi di scrittura nella cartella di installazione del programma.");
+
+QLabel* caption(const QString& text, QWidget* parent, bool bold = true) {
+    auto* label = new QLabel(text, parent);
+    if (bold)
+        label->setStyleSheet(QStringLiteral("font-weight: bold;"));
+    return label;
+}
+
+} // namespace
+
+TfrmRicevuta::TfrmRicevuta() : RecordScreen(kSetup, kCommands, kFields, [this] { return archivePath(); }) {
+    m_lblFile = new QLabel(this);
+    m_lblFile->setObjectName(QStringLiteral("lblFile"));
+    m_lblFile->hide();
+    m_lblInizio = new QLabel(QStringLiteral("1"), this);
+    m_lblInizio->setObjectName(QStringLiteral("lblInizio"));
+    m_lblInizio->hide();
+    setBody(buildReceipt());
+
+    for (const Spoken& s : kSpoken)
+        fields()->control(s.field)->setAccessibleName(QString::fromUtf8(s.name));
+    auto* importo = fields()->field("txtImporto");
+    auto* cents = fields()->field("txtCents");
+    connect(importo, &QLineEdit::textEdited, this, &TfrmRicevuta::txtImportoEdited);
+    connect(cents, &QLineEdit::textEdited, this, &TfrmRicevuta::txtCentsEdited);
+    cents->installEventFilter(this);
+    for (const char* name : {"txtImpLettere", "txtCentLettere"})
+        fields()->control(name)->installEventFilter(this);
+
+    // Printing, preview and the logo come with the receipt printing.
+    for (const char* name : {"cmdAnteprima", "cmdStampa", "cmdLogo"})
+        button(name)->setEnabled(false);
+    connect(button("cmdTrova"), &QToolButton::clicked, this, &TfrmRicevuta::cmdTrovaClick);
+    connect(button("cmdEsporta"), &QToolButton::clicked, this,
+            [this] { TfrmExpRic(this, archivePath()).exec(); });
+    connect(button("cmdNumerazione"), &QToolButton::clicked, this, &TfrmRicevuta::cmdNumerazioneClick);
+    connect(button("cmdGuida"), &QToolButton::clicked, this,
+            [this] { showGuide(this, ReceiptGuide::kTitle, ReceiptGuide::text()); });
+    connect(button("impPagatore"), &QToolButton::clicked, this, &TfrmRicevuta::impPagatoreClick);
+    connect(button("btnCodFisc"), &QToolButton::clicked, this,
+            [this] { openCodeCheck(fields()->text("txtCodFisc"), this); });
+}
+
+QLayout* TfrmRicevuta::buildReceipt() {
+    FieldTable* f = fields();
+    auto* paper = new QFrame(this);
+    paper->setObjectName(QStringLiteral("panRicevuta"));
+    paper->setStyleSheet(QStringLiteral("#panRicevuta { background: white; border: 1px solid #87CEEB; }"));
+    paper->setMaximumWidth(1100);
+
+    const auto fieldButton = [this, paper, f](const Command& command, const char* field) {
+        QToolButton* b = makeCommandButton(command, statusLine(), paper, Qt::ToolButtonIconOnly);
+        b->setIconSize(QSize(16, 16));
+        b->setFixedHeight(f->control(field)->sizeHint().height());
+        return b;
+    };
+    QToolButton* cmdLogo = makeCommandButton(kLogo, statusLine(), paper, Qt::ToolButtonTextUnderIcon);
+    cmdLogo->setIconSize(QSize(64, 64));
+    QToolButton* impPagatore = fieldButton(kImport, "txtPagatore");
+    impPagatore->setStyleSheet(QStringLiteral("QToolButton { color: red; }"));
+    QToolButton* btnCodFisc = fieldButton(kCodeCheck, "txtCodFisc");
+
+    // Header: the logo, the payee lines, the number and the date.
+    auto* payee = new QVBoxLayout;
+    for (const char* line : kPayeeLines)
+        payee->addWidget(f->control(line));
+    auto* number = new QGridLayout;
+    number->addWidget(f->label("txtNumRic"), 0, 0);
+    number->addWidget(f->control("txtNumRic"), 0, 1);
+    number->addWidget(f->label("txtData"), 1, 0);
+    number->addWidget(f->control("txtData"), 1, 1);
+    f->label("txtNumRic")->setStyleSheet(QStringLiteral("font-weight: bold;"));
+    auto* header = new QHBoxLayout;
+    header->addWidget(cmdLogo, 0, Qt::AlignTop);
+    header->addLayout(payee, 3);
+    header->addSpacing(24);
+    header->addLayout(number, 2);
+
+    // Payer, sport and period.
+    auto* payer = new QHBoxLayout;
+    payer->addWidget(f->label("txtPagatore"));
+    payer->addWidget(f->control("txtPagatore"), 3);
+    payer->addWidget(impPagatore);
+    payer->addSpacing(12);
+    payer->addWidget(f->label("txtCodFisc"));
+    payer->addWidget(f->control("txtCodFisc"), 1);
+    payer->addWidget(btnCodFisc);
+    auto* sport = new QHBoxLayout;
+    for (const char* name : {"txtSport", "txtDal", "txtAl"}) {
+        sport->addWidget(f->label(name));
+        sport->addWidget(f->control(name), qstrcmp(name, "txtSport") == 0 ? 3 : 1);
+    }
+
+    // The amount in words, on its own background: clicking it tells where the amount is typed.
+    m_bkgLettere = new QFrame(paper);
+    m_bkgLettere->setObjectName(QStringLiteral("bkgLettere"));
+    m_bkgLettere->setStyleSheet(
+        QStringLiteral("#bkgLettere { background: #F0F8FF; border: 1px solid #87CEEB; }"));
+    m_bkgLettere->installEventFilter(this);
+    auto* words = new QHBoxLayout(m_bkgLettere);
+    words->addWidget(caption(QStringLiteral("€"), m_bkgLettere));
+    words->addWidget(f->control("txtImpLettere"), 1);
+    words->addWidget(caption(QStringLiteral("/"), m_bkgLettere));
+    words->addWidget(f->control("txtCentLettere"));
+    f->control("txtImpLettere")->setStyleSheet(QStringLiteral("font-weight: bold;"));
+    f->control("txtCentLettere")->setStyleSheet(QStringLiteral("font-weight: bold;"));
+    f->control("txtCentLettere")->setMinimumWidth(24);
+    auto* inWords = caption(QStringLiteral("(IN LETTERE)"), paper, false);
+    inWords->setAlignment(Qt::AlignCenter);
+
+    // The practitioner.
+    auto* practitioner = new QGridLayout;
+    practitioner->addWidget(f->label("txtPraticante"), 0, 0);
+    practitioner->addWidget(f->control("txtPraticante"), 0, 1);
+    practitioner->addWidget(f->label("txtLuogoNasc"), 0, 2);
+    practitioner->addWidget(f->control("txtLuogoNasc"), 0, 3);
+    practitioner->addWidget(f->label("txtDataNasc"), 1, 0);
+    practitioner->addWidget(f->control("txtDataNasc"), 1, 1);
+    practitioner->addWidget(f->label("txtIndirizzo"), 1, 2);
+    practitioner->addWidget(f->control("txtIndirizzo"), 1, 3);
+    practitioner->setColumnStretch(1, 1);
+    practitioner->setColumnStretch(3, 2);
+
+    // The total in figures: euros, a slash and the cents.
+    auto* lblBarra = new QLabel(QStringLiteral("/"), paper);
+    lblBarra->setObjectName(QStringLiteral("lblBarra"));
+    auto* total = new QGridLayout;
+    total->setColumnStretch(0, 1);
+    total->addWidget(f->label("txtImporto"), 0, 1);
+    total->addWidget(f->control("txtImporto"), 0, 2);
+    total->addWidget(lblBarra, 0, 3);
+    total->addWidget(f->control("txtCents"), 0, 4);
+    auto* inFigures = caption(QStringLiteral("(IN CIFRE)"), paper, false);
+    inFigures->setAlignment(Qt::AlignCenter);
+    total->addWidget(inFigures, 1, 2, 1, 3);
+    f->label("txtImporto")->setStyleSheet(QStringLiteral("font-weight: bold;"));
+    f->control("txtImporto")->setFixedWidth(110);
+    f->control("txtCents")->setFixedWidth(40);
+
+    auto* receipt = new QVBoxLayout(paper);
+    receipt->setContentsMargins(24, 18, 24, 18);
+    receipt->setSpacing(12);
+    receipt->addLayout(header);
+    receipt->addLayout(payer);
+    receipt->addLayout(sport);
+    receipt->addWidget(m_bkgLettere);
+    receipt->addWidget(inWords);
+    receipt->addLayout(practitioner);
+    receipt->addLayout(total);
+    receipt->addStretch();
+
+    auto* body = new QHBoxLayout;
+    body->addStretch();
+    body->addWidget(paper, 1);
+    body->addStretch();
+    return body;
+}
+
+void TfrmRicevuta::openYear(const QString& year, const QString& path) {
+    m_lblFile->setText(path);
+    setWindowTitle(QStringLiteral(" Zandorio - Archivio ricevute anno ") + Text::trimBlanks(year));
+}
+
+QString TfrmRicevuta::archivePath() const {
+    return m_lblFile->text();
+}
+
+void TfrmRicevuta::emptyReceipt() {
+    fields()->clear(kReceipt);
+    browser().setPosition(0);
+    fields()->setText("txtData", DateText::format(platform().today()));
+    fields()->setText("txtCents", QStringLiteral("00"));
+    fields()->setText("txtCentLettere", QStringLiteral("00"));
+}
+
+void TfrmRicevuta::screenShown() {
+    const ReceiptSettings::PayeeLines payee = ReceiptSettings::payeeLines();
+    for (std::size_t i = 0; i < payee.size(); ++i)
+        fields()->setText(kPayeeLines[i], payee[i]);
+    emptyReceipt();
+    fields()->setText("txtNumRic", QString());
+    fields()->control("txtPagatore")->setFocus();
+}
+
+void TfrmRicevuta::clearRecord() {
+    const QString start = Text::trimBlanks(ReceiptSettings::startNumber());
+    m_lblInizio->setText(start.isEmpty() ? QStringLiteral("1") : start);
+    const std::optional<int> count = browser().count(Box::Error);
+    if (!count)
+        return;
+    emptyReceipt();
+    fields()->setText("txtIntero", QStringLiteral("0,00"));
+    // A start number edited by hand into something else leaves the number as it was.
+    const std::optional<QString> number = ReceiptNumbering::proposed(m_lblInizio->text(), *count);
+    if (!number) {
+        platform().message(Box::Error, ArchiveMessages::kFailure);
+        return;
+    }
+    fields()->setText("txtNumRic", *number);
+    fields()->control("txtPagatore")->setFocus();
+}
+
+bool TfrmRicevuta::prepareCopy() {
+    // The copy is saved as a new receipt, so the archive must take one.
+    if (!browser().count(Box::Error))
+        return false;
+    fields()->setText("txtNumRic", QString());
+    fields()->setText("txtData", DateText::format(platform().today()));
+    fields()->control("txtNumRic")->setFocus();
+    return true;
+}
+
+void TfrmRicevuta::normaliseAmount() {
+    const ReceiptAmount::Normalised amount =
+        ReceiptAmount::normalised(fields()->text("txtImporto"), fields()->text("txtCents"));
+    if (Text::trimBlanks(fields()->text("txtImporto")).isEmpty())
+        fields()->setText("txtImporto", amount.euro);
+    if (fields()->text("txtCents") != amount.cents) {
+        fields()->setText("txtCents", amount.cents);
+        fields()->setText("txtCentLettere", amount.cents);
+    }
+    fields()->setText("txtIntero", amount.total);
+}
+
+bool TfrmRicevuta::acceptSave() {
+    normaliseAmount();
+    for (const Check& check : kChecks) {
+        if (!check.fails(fields()->text(check.field)))
+            continue;
+        platform().message(Box::Warning, QString::fromUtf8(check.warning));
+        focusField(fields()->control(check.field));
+        return false;
+    }
+    return true;
+}
+
+void TfrmRicevuta::receiveMember(const TSchedaIscritto& member, int) {
+    for (const Imported& i : kImported)
+        fields()->setText(i.field, member.*i.member);
+}
+
+// Both boxes are read as they stand after the edit: by then a paste has kept only its digits.
+void TfrmRicevuta::txtImportoEdited() {
+    const QString text = fields()->text("txtImporto");
+    const std::optional<Currency> euros = Currency::parse(text);
+    fields()->setText("txtImpLettere", isEmpty(text) || !euros ? QString() : ImportoInLettere(*euros));
+}
+
+void TfrmRicevuta::txtCentsEdited() {
+    fields()->setText("txtCentLettere", Text::trimBlanks(fields()->text("txtCents")));
+}
+
+void TfrmRicevuta::leaveCents() {
+    const QString typed = fields()->text("txtCents");
+    const QString cents = ReceiptAmount::cents(typed);
+    if (cents == typed)
+        return;
+    fields()->setText("txtCents", cents);
+    fields()->setText("txtCentLettere", cents);
+}
+
+void TfrmRicevuta::showWordsHint() {
+    platform().message(Box::Information, kWordsHint);
+    fields()->control("txtImporto")->setFocus();
+}
+
+bool TfrmRicevuta::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut && watched == fields()->control("txtCents"))
+        leaveCents();
+    if (event->type() == QEvent::MouseButtonRelease &&
+        (watched == m_bkgLettere || watched == fields()->control("txtImpLettere") ||
+         watched == fields()->control("txtCentLettere"))) {
+        showWordsHint();
+        return true;
+    }
+    return RecordScreen::eventFilter(watched, event);
+}
+
+void TfrmRicevuta::closeEvent(QCloseEvent* event) {
+    ReceiptSettings::PayeeLines payee;
+    for (std::size_t i = 0; i < payee.size(); ++i)
+        payee[i] = fields()->text(kPayeeLines[i]);
+    try {
+        ReceiptSettings::setPayeeLines(payee);
+    } catch (const StorageError&) {
+        platform().message(Box::Warning, kSettingsFailure);
+    }
+    RecordScreen::closeEvent(event);
+}
+
+void TfrmRicevuta::cmdTrovaClick() {
+    TfrmTrovaRic search(this, archivePath(), [this](const TSchedaRicevuta& receipt, int position) {
+        showRecord(receipt, position);
+    });
+    search.setModeKey(QStringLiteral("ricevuta"));
+    search.exec();
+}
+
+void TfrmRicevuta::cmdNumerazioneClick() {
+    TfrmNumerazione numbering(this);
+    numbering.setModeKey(QStringLiteral("ricevute"));
+    numbering.exec();
+}
+
+void TfrmRicevuta::impPagatoreClick() {
+    TfrmTrovaTiratori search(this);
+    search.setModeKey(QStringLiteral("ricevuta"));
+    search.exec();
+}

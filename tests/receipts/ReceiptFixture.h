@@ -1,0 +1,78 @@
+#pragma once
+
+#include "FakePlatform.h"
+#include "TempProgramFolder.h"
+#include "receipts/TSchedaRicevuta.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include <functional>
+
+// A receipt as the tests issue it: payer, sport, period and the amount 120,50.
+inline TSchedaRicevuta receipt(const QString& number, const QString& payer = QStringLiteral("Rossi Mario"),
+                               const QString& sport = QStringLiteral("Nuoto")) {
+    TSchedaRicevuta r;
+    r.NumeroRicevuta = number;
+    r.DataRicevuta = QStringLiteral("05/03/2024");
+    r.ImportoEuro = QStringLiteral("120");
+    r.ImportoCentesimi = QStringLiteral("50");
+    r.ImportoLettere = QStringLiteral("CENTOVENTI");
+    r.CentesimiLettere = QStringLiteral("50");
+    r.ImportoTotale = QStringLiteral("120,50");
+    r.Ricevente1 = QStringLiteral("A.S.D. Delfini");
+    r.Pagatore = payer;
+    r.CodiceFiscalePagatore = QStringLiteral("RSSMRA80A01H501U");
+    r.AttivitaSportiva = sport;
+    r.PeriodoDal = QStringLiteral("01/03/2024");
+    r.PeriodoAl = QStringLiteral("31/03/2024");
+    r.Praticante = QStringLiteral("Rossi Luca");
+    r.LuogoNascitaPraticante = QStringLiteral("Roma");
+    r.DataNascitaPraticante = QStringLiteral("02/02/2015");
+    r.IndirizzoPraticante = QStringLiteral("Via Roma 1");
+    return r;
+}
+
+// A fresh program folder with the yearly archive of 2024 and scripted platform services.
+struct ReceiptFolder {
+    QString path() const { return TSchedaRicevuta::path(QStringLiteral("2024")); }
+    void seed(const QList<TSchedaRicevuta>& receipts) const {
+        QByteArray bytes;
+        for (const TSchedaRicevuta& r : receipts)
+            bytes += ReceiptCodec::encode(r);
+        folder.write(QStringLiteral("2024.ric"), bytes);
+    }
+    QList<TSchedaRicevuta> archive() const {
+        const QByteArray bytes = folder.read(QStringLiteral("2024.ric"));
+        QList<TSchedaRicevuta> all;
+        for (qsizetype at = 0; at + TSchedaRicevuta::Size <= bytes.size(); at += TSchedaRicevuta::Size)
+            all << ReceiptCodec::decode(QByteArrayView(bytes).sliced(at, TSchedaRicevuta::Size));
+        return all;
+    }
+    QList<FakePlatform::Shown> takeMessages() const {
+        const QList<FakePlatform::Shown> shown = fake->messages;
+        fake->messages.clear();
+        return shown;
+    }
+
+    FakePlatformScope fake;
+    TempProgramFolder folder;
+};
+
+// Runs `look` on the next modal dialog; the dialog is dismissed afterwards if `look` left it open
+// (the program's dialogs ignore a plain close).
+inline void inspectNextModal(std::function<void(QWidget*)> look) {
+    QTimer::singleShot(0, [look] {
+        QPointer<QWidget> modal = QApplication::activeModalWidget();
+        QVERIFY(modal);
+        look(modal);
+        if (modal && QApplication::activeModalWidget() == modal)
+            qobject_cast<QDialog*>(modal.data())->reject();
+    });
+}

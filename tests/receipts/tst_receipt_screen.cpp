@@ -1,0 +1,453 @@
+#include "ReceiptFixture.h"
+#include "TestMain.h"
+#include "app/ArchiveMessages.h"
+#include "members/TSchedaIscritto.h"
+#include "receipts/ReceiptSettings.h"
+#include "receipts/TfrmRicevuta.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QListView>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace {
+
+using Box = Platform::Box;
+
+const QString kWordsHint = QStringLiteral("Digitare l'importo in cifre nella casella del "
+                                          "Totale.\n\r\n\rL'importo in lettere apparirà in automatico.");
+
+// The receipt screen opened on the archive of 2024, as the receipts menu opens it.
+struct ScreenFixture : ReceiptFolder {
+    ScreenFixture() {
+        screen.openYear(QStringLiteral("2024"), path());
+        screen.show();
+        QApplication::setActiveWindow(&screen);
+        (void)QTest::qWaitForWindowActive(&screen);
+    }
+    QLineEdit* field(const char* name) const { return screen.findChild<QLineEdit*>(name); }
+    QString text(const char* name) const {
+        return screen.findChild<QWidget*>(name)->property("text").toString();
+    }
+    QString position() const { return text("lblPosizione"); }
+    // Another visit to the screen, which is only ever hidden and shown again.
+    void reopen() {
+        screen.hide();
+        screen.show();
+        QApplication::setActiveWindow(&screen);
+    }
+    void click(const char* name) const {
+        QToolButton* b = screen.findChild<QToolButton*>(name);
+        QVERIFY2(b && b->isEnabled(), name);
+        QTest::mouseClick(b, Qt::LeftButton);
+    }
+    void type(const char* name, const QString& text) const {
+        field(name)->setFocus();
+        QTest::keyClicks(field(name), text);
+    }
+    // Everything the save asks for, as the user fills it.
+    void fill() const {
+        const TSchedaRicevuta r = receipt(QStringLiteral("7"));
+        field("txtNumRic")->setText(r.NumeroRicevuta);
+        field("txtPagatore")->setText(r.Pagatore);
+        field("txtCodFisc")->setText(r.CodiceFiscalePagatore);
+        field("txtSport")->setText(r.AttivitaSportiva);
+        field("txtDal")->setText(r.PeriodoDal);
+        field("txtAl")->setText(r.PeriodoAl);
+    }
+
+    TfrmRicevuta screen;
+};
+
+} // namespace
+
+class ReceiptScreenTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void showingTheScreenStartsAnEmptyReceiptUnderTheSavedPayee() {
+        ScreenFixture s;
+        s.folder.write(ReceiptSettings::kFileName,
+                       "[Ricevente]\r\nRigo 1=A.S.D. Delfini\r\nRigo 4=Forl\xec\r\n");
+        s.field("txtNumRic")->setText(QStringLiteral("9"));
+        s.reopen();
+        QCOMPARE(s.screen.windowTitle(), QStringLiteral(" Zandorio - Archivio ricevute anno 2024"));
+        QCOMPARE(s.text("lblFile"), s.path());
+        QCOMPARE(s.text("txtRicevente01"), QStringLiteral("A.S.D. Delfini"));
+        QCOMPARE(s.text("txtRicevente04"), QString::fromUtf8("Forlì"));
+        QCOMPARE(s.text("txtData"), QStringLiteral("05/03/2024"));
+        QCOMPARE(s.text("txtCents"), QStringLiteral("00"));
+        QCOMPARE(s.text("txtCentLettere"), QStringLiteral("00"));
+        QCOMPARE(s.text("txtNumRic"), QString());
+        QCOMPARE(s.text("panInfo"), QStringLiteral("Pronto per archiviare una nuova ricevuta..."));
+        QCOMPARE(QApplication::focusWidget(), s.field("txtPagatore"));
+        // Printing and the logo arrive with the receipt printing.
+        for (const char* name : {"cmdAnteprima", "cmdStampa", "cmdLogo"})
+            QVERIFY(!s.screen.findChild<QToolButton*>(name)->isEnabled());
+    }
+
+    void newReceiptsAreNumberedFromTheStartNumber_data() {
+        QTest::addColumn<QByteArray>("settings");
+        QTest::addColumn<int>("receipts");
+        QTest::addColumn<QString>("number");
+        // clang-format off
+        QTest::newRow("no settings, new year") << QByteArray() << 0 << "1";
+        QTest::newRow("start 100, three receipts") << QByteArray("[Numerazione Ricevute]\r\nInizio=100\r\n") << 3 << "103";
+        QTest::newRow("start 200, three receipts") << QByteArray("[Numerazione Ricevute]\r\nInizio=200\r\n") << 3 << "203";
+        QTest::newRow("start 0") << QByteArray("[Numerazione Ricevute]\r\nInizio=0\r\n") << 0 << "0";
+        QTest::newRow("blank start") << QByteArray("[Numerazione Ricevute]\r\nInizio=  \r\n") << 2 << "3";
+        // clang-format on
+    }
+    void newReceiptsAreNumberedFromTheStartNumber() {
+        QFETCH(QByteArray, settings);
+        QFETCH(int, receipts);
+        ScreenFixture s;
+        if (!settings.isEmpty())
+            s.folder.write(ReceiptSettings::kFileName, settings);
+        QList<TSchedaRicevuta> archive;
+        for (int i = 0; i < receipts; ++i)
+            archive << receipt(QString::number(i + 1));
+        if (receipts > 0)
+            s.seed(archive);
+        s.field("txtRicevente01")->setText(QStringLiteral("Palestra Sole"));
+        s.field("txtImporto")->setText(QStringLiteral("99"));
+        s.click("cmdNuovo");
+        QTEST(s.text("txtNumRic"), "number");
+        QVERIFY(QFile::exists(s.path())); // a new year's archive is created by the first "Nuovo"
+        QCOMPARE(s.text("txtRicevente01"), QStringLiteral("Palestra Sole"));
+        QCOMPARE(s.text("txtImporto"), QString());
+        QCOMPARE(s.text("txtIntero"), QStringLiteral("0,00"));
+        QCOMPARE(s.text("txtCents"), QStringLiteral("00"));
+        QCOMPARE(QApplication::focusWidget(), s.field("txtPagatore"));
+        QVERIFY(s.takeMessages().isEmpty());
+    }
+
+    void aStartNumberThatIsNoWholeNumberFailsAfterClearing() {
+        ScreenFixture s;
+        s.folder.write(ReceiptSettings::kFileName, "[Numerazione Ricevute]\r\nInizio=dodici\r\n");
+        s.field("txtNumRic")->setText(QStringLiteral("A-12"));
+        s.field("txtPagatore")->setText(QStringLiteral("Rossi"));
+        s.click("cmdNuovo");
+        QCOMPARE(s.takeMessages(), (QList<FakePlatform::Shown>{{Box::Error, ArchiveMessages::kFailure}}));
+        QCOMPARE(s.text("txtPagatore"), QString());
+        QCOMPARE(s.text("txtNumRic"), QStringLiteral("A-12"));
+    }
+
+    void saveChecksInOrder_data() {
+        QTest::addColumn<QString>("emptied");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("warning");
+        // clang-format off
+        QTest::newRow("number") << "txtNumRic" << " " << "Attenzione: per salvare la scheda è necessario indicare il numero progressivo della ricevuta.";
+        QTest::newRow("date") << "txtData" << "" << "Attenzione: per salvare la scheda è necessario indicare la data di emissione della ricevuta.";
+        QTest::newRow("impossible date") << "txtData" << "30/02/2024" << "Attenzione: la data indicata non esiste.\n\r\n\rPer poter salvare la scheda è necessario indicare una data valida nel formato gg/mm/anno.";
+        QTest::newRow("payer") << "txtPagatore" << "" << "Attenzione: per salvare la scheda è necessario indicare il nome del pagatore.";
+        QTest::newRow("fiscal code") << "txtCodFisc" << "" << "Attenzione: per salvare la scheda è necessario indicare il codice fiscale del pagatore.";
+        QTest::newRow("sport") << "txtSport" << "" << "Attenzione: per salvare la scheda è necessario indicare l'attività sportiva praticata.";
+        QTest::newRow("period start") << "txtDal" << "" << "Attenzione: per salvare la scheda è necessario indicare la data di inizio del periodo a cui il pagamento si riferisce.";
+        QTest::newRow("period end") << "txtAl" << "" << "Attenzione: per salvare la scheda è necessario indicare la data di scadenza del periodo a cui il pagamento si riferisce.";
+        // clang-format on
+    }
+    void saveChecksInOrder() {
+        QFETCH(QString, emptied);
+        QFETCH(QString, value);
+        QFETCH(QString, warning);
+        ScreenFixture s;
+        s.fill();
+        // Every later check fails too: only the first is reported.
+        bool later = false;
+        for (const char* name :
+             {"txtNumRic", "txtData", "txtPagatore", "txtCodFisc", "txtSport", "txtDal", "txtAl"}) {
+            if (later)
+                s.field(name)->clear();
+            later = later || emptied == QLatin1String(name);
+        }
+        s.field(emptied.toLatin1())->setText(value);
+        s.click("cmdSalva");
+        QCOMPARE(s.takeMessages(), (QList<FakePlatform::Shown>{{Box::Warning, warning}}));
+        QCOMPARE(QApplication::focusWidget(), s.field(emptied.toLatin1()));
+        QVERIFY(s.archive().isEmpty());
+    }
+
+    void savingRightAfterOpeningStopsAtTheNumber() {
+        ScreenFixture s;
+        s.click("cmdSalva");
+        QCOMPARE(
+            s.takeMessages().value(0).text,
+            QStringLiteral("Attenzione: per salvare la scheda è necessario indicare il numero progressivo "
+                           "della ricevuta."));
+    }
+
+    void saveNormalisesTheAmountAndAppendsThenOverwrites() {
+        ScreenFixture s;
+        s.fill();
+        s.field("txtCents")->setText(QStringLiteral("5"));
+        s.click("cmdSalva");
+        QCOMPARE(
+            s.takeMessages(),
+            (QList<FakePlatform::Shown>{
+                {Box::Information, QStringLiteral("La scheda corrente è stata inserita in archivio.")}}));
+        QCOMPARE(s.position(), QStringLiteral("1"));
+        QCOMPARE(s.text("txtImporto"), QStringLiteral("0"));
+        QCOMPARE(s.text("txtCentLettere"), QStringLiteral("50"));
+        TSchedaRicevuta stored = s.archive().value(0);
+        QCOMPARE(stored.ImportoEuro, QStringLiteral("0"));
+        QCOMPARE(stored.ImportoCentesimi, QStringLiteral("50"));
+        QCOMPARE(stored.ImportoTotale, QStringLiteral("0,50"));
+        QCOMPARE(stored.ImportoLettere, QString()); // the save does not write the words
+        QCOMPARE(stored.Pagatore, QStringLiteral("Rossi Mario"));
+        QCOMPARE(stored.DataRicevuta, QStringLiteral("05/03/2024"));
+
+        s.type("txtImporto", QStringLiteral("28"));
+        s.click("cmdSalva");
+        QCOMPARE(
+            s.takeMessages().value(0).text,
+            QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio."));
+        QCOMPARE(s.archive().size(), 1);
+        stored = s.archive().value(0);
+        QCOMPARE(stored.ImportoTotale, QStringLiteral("028,50"));
+        QCOMPARE(stored.ImportoLettere, QStringLiteral("VENTIOTTO"));
+    }
+
+    void amountBoxesWriteTheWords() {
+        ScreenFixture s;
+        s.type("txtImporto", QStringLiteral("00120"));
+        QCOMPARE(s.text("txtImpLettere"), QStringLiteral("CENTOVENTI"));
+        for (int i = 0; i < 5; ++i)
+            QTest::keyClick(s.field("txtImporto"), Qt::Key_Backspace);
+        QCOMPARE(s.text("txtImpLettere"), QString());
+        QTest::keyClicks(s.field("txtImporto"), QStringLiteral("1a,2"));
+        QCOMPARE(s.text("txtImporto"), QStringLiteral("12"));
+        QCOMPARE(s.text("txtImpLettere"), QStringLiteral("DODICI"));
+
+        s.field("txtCents")->clear();
+        s.type("txtCents", QStringLiteral("5"));
+        QCOMPARE(s.text("txtCentLettere"), QStringLiteral("5"));
+        QTest::keyClick(s.field("txtCents"), Qt::Key_Return); // leaving the box
+        QCOMPARE(s.text("txtCents"), QStringLiteral("50"));
+        QCOMPARE(s.text("txtCentLettere"), QStringLiteral("50"));
+        QCOMPARE(QApplication::focusWidget(), s.field("txtRicevente01"));
+    }
+
+    void pastedAmountsKeepOnlyTheirDigits() {
+        ScreenFixture s;
+        s.field("txtImporto")->setFocus();
+        QGuiApplication::clipboard()->setText(QStringLiteral("1,5"));
+        QTest::sendKeyEvent(QTest::Click, s.field("txtImporto"), Qt::Key_V, QString(QChar(0x16)),
+                            Qt::ControlModifier);
+        QCOMPARE(s.text("txtImporto"), QStringLiteral("15"));
+        QCOMPARE(s.text("txtImpLettere"), QStringLiteral("QUINDICI"));
+        QGuiApplication::clipboard()->setText(QStringLiteral("abc"));
+        s.field("txtImporto")->selectAll();
+        QTest::sendKeyEvent(QTest::Click, s.field("txtImporto"), Qt::Key_V, QString(QChar(0x16)),
+                            Qt::ControlModifier);
+        QCOMPARE(s.text("txtImporto"), QString());
+        QCOMPARE(s.text("txtImpLettere"), QString());
+    }
+
+    void clickingTheWordsTellsWhereToTypeTheAmount() {
+        ScreenFixture s;
+        QTest::mouseClick(s.screen.findChild<QWidget*>("bkgLettere"), Qt::LeftButton, {}, QPoint(3, 3));
+        QCOMPARE(s.takeMessages(), (QList<FakePlatform::Shown>{{Box::Information, kWordsHint}}));
+        QCOMPARE(QApplication::focusWidget(), s.field("txtImporto"));
+    }
+
+    void duplicateLeavesACopyToNumber() {
+        ScreenFixture s;
+        s.click("cmdDuplica");
+        QCOMPARE(s.takeMessages(),
+                 (QList<FakePlatform::Shown>{
+                     {Box::Warning,
+                      QStringLiteral("Attenzione: questa funzione serve a duplicare una ricevuta che è "
+                                     "già stata salvata in archivio.\n\r\n\rVisualizzare la ricevuta "
+                                     "da duplicare e fare clic sul pulsante Duplica.")}}));
+
+        s.seed({receipt(QStringLiteral("1"))});
+        s.fake->date = QDate(2024, 4, 2);
+        s.click("cmdUltimo");
+        s.click("cmdDuplica");
+        QCOMPARE(s.takeMessages(),
+                 (QList<FakePlatform::Shown>{
+                     {Box::Information,
+                      QStringLiteral("E' ora possibile apportare le proprie modifiche alla ricevuta "
+                                     "corrente.\n\r\n\rAl termine premere Salva per registrare i "
+                                     "dati in archivio.")}}));
+        QCOMPARE(s.position(), QString());
+        QCOMPARE(s.text("txtNumRic"), QString());
+        QCOMPARE(s.text("txtData"), QStringLiteral("02/04/2024"));
+        QCOMPARE(s.text("txtPagatore"), QStringLiteral("Rossi Mario"));
+        QCOMPARE(s.text("txtImpLettere"), QStringLiteral("CENTOVENTI"));
+        QCOMPARE(QApplication::focusWidget(), s.field("txtNumRic"));
+        s.type("txtNumRic", QStringLiteral("2"));
+        s.click("cmdSalva");
+        QCOMPARE(s.position(), QStringLiteral("2"));
+        const QList<TSchedaRicevuta> archive = s.archive();
+        QCOMPARE(archive.size(), 2);
+        QCOMPARE(archive[0].NumeroRicevuta, QStringLiteral("1"));
+        QCOMPARE(archive[0].DataRicevuta, QStringLiteral("05/03/2024"));
+        QCOMPARE(archive[1].NumeroRicevuta, QStringLiteral("2"));
+        QCOMPARE(archive[1].DataRicevuta, QStringLiteral("02/04/2024"));
+        QCOMPARE(archive[1].ImportoTotale, QStringLiteral("120,50"));
+    }
+
+    void browsingShowsStoredTextsWithTheReceiptsWording() {
+        ScreenFixture s;
+        s.click("cmdPrimo");
+        QCOMPARE(s.takeMessages(),
+                 (QList<FakePlatform::Shown>{
+                     {Box::Information, QStringLiteral("L'archivio non contiene nessuna ricevuta.")}}));
+        TSchedaRicevuta odd = receipt(QStringLiteral("2"));
+        odd.ImportoLettere = QStringLiteral("SCRITTO A MANO");
+        odd.Ricevente1 = QStringLiteral("Palestra Sole");
+        s.seed({receipt(QStringLiteral("1")), odd});
+        s.click("cmdAvanti");
+        QCOMPARE(s.position(), QStringLiteral("1"));
+        s.click("cmdUltimo");
+        QCOMPARE(s.position(), QStringLiteral("2"));
+        QCOMPARE(s.text("txtImpLettere"), QStringLiteral("SCRITTO A MANO"));
+        QCOMPARE(s.text("txtRicevente01"), QStringLiteral("Palestra Sole"));
+        QCOMPARE(s.text("txtIntero"), QStringLiteral("120,50"));
+        QVERIFY(s.takeMessages().isEmpty());
+    }
+
+    void archiveFailuresUseTheBoxOfEachCommand_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<int>("box");
+        // clang-format off
+        QTest::newRow("first") << "cmdPrimo" << int(Box::Warning);
+        QTest::newRow("previous") << "cmdIndietro" << int(Box::Error);
+        QTest::newRow("next") << "cmdAvanti" << int(Box::Error);
+        QTest::newRow("last") << "cmdUltimo" << int(Box::Error);
+        QTest::newRow("new") << "cmdNuovo" << int(Box::Error);
+        QTest::newRow("save") << "cmdSalva" << int(Box::Warning);
+        // clang-format on
+    }
+    void archiveFailuresUseTheBoxOfEachCommand() {
+        QFETCH(QString, command);
+        QFETCH(int, box);
+        ScreenFixture s;
+        s.fill();
+        QVERIFY(
+            QDir(s.folder.path()).mkdir(QStringLiteral("2024.ric"))); // a folder where the archive should be
+        s.click(command.toLatin1());
+        QCOMPARE(s.takeMessages(), (QList<FakePlatform::Shown>{{Box(box), ArchiveMessages::kFailure}}));
+        QCOMPARE(s.text("txtPagatore"), QStringLiteral("Rossi Mario"));
+    }
+
+    void duplicateOnAnUnwritableArchiveKeepsTheReceiptWithoutItsPosition() {
+        ScreenFixture s;
+        s.seed({receipt(QStringLiteral("1"))});
+        s.click("cmdPrimo");
+        QFile::remove(s.path());
+        QVERIFY(QDir(s.folder.path()).mkdir(QStringLiteral("2024.ric")));
+        s.click("cmdDuplica");
+        QCOMPARE(s.takeMessages(), (QList<FakePlatform::Shown>{{Box::Error, ArchiveMessages::kFailure}}));
+        QCOMPARE(s.position(), QString());
+        QCOMPARE(s.text("txtNumRic"), QStringLiteral("1"));
+    }
+
+    void payeeLinesAreKeptFromOneVisitToTheNext() {
+        ScreenFixture s;
+        s.seed({receipt(QStringLiteral("1"))});
+        s.click("cmdPrimo"); // the payee lines of the receipt shown are the ones kept
+        s.field("txtRicevente02")->setText(QStringLiteral("  Via del Mare 3 "));
+        s.screen.close();
+        QCOMPARE(ReceiptSettings::payeeLines(),
+                 (ReceiptSettings::PayeeLines{QStringLiteral("A.S.D. Delfini"),
+                                              QStringLiteral("Via del Mare 3")}));
+        s.field("txtRicevente01")->clear();
+        s.reopen();
+        QCOMPARE(s.text("txtRicevente01"), QStringLiteral("A.S.D. Delfini"));
+        QCOMPARE(s.text("txtRicevente02"), QStringLiteral("Via del Mare 3"));
+        QCOMPARE(s.position(), QString());
+    }
+
+    void payeeLinesThatCannotBeSavedAreReported() {
+        ScreenFixture s;
+        QVERIFY(QDir(s.folder.path()).mkdir(ReceiptSettings::kFileName));
+        s.field("txtRicevente01")->setText(QStringLiteral("A.S.D. Delfini"));
+        s.screen.close();
+        QCOMPARE(s.takeMessages().value(0).kind, Box::Warning);
+        QVERIFY(!s.screen.isVisible());
+    }
+
+    void importedMemberFillsPayerAndPractitionerOnly() {
+        ScreenFixture s;
+        s.seed({receipt(QStringLiteral("1"))});
+        s.click("cmdPrimo");
+        TSchedaIscritto m;
+        m.CognomeNome = QStringLiteral("Bianchi Anna");
+        m.CodiceFiscale = QStringLiteral("BNCNNA80A41H501X");
+        m.AttivitaSportiva = QStringLiteral("Tennis");
+        m.Praticante = QStringLiteral("Bianchi Sara");
+        m.LuogoNascitaPraticante = QStringLiteral("Forlì");
+        m.DataNascitaPraticante = QStringLiteral("03/04/2016");
+        m.IndirizzoPraticante = QStringLiteral("Via Emilia 9");
+        m.Citta = QStringLiteral("Cesena");
+        QFile members(TSchedaIscritto::path());
+        QVERIFY(members.open(QIODevice::WriteOnly));
+        members.write(MemberCodec::encode(m));
+        members.close();
+        QString key;
+        inspectNextModal([&key](QWidget* search) {
+            key = search->findChild<QLabel*>("lblMemory")->text();
+            QTest::mouseClick(search->findChild<QPushButton*>("btnCerca"), Qt::LeftButton);
+            auto* list = search->findChild<QListView*>("lstRecords");
+            list->setCurrentIndex(list->model()->index(0, 0));
+            QTest::keyClick(list, Qt::Key_Return);
+        });
+        s.click("impPagatore");
+        QCOMPARE(key, QStringLiteral("ricevuta"));
+        QCOMPARE(s.text("txtPagatore"), QStringLiteral("Bianchi Anna"));
+        QCOMPARE(s.text("txtCodFisc"), QStringLiteral("BNCNNA80A41H501X"));
+        QCOMPARE(s.text("txtSport"), QStringLiteral("Tennis"));
+        QCOMPARE(s.text("txtPraticante"), QStringLiteral("Bianchi Sara"));
+        QCOMPARE(s.text("txtLuogoNasc"), QString::fromUtf8("Forlì"));
+        QCOMPARE(s.text("txtDataNasc"), QStringLiteral("03/04/2016"));
+        QCOMPARE(s.text("txtIndirizzo"), QStringLiteral("Via Emilia 9"));
+        QCOMPARE(s.text("txtNumRic"), QStringLiteral("1"));
+        QCOMPARE(s.position(), QStringLiteral("1"));
+        s.click("cmdSalva");
+        QCOMPARE(s.archive().size(), 1);
+        QCOMPARE(s.archive()[0].Pagatore, QStringLiteral("Bianchi Anna"));
+    }
+
+    void datesComeFromThePicker() {
+        ScreenFixture s;
+        inspectNextModal([](QWidget* picker) {
+            QCOMPARE(picker->findChild<QLabel*>("lblMemory")->text(), QStringLiteral("dal"));
+            QTest::mouseClick(picker->findChild<QPushButton*>("btnImportaData"), Qt::LeftButton);
+        });
+        s.type("txtDal", QStringLiteral("x"));
+        QCOMPARE(s.text("txtDal"), QStringLiteral("05/03/2024"));
+        QTest::keyClick(s.field("txtDal"), Qt::Key_Backspace);
+        QCOMPARE(s.text("txtDal"), QString());
+    }
+
+    void codeCheckTakesAnAllDigitCodeForAVatNumber() {
+        ScreenFixture s;
+        s.field("txtCodFisc")->setText(QStringLiteral("12345670587"));
+        QString opened;
+        inspectNextModal([&opened](QWidget* check) { opened = check->objectName(); });
+        s.click("btnCodFisc");
+        QCOMPARE(opened, QStringLiteral("frmPartitaIva"));
+    }
+
+    void guideShowsTheReceiptsPage() {
+        ScreenFixture s;
+        QString title, text;
+        inspectNextModal([&](QWidget* guide) {
+            title = guide->findChild<QLabel*>("lblTitolo")->text();
+            text = guide->findChild<QPlainTextEdit*>("txtGuida")->toPlainText();
+        });
+        s.click("cmdGuida");
+        QCOMPARE(title, QStringLiteral("App Stampa Ricevute"));
+        const QStringList paragraphs = text.split(QStringLiteral("\n\n"));
+        QCOMPARE(paragraphs.size(), 11);
+        QVERIFY(paragraphs[0].startsWith(QStringLiteral("L'app Stampa Ricevute permette la compilazione")));
+        QVERIFY(paragraphs[10].endsWith(QStringLiteral("può essere esportato in un file di Excel.")));
+    }
+};
+
+ZANDORIO_TEST(ReceiptScreenTest)
+#include "tst_receipt_screen.moc"
