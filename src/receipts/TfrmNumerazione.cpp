@@ -21,8 +21,8 @@ namespace {
 constexpr FieldRow kField = {"txtInizio", nullptr, 5, Input::Digits};
 
 const QString kSettingsFailure = QStringLiteral(
-    "Attenzione: il sistema non permette di salvare il numero iniziale delle ricevute.\n\r\n\rAccertarsi di "
-    "possedere i privilegi di scrittura nella cartella di installazione del programma.");
+    "Attenzione: il numero iniziale delle ricevute non è stato salvato.\n\r\n\rAccertarsi di possedere i "
+    "privilegi di scrittura nella cartella di installazione del programma.");
 
 } // namespace
 

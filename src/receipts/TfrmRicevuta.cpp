@@ -195,10 +195,9 @@ constexpr Command kCodeCheck = {"btnCodFisc", "Controlla codice fiscale", "dialo
 const QString kWordsHint = QStringLiteral("Digitare l'importo in cifre nella casella del "
                                           "Totale.\n\r\n\rL'importo in lettere apparirà in automatico.");
 // The settings file could not be written when the screen closed.
-const QString kSettingsFailure =
-    QStringLiteral("Attenzione: il sistema non permette di salvare i dati del beneficiario delle "
-                   "ricevute.\n\r\n\rAccertarsi "
-                   "di possedere i privilegi di scrittura nella cartella di installazione del programma.");
+const QString kSettingsFailure = QStringLiteral(
+    "Attenzione: i dati del beneficiario delle ricevute non sono stati salvati.\n\r\n\rAccertarsi di "
+    "possedere i privilegi di scrittura nella cartella di installazione del programma.");
 
 QLabel* caption(const QString& text, QWidget* parent, bool bold = true) {
     auto* label = new QLabel(text, parent);

@@ -1,10 +1,13 @@
 #include "ReceiptFixture.h"
 #include "TestMain.h"
+#include "app/TfrmAvvio.h"
 #include "receipts/ReceiptSettings.h"
 #include "receipts/TfrmMenuRicevute.h"
 #include "receipts/TfrmNumerazione.h"
 #include "receipts/TfrmRicevuta.h"
+#include "startup/Startup.h"
 
+#include <QFile>
 #include <QPushButton>
 
 namespace {
@@ -32,17 +35,20 @@ struct NumberingFixture : ReceiptFolder {
 class ReceiptMenuTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void apriOpensTheReceiptScreenOnTheYearsArchive() {
+    // From the main menu's tile to a numbered receipt and back to the main menu.
+    void tileMenuAndReceiptScreenAsTheProgramWiresThem() {
         ReceiptFolder f;
-        TfrmRicevuta receipts;
-        TfrmMenuRicevute menu;
-        menu.setArchiveScreen(&receipts, [&receipts](const QString& year, const QString& path) {
-            receipts.openYear(year, path);
-        });
-        f.fake->date = QDate(2025, 1, 10);
-        menu.show();
+        f.fake->date = QDate(2024, 3, 5);
+        Startup startup;
+        startup.menu().show();
+        auto* tile = startup.menu().findChild<QPushButton*>("btnApp06");
+        QVERIFY(tile->isEnabled());
+        QTest::mouseClick(tile, Qt::LeftButton);
+        TfrmMenuRicevute& menu = startup.receiptsMenu();
+        QVERIFY(menu.isVisible());
+        QCOMPARE(menu.windowTitle(), QStringLiteral(" Zandorio - Stampa Ricevute"));
         auto* year = menu.findChild<QLineEdit*>("txtAnnoPreventivi");
-        QCOMPARE(year->text(), QStringLiteral("2025"));
+        QCOMPARE(year->text(), QStringLiteral("2024"));
         QCOMPARE(menu.modeKey(), QStringLiteral("avvio"));
 
         year->setText(QStringLiteral("202"));
@@ -52,14 +58,31 @@ private Q_SLOTS:
                                                                      "utilizzando quattro cifre.")}}));
         QVERIFY(menu.isVisible());
 
-        year->setText(QStringLiteral("2024"));
+        year->setText(QStringLiteral("2023"));
         QTest::mouseClick(menu.findChild<QPushButton*>("btnApriPreventivi"), Qt::LeftButton);
+        TfrmRicevuta& receipts = startup.receipts();
         QVERIFY(!menu.isVisible());
         QVERIFY(receipts.isVisible());
         QCOMPARE(menu.modeKey(), QStringLiteral("ricevute"));
-        QCOMPARE(receipts.windowTitle(), QStringLiteral(" Zandorio - Archivio ricevute anno 2024"));
-        QCOMPARE(receipts.archivePath(), f.folder.path(QStringLiteral("2024.ric")));
-        receipts.close();
+        QCOMPARE(receipts.windowTitle(), QStringLiteral(" Zandorio - Archivio ricevute anno 2023"));
+        QCOMPARE(receipts.archivePath(), f.folder.path(QStringLiteral("2023.ric")));
+
+        inspectNextModal([](QWidget* numbering) {
+            QCOMPARE(numbering->findChild<QLabel*>("lblMemory")->text(), QStringLiteral("ricevute"));
+            numbering->findChild<QLineEdit*>("txtInizio")->setText(QStringLiteral("100"));
+            QTest::mouseClick(numbering->findChild<QPushButton*>("btnApplica"), Qt::LeftButton);
+        });
+        QTest::mouseClick(receipts.findChild<QToolButton*>("cmdNumerazione"), Qt::LeftButton);
+        QTest::mouseClick(receipts.findChild<QToolButton*>("cmdNuovo"), Qt::LeftButton);
+        QCOMPARE(receipts.findChild<QLineEdit*>("txtNumRic")->text(), QStringLiteral("100"));
+        QVERIFY(QFile::exists(f.folder.path(QStringLiteral("2023.ric"))));
+
+        receipts.findChild<QLineEdit*>("txtRicevente01")->setText(QStringLiteral("A.S.D. Delfini"));
+        QTest::mouseClick(receipts.findChild<QToolButton*>("cmdEsci"), Qt::LeftButton);
+        QVERIFY(!receipts.isVisible());
+        QVERIFY(!menu.isVisible());
+        QVERIFY(startup.menu().isVisible());
+        QCOMPARE(ReceiptSettings::payeeLines()[0], QStringLiteral("A.S.D. Delfini"));
     }
 
     void numberingShowsAndStoresTheStartNumber() {
