@@ -4,6 +4,7 @@
 #include "TSchedaRicevuta.h"
 #include "app/LastRecordWithLine.h"
 #include "app/Platform.h"
+#include "app/PrintMessages.h"
 #include "app/RecordFilter.h"
 #include "app/ReportOutput.h"
 #include "app/ResultListPanel.h"
@@ -37,10 +38,6 @@ constexpr Filter kTable[] = {
     {{"txtIndirizzo", "Indirizzo:"}, &R::IndirizzoPraticante},
 };
 
-const QString kPrintFailed = QStringLiteral(
-    "Attenzione: la stampa non è andata a buon fine.\n\r\n\rAccertarsi che la stampante sia configurata "
-    "correttamente.");
-
 constexpr auto kFilters = [] {
     std::array<FieldRow, std::size(kTable)> rows{};
     for (std::size_t i = 0; i < rows.size(); ++i)
@@ -61,7 +58,7 @@ TfrmTrovaRic::TfrmTrovaRic(QWidget* parent, const QString& path, Open open)
         try {
             ReportOutput::printList(QStringLiteral("Riepilogo ricevute emesse"), lines, this);
         } catch (const ReportError&) {
-            platform().message(Platform::Box::Warning, kPrintFailed);
+            platform().message(Platform::Box::Warning, PrintMessages::kPrintFailed);
         }
     });
 }

@@ -1,19 +1,15 @@
 #pragma once
 
 #include "FakePlatform.h"
+#include "NextModal.h"
 #include "TempProgramFolder.h"
 #include "receipts/TSchedaRicevuta.h"
 
 #include <QApplication>
-#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QTest>
-#include <QTimer>
 #include <QToolButton>
-
-#include <functional>
 
 // A receipt as the tests issue it: payer, sport, period and the amount 120,50.
 inline TSchedaRicevuta receipt(const QString& number, const QString& payer = QStringLiteral("Rossi Mario"),
@@ -64,15 +60,3 @@ struct ReceiptFolder {
     FakePlatformScope fake;
     TempProgramFolder folder;
 };
-
-// Runs `look` on the next modal dialog; the dialog is dismissed afterwards if `look` left it open
-// (the program's dialogs ignore a plain close).
-inline void inspectNextModal(std::function<void(QWidget*)> look) {
-    QTimer::singleShot(0, [look] {
-        QPointer<QWidget> modal = QApplication::activeModalWidget();
-        QVERIFY(modal);
-        look(modal);
-        if (modal && QApplication::activeModalWidget() == modal)
-            qobject_cast<QDialog*>(modal.data())->reject();
-    });
-}
