@@ -1,6 +1,7 @@
 #include "ReceiptExport.h"
 
 #include "TSchedaRicevuta.h"
+#include "app/TableColumn.h"
 #include "storage/ArchiveFile.h"
 #include "storage/FieldBytes.h"
 
@@ -32,12 +33,7 @@ constexpr Column kTable[] = {
     {{"Totale: €", 200}, &R::ImportoTotale},
 };
 
-constexpr auto kColumns = [] {
-    std::array<SpreadsheetColumn, std::size(kTable)> columns{};
-    for (std::size_t i = 0; i < columns.size(); ++i)
-        columns[i] = kTable[i].column;
-    return columns;
-}();
+constexpr auto kColumns = tableColumn(kTable, &Column::column);
 
 constexpr SpreadsheetExport kFormat{"Ricevute.xls", "Riepilogo Ricevute", kColumns};
 

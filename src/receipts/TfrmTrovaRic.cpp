@@ -8,11 +8,10 @@
 #include "app/RecordFilter.h"
 #include "app/ReportOutput.h"
 #include "app/ResultListPanel.h"
+#include "app/TableColumn.h"
 #include "reports/ReportError.h"
 #include "storage/ArchiveFile.h"
 #include "storage/StorageError.h"
-
-#include <array>
 
 namespace {
 
@@ -38,12 +37,7 @@ constexpr Filter kTable[] = {
     {{"txtIndirizzo", "Indirizzo:"}, &R::IndirizzoPraticante},
 };
 
-constexpr auto kFilters = [] {
-    std::array<FieldRow, std::size(kTable)> rows{};
-    for (std::size_t i = 0; i < rows.size(); ++i)
-        rows[i] = kTable[i].row;
-    return rows;
-}();
+constexpr auto kFilters = tableColumn(kTable, &Filter::row);
 
 } // namespace
 

@@ -6,6 +6,7 @@
 #include "entries/TfrmMenuIngressi.h"
 #include "entries/TfrmStatIngressi.h"
 #include "members/TfrmTiratori.h"
+#include "receipts/TfrmMenuRicevute.h"
 #include "receipts/TfrmMenuRiepCosti.h"
 #include "startup/Startup.h"
 #include "training/TfrmAllenamenti.h"
@@ -29,6 +30,8 @@ private Q_SLOTS:
                                   << "TfrmAllenamenti";
         QTest::newRow("entries") << "btnApp07"
                                  << "TfrmMenuIngressi";
+        QTest::newRow("receipts") << "btnApp06"
+                                  << "TfrmMenuRicevute";
         QTest::newRow("income summary") << "btnApp08"
                                         << "TfrmMenuRiepCosti";
     }
@@ -38,8 +41,9 @@ private Q_SLOTS:
         FakePlatformScope fake;
         TempProgramFolder folder;
         Startup startup;
-        const QList<QWidget*> modules{&startup.members(), &startup.cards(), &startup.training(),
-                                      &startup.entriesMenu(), &startup.incomeSummary()};
+        const QList<QWidget*> modules{&startup.members(),      &startup.cards(),
+                                      &startup.training(),     &startup.entriesMenu(),
+                                      &startup.receiptsMenu(), &startup.incomeSummary()};
         startup.menu().show();
         QTest::mouseClick(startup.menu().findChild<QPushButton*>(tile), Qt::LeftButton);
         QWidget* opened = nullptr;
