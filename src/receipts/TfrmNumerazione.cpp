@@ -58,6 +58,8 @@ TfrmNumerazione::TfrmNumerazione(QWidget* parent)
     buttons->addWidget(btnAnnulla);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 18, 24, 18);
+    // Wide enough for the whole caption.
+    setMinimumWidth(440);
     layout->setSpacing(12);
     layout->addWidget(group);
     layout->addLayout(buttons);

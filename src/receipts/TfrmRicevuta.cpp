@@ -187,7 +187,7 @@ constexpr Command kCommands[] = {
 
 constexpr Command kLogo = {"cmdLogo", "LOGO", "insert-image",
                            "Carica il logo dell'Associazione Sportiva Dilettantistica."};
-constexpr Command kImport = {"impPagatore", "Importa iscritto", "go-next",
+constexpr Command kImport = {"impPagatore", "Importa iscritto", "arrow-right",
                              "Importa i dati dall'archivio degli iscritti."};
 constexpr Command kCodeCheck = {"btnCodFisc", "Controlla codice fiscale", "dialog-ok-apply",
                                 "Controlla il codice fiscale."};
@@ -257,7 +257,6 @@ QLayout* TfrmRicevuta::buildReceipt() {
     QToolButton* cmdLogo = makeCommandButton(kLogo, statusLine(), paper, Qt::ToolButtonTextUnderIcon);
     cmdLogo->setIconSize(QSize(64, 64));
     QToolButton* impPagatore = fieldButton(kImport, "txtPagatore");
-    impPagatore->setStyleSheet(QStringLiteral("QToolButton { color: red; }"));
     QToolButton* btnCodFisc = fieldButton(kCodeCheck, "txtCodFisc");
 
     // Header: the logo, the payee lines, the number and the date.
