@@ -5,8 +5,11 @@
 #include "ReceiptGuide.h"
 #include "ReceiptNumbering.h"
 #include "ReceiptSettings.h"
+#include "TfrmAnteprimaRic.h"
 #include "TfrmExpRic.h"
+#include "TfrmLogo.h"
 #include "TfrmNumerazione.h"
+#include "TfrmStampaRic.h"
 #include "TfrmTrovaRic.h"
 #include "app/ArchiveMessages.h"
 #include "app/StatusLine.h"
@@ -227,9 +230,12 @@ TfrmRicevuta::TfrmRicevuta() : RecordScreen(kSetup, kCommands, kFields, [this] {
     for (const char* name : {"txtImpLettere", "txtCentLettere"})
         fields()->control(name)->installEventFilter(this);
 
-    // Printing, preview and the logo come with the receipt printing.
-    for (const char* name : {"cmdAnteprima", "cmdStampa", "cmdLogo"})
-        button(name)->setEnabled(false);
+    // Preview and print show the receipt as it stands on screen, saved or not.
+    connect(button("cmdAnteprima"), &QToolButton::clicked, this,
+            [this] { TfrmAnteprimaRic(this, record()).exec(); });
+    connect(button("cmdStampa"), &QToolButton::clicked, this,
+            [this] { TfrmStampaRic(this, record()).exec(); });
+    connect(button("cmdLogo"), &QToolButton::clicked, this, [this] { TfrmLogo(this).exec(); });
     connect(button("cmdTrova"), &QToolButton::clicked, this, &TfrmRicevuta::cmdTrovaClick);
     connect(button("cmdEsporta"), &QToolButton::clicked, this,
             [this] { TfrmExpRic(this, archivePath()).exec(); });

@@ -62,6 +62,8 @@ TfrmRiepCosti::TfrmRiepCosti(QWidget* parent, QString path, QString payer, QStri
         this);
     m_results->renameButtons(QStringLiteral("Stampa riepilogo"), "btnEsci", QStringLiteral("Esci"));
     m_results->useFinder(finder());
+    // A statement: the receipts as they were issued.
+    m_results->setSorted(false);
     m_results->setPrintAction([this](const QStringList&) { btnStampaClick(); });
 
     m_titTipologia = value(this, "titTipologia");

@@ -1,7 +1,5 @@
-#include "FakePlatform.h"
-#include "NextModal.h"
 #include "PdfTools.h"
-#include "TempProgramFolder.h"
+#include "ReceiptFixture.h"
 #include "TestMain.h"
 #include "app/ArchiveMessages.h"
 #include "app/ResultListPanel.h"
@@ -28,32 +26,22 @@ using IncomeSummary::Period;
 using IncomeSummary::Problem;
 using IncomeSummary::Request;
 
-TSchedaRicevuta receipt(const QString& number, const QString& date, const QString& total,
-                        const QString& payer = QStringLiteral("Rossi Mario"),
-                        const QString& sport = QStringLiteral("Nuoto")) {
-    TSchedaRicevuta r;
-    r.NumeroRicevuta = number;
+// The fixture's receipt issued on `date` for `total`.
+TSchedaRicevuta issued(const QString& number, const QString& date, const QString& total,
+                       const QString& payer = QStringLiteral("Rossi Mario"),
+                       const QString& sport = QStringLiteral("Nuoto")) {
+    TSchedaRicevuta r = receipt(number, payer, sport);
     r.DataRicevuta = date;
     r.ImportoTotale = total;
-    r.Pagatore = payer;
-    r.CodiceFiscalePagatore = QStringLiteral("RSSMRA80A01H501U");
-    r.AttivitaSportiva = sport;
-    r.PeriodoDal = QStringLiteral("01/03/2024");
-    r.PeriodoAl = QStringLiteral("31/03/2024");
     return r;
 }
 
-// The archive of 2024 in a fresh program folder.
-struct Archive {
+// The archive of 2024 in a fresh program folder, with what follows its last record.
+struct Archive : ReceiptFolder {
     explicit Archive(const QList<TSchedaRicevuta>& receipts, const QByteArray& tail = {}) {
-        QByteArray bytes;
-        for (const TSchedaRicevuta& r : receipts)
-            bytes += ReceiptCodec::encode(r);
-        folder.write(QStringLiteral("2024.ric"), bytes + tail);
+        seed(receipts);
+        folder.write(QStringLiteral("2024.ric"), folder.read(QStringLiteral("2024.ric")) + tail);
     }
-    QString path() const { return TSchedaRicevuta::path(QStringLiteral("2024")); }
-
-    TempProgramFolder folder;
 };
 
 Period period(int fromMonth, int fromDay, int toMonth, int toDay) {
@@ -73,8 +61,8 @@ QStringList numbers(const IncomeSummary::Summary& s) {
 }
 
 // The request screen on the archive of 2024, today 05/03/2024.
-struct RequestFixture {
-    RequestFixture(const QList<TSchedaRicevuta>& receipts) : archive(receipts) {
+struct RequestFixture : Archive {
+    RequestFixture(const QList<TSchedaRicevuta>& receipts) : Archive(receipts) {
         screen.show();
         QApplication::setActiveWindow(&screen);
         (void)QTest::qWaitForWindowActive(&screen);
@@ -101,8 +89,6 @@ struct RequestFixture {
         QTest::mouseClick(screen.findChild<QPushButton*>(QStringLiteral("btnVisualizza")), Qt::LeftButton);
     }
 
-    FakePlatformScope fake;
-    Archive archive;
     TfrmMenuRiepCosti screen;
 };
 
@@ -177,14 +163,14 @@ private Q_SLOTS:
 
     void periodEndsAreIncludedAndFiltersWorkTogether() {
         const Archive archive({
-            receipt("1", "29/02/2024", "10,00"),
-            receipt("2", "01/03/2024", "10,00"),
-            receipt("3", "15/03/2024", "10,00", "Mario Rossini", "Tennis"),
-            receipt("4", "31/03/2024", "10,00", "Bianchi Anna"),
-            receipt("5", "01/04/2024", "10,00"),
-            receipt("6", "15/03/2023", "10,00"), // issued in another year, kept in this archive
-            receipt("7", "15/03/2024", ""),      // no total: never listed
-            receipt("8", "15/03/2024", "10,00", "Rossi Mario", "Nuoto sincronizzato"),
+            issued("1", "29/02/2024", "10,00"),
+            issued("2", "01/03/2024", "10,00"),
+            issued("3", "15/03/2024", "10,00", "Mario Rossini", "Tennis"),
+            issued("4", "31/03/2024", "10,00", "Bianchi Anna"),
+            issued("5", "01/04/2024", "10,00"),
+            issued("6", "15/03/2023", "10,00"), // issued in another year, kept in this archive
+            issued("7", "15/03/2024", ""),      // no total: never listed
+            issued("8", "15/03/2024", "10,00", "Rossi Mario", "Nuoto sincronizzato"),
         });
         const Period march = period(3, 1, 3, 31);
         QCOMPARE(numbers(IncomeSummary::list(archive.path(), {}, {}, march)),
@@ -215,7 +201,7 @@ private Q_SLOTS:
         QFETCH(QString, total);
         QList<TSchedaRicevuta> receipts;
         for (const QString& amount : amounts)
-            receipts << receipt(QString::number(receipts.size() + 1), "10/03/2024", amount);
+            receipts << issued(QString::number(receipts.size() + 1), "10/03/2024", amount);
         const Archive archive(receipts);
         const IncomeSummary::Summary s = IncomeSummary::list(archive.path(), {}, {}, kYear);
         QCOMPARE(IncomeSummary::totalText(s.total), total);
@@ -235,8 +221,8 @@ private Q_SLOTS:
     void unreadableDateOrAmountStopsTheList() {
         QFETCH(QString, date);
         QFETCH(QString, amount);
-        const Archive archive({receipt("1", "05/03/2024", "10,00"), receipt("2", date, amount),
-                               receipt("3", "06/03/2024", "10,00")});
+        const Archive archive({issued("1", "05/03/2024", "10,00"), issued("2", date, amount),
+                               issued("3", "06/03/2024", "10,00")});
         const IncomeSummary::Summary s = IncomeSummary::list(archive.path(), {}, {}, kYear);
         QCOMPARE(numbers(s), QStringList({"1"}));
         QCOMPARE(s.stoppedAt, 2);
@@ -246,7 +232,7 @@ private Q_SLOTS:
     }
 
     void partialTailAndMissingArchive() {
-        const Archive archive({receipt("1", "05/03/2024", "10,00")}, QByteArray(500, 'x'));
+        const Archive archive({issued("1", "05/03/2024", "10,00")}, QByteArray(500, 'x'));
         const IncomeSummary::Summary s = IncomeSummary::list(archive.path(), {}, {}, kYear);
         QCOMPARE(numbers(s), QStringList({"1"}));
         QCOMPARE(s.stoppedAt, 0);
@@ -294,9 +280,9 @@ private Q_SLOTS:
     }
 
     void monthWithAPayerListsTotalsAndPrints() {
-        RequestFixture f({receipt("1", "05/03/2024", "10,50"), receipt("2", "06/03/2024", "20,25"),
-                          receipt("3", "07/03/2024", "99,00", "Bianchi Anna"),
-                          receipt("4", "07/04/2024", "99,00")});
+        RequestFixture f({issued("1", "05/03/2024", "10,50"), issued("2", "06/03/2024", "20,25"),
+                          issued("3", "07/03/2024", "99,00", "Bianchi Anna"),
+                          issued("4", "07/04/2024", "99,00")});
         QTemporaryDir dir;
         f.fake->printTo = dir.filePath(QStringLiteral("riepilogo.pdf"));
         QTest::keyClicks(f.field("txtEsecutore"), "rossi");
@@ -320,7 +306,7 @@ private Q_SLOTS:
         f.request();
         QVERIFY(f.fake->messages.isEmpty());
         QCOMPARE(f.label("lblDataFine"), QStringLiteral("31/03/2024"));
-        QCOMPARE(f.label("lblFile"), f.archive.path());
+        QCOMPARE(f.label("lblFile"), f.path());
         // Runs of blanks read back as the PDF reader lays them out.
         const QString printed = PdfTools::text(f.fake->printTo).simplified();
         for (const char* line :
@@ -332,7 +318,7 @@ private Q_SLOTS:
     }
 
     void emptySummaryDoesNotPrintAndNoIsRespected() {
-        RequestFixture f({receipt("1", "05/03/2024", "10,00")});
+        RequestFixture f({issued("1", "05/03/2024", "10,00")});
         f.period("01", "Gennaio", "31", "Dicembre");
         inspectNextModal([&](QWidget* result) {
             QCOMPARE(text(result, "titTipologia"), QStringLiteral("- - -"));
@@ -356,7 +342,7 @@ private Q_SLOTS:
     }
 
     void incompleteListIsToldAndUnreadableArchiveReported() {
-        RequestFixture f({receipt("1", "05/03/2024", "10,00"), receipt("2", "30/02/2024", "10,00")});
+        RequestFixture f({issued("1", "05/03/2024", "10,00"), issued("2", "30/02/2024", "10,00")});
         f.period("01", "Gennaio", "31", "Dicembre");
         inspectNextModal([&](QWidget* result) {
             QCOMPARE(text(result, "lblTotCosti"), QStringLiteral("0,00"));
@@ -370,7 +356,7 @@ private Q_SLOTS:
 
         f.fake->messages.clear();
         // The year's archive is a folder: it cannot be read.
-        QVERIFY(QDir(f.archive.folder.path()).mkdir(QStringLiteral("2023.ric")));
+        QVERIFY(QDir(f.folder.path()).mkdir(QStringLiteral("2023.ric")));
         f.field("txtAnno")->setText(QStringLiteral("2023"));
         inspectNextModal(
             [](QWidget* result) { QCOMPARE(text(result, "lblTotCosti"), QStringLiteral("0,00")); });
@@ -380,8 +366,8 @@ private Q_SLOTS:
     }
 
     void findGoesOnFromTheLastSummary() {
-        RequestFixture f({receipt("1", "05/03/2024", "1"), receipt("2", "06/03/2024", "2", "Rossini Carlo"),
-                          receipt("3", "07/03/2024", "3")});
+        RequestFixture f({issued("1", "05/03/2024", "1"), issued("2", "06/03/2024", "2", "Rossini Carlo"),
+                          issued("3", "07/03/2024", "3")});
         f.period("01", "Gennaio", "31", "Dicembre");
         const auto find = [](QWidget* result) {
             result->findChild<QLineEdit*>("txtTrova")->setText(QStringLiteral("rossi m"));

@@ -1,40 +1,26 @@
-#include "FakePlatform.h"
 #include "PdfTools.h"
-#include "TempProgramFolder.h"
+#include "ReceiptFixture.h"
 #include "TestMain.h"
 #include "receipts/ReceiptDocument.h"
 #include "receipts/ReceiptLogo.h"
 #include "receipts/TSchedaRicevuta.h"
 #include "receipts/TfrmAnteprimaRic.h"
+#include "receipts/TfrmRicevuta.h"
 #include "receipts/TfrmStampaRic.h"
 #include "reports/ReportRenderer.h"
 
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 
 namespace {
 
+// The fixture's receipt, its number with blanks around it as a screen may hold it.
 TSchedaRicevuta sample() {
-    TSchedaRicevuta r;
-    r.NumeroRicevuta = QStringLiteral(" 12 ");
-    r.DataRicevuta = QStringLiteral("05/03/2024");
-    r.ImportoEuro = QStringLiteral("120");
-    r.ImportoCentesimi = QStringLiteral("50");
-    r.ImportoLettere = QStringLiteral("CENTOVENTI");
-    r.CentesimiLettere = QStringLiteral("50");
-    r.ImportoTotale = QStringLiteral("120,50");
-    r.Ricevente1 = QStringLiteral("A.S.D. Delfini Forlì");
+    TSchedaRicevuta r = receipt(QStringLiteral(" 12 "));
     r.Ricevente4 = QStringLiteral("P.IVA 01234567890");
-    r.Pagatore = QStringLiteral("Rossi Mario");
-    r.CodiceFiscalePagatore = QStringLiteral("RSSMRA80A01H501U");
-    r.AttivitaSportiva = QStringLiteral("Nuoto");
-    r.PeriodoDal = QStringLiteral("01/03/2024");
-    r.PeriodoAl = QStringLiteral("31/03/2024");
-    r.Praticante = QStringLiteral("Rossi Luca");
     r.LuogoNascitaPraticante = QStringLiteral("Forlì");
-    r.DataNascitaPraticante = QStringLiteral("02/02/2015");
-    r.IndirizzoPraticante = QStringLiteral("Via Roma 1");
     return r;
 }
 
@@ -66,6 +52,16 @@ QImage solid(QSize size, QColor colour) {
     return picture;
 }
 
+// How many strongly blue pixels the page shows in the payer's logo box: the built-in euro sign.
+int bluePixelsInLogo(const QImage& page) {
+    int blue = 0;
+    for (int y = 14 * 2; y < 36 * 2; ++y)
+        for (int x = 14 * 2; x < 53 * 2; ++x)
+            if (const QColor c = page.pixelColor(x, y); c.blue() > 150 && c.red() < 100)
+                ++blue;
+    return blue;
+}
+
 const QString kPrintFailed = QString::fromUtf8(
     "Attenzione: la stampa non è andata a buon fine.\n\r\n\rAccertarsi che la stampante sia configurata "
     "correttamente.");
@@ -85,7 +81,7 @@ private Q_SLOTS:
         // clang-format off
         QTest::newRow("number")   << "txtNumRic"      << "Ricevuta n. 12"          << QRectF(146, 16, 49, 5);
         QTest::newRow("date")     << "txtData"        << "Data:  05/03/2024"       << QRectF(146, 29, 49, 5);
-        QTest::newRow("payee")    << "txtRicevente01" << "A.S.D. Delfini Forlì"    << QRectF(55, 14, 87, 4);
+        QTest::newRow("payee")    << "txtRicevente01" << "A.S.D. Delfini"          << QRectF(55, 14, 87, 4);
         QTest::newRow("empty")    << "txtRicevente02" << ""                        << QRectF(55, 20, 87, 4);
         QTest::newRow("payer")    << "txtPagatore"    << "Rossi Mario"             << QRectF(42, 41, 88, 4.4);
         QTest::newRow("from")     << "txtDal"         << "01/03/2024"              << QRectF(139.4, 46, 23, 4.4);
@@ -230,6 +226,46 @@ private Q_SLOTS:
         const QList<FakePlatform::Shown> expected = {{Platform::Box::Warning, kPrintFailed},
                                                      {Platform::Box::Warning, kPreviewFailed}};
         QCOMPARE(fake->messages, expected);
+    }
+
+    // A new user prints a receipt straight from the receipt screen, blanks the logo and prints
+    // again.
+    void receiptScreenPrintsWhatItShowsWithTheLogoChosen() {
+        ReceiptFolder f;
+        QTemporaryDir dir;
+        TfrmRicevuta screen;
+        screen.openYear(QStringLiteral("2024"), f.path());
+        screen.show();
+        screen.findChild<QLineEdit*>(QStringLiteral("txtPagatore"))->setText(QStringLiteral("Verdi Anna"));
+        const auto press = [&](const char* command, const char* dialogName, const char* button) {
+            inspectNextModal([=](QWidget* dialog) {
+                QCOMPARE(dialog->objectName(), QString::fromLatin1(dialogName));
+                QTest::mouseClick(dialog->findChild<QAbstractButton*>(QString::fromLatin1(button)),
+                                  Qt::LeftButton);
+                if (dialog->objectName() == QStringLiteral("frmLogo"))
+                    QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("btnApplica")),
+                                      Qt::LeftButton);
+                QVERIFY(!dialog->isVisible());
+            });
+            QTest::mouseClick(screen.findChild<QToolButton*>(QString::fromLatin1(command)), Qt::LeftButton);
+        };
+
+        f.fake->printTo = dir.filePath(QStringLiteral("stampa.pdf"));
+        press("cmdStampa", "frmStampaRic", "btnStampa");
+        QCOMPARE(f.fake->printDialogs, 1);
+        QCOMPARE(PdfTools::text(f.fake->printTo).count(QStringLiteral("Verdi Anna")), 2);
+        QVERIFY(bluePixelsInLogo(PdfTools::firstPage(f.fake->printTo)) > 0);
+
+        press("cmdLogo", "frmLogo", "btnCancLogo");
+        QCOMPARE(QImage(ReceiptLogo::fileName()).size(), QSize(2, 2));
+
+        f.fake->printTo = dir.filePath(QStringLiteral("anteprima.pdf"));
+        press("cmdAnteprima", "frmAnteprimaRic", "btnStampa");
+        QCOMPARE(f.fake->previews, 1);
+        QCOMPARE(bluePixelsInLogo(PdfTools::firstPage(f.fake->printTo)), 0);
+        QVERIFY(f.fake->messages.isEmpty());
+        // Nothing of it was saved.
+        QVERIFY(f.archive().isEmpty());
     }
 };
 
