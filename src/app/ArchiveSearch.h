@@ -1,0 +1,97 @@
+#pragma once
+
+#include "LastRecordWithLine.h"
+#include "Platform.h"
+#include "PrintMessages.h"
+#include "RecordFilter.h"
+#include "ReportOutput.h"
+#include "ResultListPanel.h"
+#include "SearchDialog.h"
+#include "TableColumn.h"
+#include "reports/ReportError.h"
+#include "storage/ArchiveFile.h"
+#include "storage/RecordLayout.h"
+#include "storage/StorageError.h"
+
+#include <functional>
+#include <vector>
+
+// One filter of an archive search: its field on the filter panel, and the record field it is
+// looked for in.
+template <class R> struct ArchiveFilter {
+    FieldRow row;
+    QString R::*member;
+};
+
+// What sets one archive search apart from another besides its filters.
+struct ArchiveSearchSetup {
+    const char* objectName; // "frmTrovaRic"
+    const char* caption;    // UTF-8
+    const char* hint;       // what a double click does, UTF-8
+    const char* printTitle; // the printed list's title, UTF-8
+    const char* mode;       // the mode key in which a double click hands the record over
+    // A record's line in the list, and the longest line a record can give.
+    QString (*line)(QByteArrayView record);
+    void (*appendLine)(ResultLines& lines, QByteArrayView record);
+    qsizetype (*maxLine)();
+};
+
+// The filter search of a screen that shows one archive of records R (an entries register, a
+// receipt archive): the records that pass every filter in use are listed by their lines, the list
+// prints as the program's list document, and a double click puts the last record giving the chosen
+// line on the screen, with its position.
+template <class R> class ArchiveSearch : public SearchDialog {
+public:
+    using Open = std::function<void(const R& record, int position)>;
+
+    template <std::size_t N>
+    ArchiveSearch(QWidget* parent, const ArchiveSearchSetup& setup, const ArchiveFilter<R> (&filters)[N],
+                  QString path, Open open)
+        : SearchDialog(parent, QString::fromUtf8(setup.caption), tableColumn(filters, &ArchiveFilter<R>::row),
+                       QString::fromUtf8(setup.hint)),
+          m_setup(setup), m_filters(std::begin(filters), std::end(filters)), m_path(std::move(path)),
+          m_open(std::move(open)) {
+        setObjectName(QString::fromLatin1(setup.objectName));
+        setModeKey(QString::fromLatin1(setup.mode));
+        results()->setPrintAction([this](const QStringList& lines) {
+            try {
+                ReportOutput::printList(QString::fromUtf8(m_setup.printTitle), lines, this);
+            } catch (const ReportError&) {
+                platform().message(Platform::Box::Warning, PrintMessages::kPrintFailed);
+            }
+        });
+    }
+
+protected:
+    ResultLines search(const QStringList& typed) override {
+        RecordFilter filter;
+        for (std::size_t i = 0; i < m_filters.size(); ++i)
+            filter.add(typed.value(int(i)), m_filters[i].member);
+        ArchiveFile file(m_path, R::Size);
+        file.open(ArchiveFile::Access::Read);
+        ResultLines lines;
+        lines.reserve(file.count(), file.count() * m_setup.maxLine());
+        file.scan([&](int, QByteArrayView record) {
+            if (filter.matches(record))
+                m_setup.appendLine(lines, record);
+        });
+        return lines;
+    }
+
+    void handOver(const QString& line) override {
+        if (modeKey() != QLatin1String(m_setup.mode) || line.isEmpty())
+            return;
+        try {
+            if (const auto found = lastRecordWithLine(m_path, R::Size, m_setup.line, line))
+                m_open(RecordCodec<R>::decode(found->bytes), found->position);
+        } catch (const StorageError&) {
+            // The search just closes: the screen keeps what it showed.
+        }
+    }
+
+private:
+    const ArchiveSearchSetup& m_setup;
+    std::vector<ArchiveFilter<R>> m_filters;
+    QString m_path;
+    Open m_open;
+};
