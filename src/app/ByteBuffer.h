@@ -20,6 +20,8 @@ public:
     void reserve(qsizetype capacity);
     // `length` more bytes at the end, left for the caller to write; where they start.
     char* grow(qsizetype length);
+    // The last `length` bytes dropped.
+    void shrink(qsizetype length) { m_size -= length; }
 
 private:
     static char* allocate(qsizetype capacity);

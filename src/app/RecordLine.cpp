@@ -2,56 +2,42 @@
 
 #include "storage/Text.h"
 
-#include <algorithm>
+#include <cstring>
 
 QByteArray RecordLine::literalBytes(const char16_t* literal) {
     return Text::toWin1252(QString::fromUtf16(literal));
 }
 
-qsizetype RecordLine::measure(QByteArrayView record, FieldTexts& texts) const {
-    texts.resize(qsizetype(m_parts.size()));
-    qsizetype length = 0;
-    for (std::size_t i = 0; i < m_parts.size(); ++i) {
-        const Part& p = m_parts[i];
-        if (!p.literal.isEmpty()) {
-            length += p.literal.size();
+char* RecordLine::write(char* out, QByteArrayView record) const {
+    for (const Part& p : m_parts) {
+        if (p.literalSize > 0) {
+            std::memcpy(out, m_literals.constData() + p.literalStart, std::size_t(p.literalSize));
+            out += p.literalSize;
             continue;
         }
-        QByteArrayView text = trimmedBytes(p.field.text(record));
+        QByteArrayView text = p.field.text(record);
+        if (p.field.kind == FieldKind::Char) // the other kinds come trimmed already
+            text = trimmedBytes(text);
         if (p.width > 0 && text.size() > p.width)
             text = text.first(p.width);
-        texts[qsizetype(i)] = text;
-        length += p.width > 0 ? p.width : text.size();
+        if (!text.isEmpty())
+            std::memcpy(out, text.data(), std::size_t(text.size()));
+        out += text.size();
+        if (p.width > text.size()) {
+            std::memset(out, ' ', std::size_t(p.width - text.size()));
+            out += p.width - text.size();
+        }
     }
-    return length;
-}
-
-void RecordLine::write(char* out, const FieldTexts& texts) const {
-    for (std::size_t i = 0; i < m_parts.size(); ++i) {
-        const Part& p = m_parts[i];
-        const QByteArrayView text = p.literal.isEmpty() ? texts[qsizetype(i)] : QByteArrayView(p.literal);
-        out = std::copy(text.begin(), text.end(), out);
-        if (p.width > text.size())
-            out = std::fill_n(out, p.width - text.size(), ' ');
-    }
-}
-
-qsizetype RecordLine::maxLength() const {
-    qsizetype length = 0;
-    for (const Part& p : m_parts)
-        length += !p.literal.isEmpty() ? p.literal.size() : p.width > 0 ? p.width : p.field.capacity;
-    return length;
+    return out;
 }
 
 QString RecordLine::of(QByteArrayView record) const {
-    FieldTexts texts;
-    QByteArray line(measure(record, texts), Qt::Uninitialized);
-    write(line.data(), texts);
+    QByteArray line(m_maxLength, Qt::Uninitialized);
+    line.truncate(write(line.data(), record) - line.constData());
     return Text::fromWin1252(line);
 }
 
 void RecordLine::appendTo(ResultLines& lines, QByteArrayView record) const {
-    FieldTexts texts;
-    const qsizetype length = measure(record, texts);
-    write(lines.appendSpace(length), texts);
+    char* start = lines.appendSpace(m_maxLength);
+    lines.shortenLast(m_maxLength - (write(start, record) - start));
 }

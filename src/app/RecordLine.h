@@ -5,7 +5,6 @@
 
 #include <QByteArray>
 #include <QString>
-#include <QVarLengthArray>
 
 #include <span>
 #include <vector>
@@ -26,30 +25,38 @@ template <class R> struct LinePart {
 class RecordLine {
 public:
     template <class R> explicit RecordLine(std::span<const LinePart<R>> parts) {
-        for (const LinePart<R>& p : parts)
-            m_parts.push_back(p.literal ? Part{literalBytes(p.literal), {}, 0}
-                                        : Part{{}, FieldBytes::of(p.member), p.width});
+        for (const LinePart<R>& p : parts) {
+            if (p.literal) {
+                const QByteArray bytes = literalBytes(p.literal);
+                m_parts.push_back({int(m_literals.size()), int(bytes.size()), {}, 0});
+                m_literals += bytes;
+            } else {
+                m_parts.push_back({0, 0, FieldBytes::of(p.member), p.width});
+            }
+        }
+        for (const Part& p : m_parts)
+            m_maxLength += p.literalSize > 0 ? p.literalSize : p.width > 0 ? p.width : p.field.capacity;
     }
 
     QString of(QByteArrayView record) const;
     // The longest line a record can give, in bytes.
-    qsizetype maxLength() const;
+    qsizetype maxLength() const { return m_maxLength; }
     // The line written straight into a list's buffer.
     void appendTo(ResultLines& lines, QByteArrayView record) const;
 
 private:
-    using FieldTexts = QVarLengthArray<QByteArrayView, 16>;
-
     struct Part {
-        QByteArray literal; // Windows-1252; empty for a field
+        int literalStart; // a literal's Windows-1252 bytes in m_literals
+        int literalSize;  // 0 for a field
         FieldBytes field;
         int width;
     };
 
     static QByteArray literalBytes(const char16_t* literal);
-    // Where each field's text lies in the record, and the line's length.
-    qsizetype measure(QByteArrayView record, FieldTexts& texts) const;
-    void write(char* out, const FieldTexts& texts) const;
+    // Writes the line from `out` on, which has room for maxLength() bytes; returns where it ends.
+    char* write(char* out, QByteArrayView record) const;
 
     std::vector<Part> m_parts;
+    QByteArray m_literals;
+    qsizetype m_maxLength = 0;
 };

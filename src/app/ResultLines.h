@@ -22,6 +22,8 @@ public:
     void append(QStringView line);
     // Room for a line of `length` bytes at the end, to be written in place.
     char* appendSpace(qsizetype length);
+    // Gives back the last `bytes` bytes of the last line, room it did not need.
+    void shortenLast(qsizetype bytes) { m_text.shrink(bytes); }
 
     qsizetype size() const { return qsizetype(m_starts.size()); }
     QByteArrayView at(qsizetype i) const {
