@@ -8,11 +8,8 @@ namespace {
 // Whole euros up to 14 digits keep the count of ten-thousandths well inside 64 bits.
 constexpr int kMaxEuroDigits = 14;
 
-bool allDigits(QByteArrayView s) {
-    for (const char c : s)
-        if (c < '0' || c > '9')
-            return false;
-    return true;
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
 }
 
 } // namespace
@@ -23,30 +20,43 @@ std::optional<Currency> Currency::parse(const QString& text) {
 }
 
 std::optional<Currency> Currency::parse(QByteArrayView text) {
-    QByteArrayView t = trimmedBytes(text);
-    bool negative = false;
-    if (t.startsWith('+') || t.startsWith('-')) {
-        negative = t.front() == '-';
-        t = t.sliced(1);
-    }
-    const qsizetype comma = t.indexOf(',');
-    QByteArrayView whole = comma < 0 ? t : t.first(comma);
-    const QByteArrayView fraction = comma < 0 ? QByteArrayView() : t.sliced(comma + 1);
-    if (whole.isEmpty() && fraction.isEmpty())
-        return std::nullopt;
-    if (!allDigits(whole) || !allDigits(fraction))
-        return std::nullopt;
-    while (whole.size() > 1 && whole.front() == '0')
-        whole = whole.sliced(1);
-    if (whole.size() > kMaxEuroDigits)
-        return std::nullopt;
-
+    // One pass over the bytes: a total is read for every receipt a summary lists.
+    const QByteArrayView t = trimmedBytes(text);
+    const char* c = t.data();
+    const char* const end = c + t.size();
+    const bool negative = c < end && *c == '-';
+    if (c < end && (*c == '-' || *c == '+'))
+        ++c;
+    const char* const whole = c;
     qint64 units = 0;
-    for (const char c : whole)
-        units = units * 10 + (c - '0');
-    for (int i = 0; i < 4; ++i)
-        units = units * 10 + (i < fraction.size() ? fraction[i] - '0' : 0);
-    if (fraction.size() > 4 && fraction[4] >= '5')
+    int significant = 0; // whole-euro digits after the leading zeros
+    for (; c < end && isDigit(*c); ++c) {
+        if (units == 0 && *c == '0')
+            continue;
+        if (++significant > kMaxEuroDigits)
+            return std::nullopt;
+        units = units * 10 + (*c - '0');
+    }
+    const bool hasWhole = c > whole;
+    if (c < end && *c != ',')
+        return std::nullopt;
+    int decimals = 0;
+    bool roundUp = false;
+    if (c < end) { // the comma, then digits only
+        for (++c; c < end; ++c, ++decimals) {
+            if (!isDigit(*c))
+                return std::nullopt;
+            if (decimals < 4)
+                units = units * 10 + (*c - '0');
+            else if (decimals == 4)
+                roundUp = *c >= '5';
+        }
+    }
+    if (!hasWhole && decimals == 0)
+        return std::nullopt; // no digit at all
+    for (int i = decimals; i < 4; ++i)
+        units *= 10;
+    if (roundUp)
         ++units;
     return Currency{negative ? -units : units};
 }

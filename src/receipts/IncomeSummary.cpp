@@ -88,7 +88,11 @@ Summary list(const QString& path, const QString& payer, const QString& sport, co
     const qint64 last = period.end.toJulianDay();
 
     Summary summary;
-    ArchiveFile::scanFile(path, R::Size, [&](int position, QByteArrayView record) {
+    ArchiveFile file(path, R::Size);
+    file.open(ArchiveFile::Access::Read);
+    // Room for every receipt's line asked for at once: a year's list is never moved as it grows.
+    summary.lines.reserve(file.count(), file.count() * ReceiptLine::maxLength());
+    file.scan([&](int position, QByteArrayView record) {
         if (summary.stoppedAt || !filter.matches(record))
             return;
         const QByteArrayView amountText = total.text(record);
