@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QProcess>
 #include <QString>
 
 #include <algorithm>
 #include <functional>
+#include <unistd.h>
 
 // The best of `runs` runs of `work`, in milliseconds: the least disturbed by the rest of the
 // machine.
@@ -27,4 +29,13 @@ inline void catToNowhere(const QString& path) {
     cat.setStandardOutputFile(QProcess::nullDevice());
     cat.start(QStringLiteral("cat"), {path});
     cat.waitForFinished(-1);
+}
+
+// Writes a generated archive and waits until it is on the disk: the system's write-back of a
+// hundred fresh megabytes would otherwise run during the first measurements, on the core a scan's
+// reading thread uses.
+inline void writeSettled(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush())
+        ::fsync(file.handle());
 }

@@ -62,9 +62,7 @@ void writeRegister(const QString& path) {
         e.Incaricato = QStringLiteral("Segreteria");
         bytes += EntryCodec::encode(EntryChecks::completed(e, kYear));
     }
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(bytes);
+    writeSettled(path, bytes);
 }
 
 int rowsOf(const QWidget& screen) {

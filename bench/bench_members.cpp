@@ -62,9 +62,7 @@ void writeArchive(const QString& path) {
         r.Note = QStringLiteral("Socio dal %1").arg(2000 + i % 24);
         bytes += MemberCodec::encode(r);
     }
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(bytes);
+    writeSettled(path, bytes);
 }
 
 // The archive read from start to end with plain reads, as `cat` reads it.

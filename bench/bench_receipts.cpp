@@ -73,9 +73,7 @@ void writeArchive(const QString& path) {
         r.IndirizzoPraticante = QStringLiteral("Via Roma %1, Forlì").arg(i);
         bytes += ReceiptCodec::encode(r);
     }
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(bytes);
+    writeSettled(path, bytes);
 }
 
 } // namespace

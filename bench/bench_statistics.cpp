@@ -37,9 +37,7 @@ void writeRegister(const QString& path) {
         e.CognomeNome = QStringLiteral("Rossi Mario %1").arg(i % 2000);
         bytes += EntryCodec::encode(e);
     }
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(bytes);
+    writeSettled(path, bytes);
 }
 
 } // namespace

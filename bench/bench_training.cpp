@@ -37,9 +37,7 @@ void writeArchive(const QString& path) {
     const QStringList names = {"Mario", "Anna", "Luca", "Giulia", "Nicolò"};
     QRandomGenerator random(42);
     const QDate today = QDate::currentDate();
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return;
+    QByteArray bytes;
     for (int i = 0; i < kCards; ++i) {
         TSchedaAllenamento r;
         r.NomeAllenamento = programmes[random.bounded(int(programmes.size()))] + QStringLiteral(" %1").arg(i);
@@ -57,8 +55,9 @@ void writeArchive(const QString& path) {
         r.Riscaldamento = QString(1900, u'r');
         r.Esercizi = QStringLiteral("Panca piana 3x10\r\nSquat 4x8\r\n").repeated(140);
         r.Stretching = QString(1900, u's');
-        file.write(TrainingCodec::encode(r));
+        bytes += TrainingCodec::encode(r);
     }
+    writeSettled(path, bytes);
 }
 
 } // namespace

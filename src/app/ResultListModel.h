@@ -38,6 +38,13 @@ public:
     static int rowWidth(const QFont& font, qsizetype characters);
 
     int rowCount(const QModelIndex& parent = {}) const override;
+    // Without the base's checks through virtual calls: a view lays its rows out by asking for the
+    // index of every one of them.
+    QModelIndex index(int row, int column = 0, const QModelIndex& parent = {}) const override {
+        return row >= 0 && std::size_t(row) < m_order.size() && column == 0 && !parent.isValid()
+                   ? createIndex(row, 0)
+                   : QModelIndex();
+    }
     QVariant data(const QModelIndex& index, int role) const override;
 
 private:

@@ -17,7 +17,7 @@ public:
     enum class Access { Read, Write };
     // Scans read this many bytes at a time (whole records, at least one): few system calls and few
     // hand-overs between the reading thread and the visiting one.
-    static constexpr qsizetype kScanBlockBytes = 512 * 1024;
+    static constexpr qsizetype kScanBlockBytes = 1024 * 1024;
 
     ArchiveFile(QString path, int recordSize);
     ~ArchiveFile();
