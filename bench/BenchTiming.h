@@ -1,5 +1,7 @@
 #pragma once
 
+#include "storage/AtomicFile.h"
+
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
@@ -38,4 +40,19 @@ inline void writeSettled(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush())
         ::fsync(file.handle());
+}
+
+// What replacing a file of `bytes` bytes costs the system, as every export replaces its file:
+// written, synced to the disk and renamed into place. An export writes tens of megabytes, so its
+// writing is measured against this rather than against reading the archive, which the sync alone
+// outlasts several times over.
+inline double durableWrite(const QString& path, qsizetype bytes, int runs) {
+    const QByteArray block(1 << 20, 'x');
+    return bestOf(runs, [&] {
+        AtomicFile file(path);
+        file.open();
+        for (qsizetype done = 0; done < bytes; done += block.size())
+            file.write(block.constData(), std::min(block.size(), bytes - done));
+        file.commit();
+    });
 }

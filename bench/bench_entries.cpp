@@ -1,7 +1,8 @@
 // Times the entries register over a register of 100,000 entries (about 114 MB): the entry search
 // with no filter and with two filters, the daily, monthly and annual summaries' listing and the
-// register export (its listing, then writing the spreadsheet), each against `cat` of the same file
-// into /dev/null. Every scan may take at most twice what `cat` takes, writing the export four times.
+// register export's listing, each against `cat` of the same file into /dev/null, at most twice what
+// `cat` takes; and writing the export, at most twice what replacing a file of as many bytes (synced
+// to the disk before it takes the old one's place) takes the system.
 #include "BenchTiming.h"
 #include "app/SummaryGridScreen.h"
 #include "entries/EntryChecks.h"
@@ -128,7 +129,9 @@ int main(int argc, char** argv) {
     });
 
     const double scans = std::max({all, filtered, daily, monthly, annual, exportListed});
-    const bool fine = scans <= 2 * cat && exported <= 4 * cat;
+    const QString exportedFile = ProgramFolder::file(QStringLiteral("Archivio_Ingressi.xls"));
+    const double replacing = durableWrite(exportedFile, QFile(exportedFile).size(), kRuns);
+    const bool fine = scans <= 2 * cat && exported <= 2 * replacing;
     QTextStream out(stdout);
     out << "register of " << kEntries << " entries, " << QFile(path).size() << " bytes\n"
         << "cat into /dev/null:      " << cat << " ms\n"
@@ -144,9 +147,9 @@ int main(int argc, char** argv) {
         << " x cat)\n"
         << "export, listing:         " << exportListed << " ms (" << exportedRows << " rows, "
         << exportListed / cat << " x cat)\n"
-        << "export, writing:         " << exported << " ms ("
-        << QFile(ProgramFolder::file("Archivio_Ingressi.xls")).size() << " bytes, " << exported / cat
-        << " x cat)\n"
-        << (fine ? "every scan within 2 x cat, the export within 4 x cat: fine\n" : "too slow\n");
+        << "export, writing:         " << exported << " ms (" << QFile(exportedFile).size() << " bytes, "
+        << exported / replacing << " x replacing a file of as many bytes, " << replacing << " ms)\n"
+        << (fine ? "every scan within 2 x cat, writing the export within 2 x replacing: fine\n"
+                 : "too slow\n");
     return fine ? 0 : 1;
 }

@@ -1,11 +1,12 @@
 // Times the receipt search and export over a yearly archive of 100,000 receipts (about 110 MB),
 // through their screens: the search with no filter and with two filters ("Cerca" until the list
-// holds its lines), the export's listing (the screen shown with its grid) and its writing, each
-// against `cat` of the same file: a scan may take at most twice what `cat` takes, the export
-// (listing and writing) four times. Also the amount in words for every whole euro amount from 0 to
-// 99,999,999 in steps of 7, which must take under a second in all. The income summary over the
-// whole year, with no filter and with a payer filter, at most twice `cat`; the printed receipt in
-// two copies rendered to PDF, under 100 ms.
+// holds its lines) and the export's listing (the screen shown with its grid), each against `cat`
+// of the same file: a scan may take at most twice what `cat` takes. The export's writing replaces
+// a file of some 76 MB, synced to the disk before it takes the old one's place; it may take at
+// most twice what replacing a file of as many bytes takes the system. Also the amount in words
+// for every whole euro amount from 0 to 99,999,999 in steps of 7, which must take under a second
+// in all. The income summary over the whole year, with no filter and with a payer filter, at most
+// twice `cat`; the printed receipt in two copies rendered to PDF, under 100 ms.
 #include "BenchTiming.h"
 #include "receipts/AmountInWords.h"
 #include "receipts/IncomeSummary.h"
@@ -110,7 +111,7 @@ int main(int argc, char** argv) {
             exported, ReceiptExport::format(), grid.rowCount(),
             [&grid](qsizetype row, std::span<QByteArrayView> cells) { grid.cells(row, cells); });
     });
-    const double exporting = listing + writing;
+    const double rawWriting = durableWrite(exported, QFile(exported).size(), kRuns);
 
     // The income summary as its result screen lists it whenever it is shown.
     const QDate first(2024, 1, 1), last(2024, 12, 31);
@@ -144,11 +145,11 @@ int main(int argc, char** argv) {
         letters += ImportoInLettere(Currency::euros(euros)).size();
     const double words = timer.nsecsElapsed() / 1e6;
 
-    const double scanRatio = std::max(all, filtered) / cat;
-    const double exportRatio = exporting / cat;
+    const double scanRatio = std::max({all, filtered, listing}) / cat;
+    const double writeRatio = writing / rawWriting;
     const double summaryRatio = std::max(summary, payerSummary) / cat;
     const bool fine =
-        scanRatio <= 2 && exportRatio <= 4 && summaryRatio <= 2 && document < 100 && words < 1000;
+        scanRatio <= 2 && writeRatio <= 2 && summaryRatio <= 2 && document < 100 && words < 1000;
     QTextStream out(stdout);
     out << "archive of " << kReceipts << " receipts, " << QFile(path).size() << " bytes\n"
         << "cat into /dev/null:    " << cat << " ms\n"
@@ -156,10 +157,13 @@ int main(int argc, char** argv) {
         << "search, two filters:   " << filtered << " ms (" << listedFiltered << " lines)\n"
         << "export, listing:       " << listing << " ms (" << grid.rowCount() << " rows)\n"
         << "export, writing:       " << writing << " ms (" << QFile(exported).size() << " bytes)\n"
-        << "search / cat:          " << scanRatio
+        << "replacing a file of as many bytes: " << rawWriting << " ms\n"
+        << "search and export listing / cat: " << scanRatio
         << (scanRatio <= 2 ? " (at most 2: fine)\n" : " (above 2: too slow)\n")
-        << "export / cat:          " << exportRatio
-        << (exportRatio <= 4 ? " (at most 4: fine)\n" : " (above 4: too slow)\n")
+        << "export writing / replacing:      " << writeRatio
+        << (writeRatio <= 2 ? " (at most 2: fine)\n" : " (above 2: too slow)\n")
+        << "export / cat:          " << (listing + writing) / cat << " (replacing a file of its size alone takes "
+        << rawWriting / cat << " x cat)\n"
         << "income summary, year:  " << summary << " ms (total " << total << ")\n"
         << "income summary, payer: " << payerSummary << " ms (total " << payerTotal << ")\n"
         << "summary / cat:         " << summaryRatio

@@ -118,6 +118,14 @@ qint64 AtomicFile::writeData(const char* data, qint64 length) {
         fail(Step::Write, "cannot write");
         return -1;
     }
+    if (m_buffer.isEmpty() && length >= kBlockBytes) {
+        // A block as large as the buffer's goes to the file as it is, without a copy.
+        if (!writeAll(m_fd, data, length)) {
+            fail(Step::Write, "cannot write");
+            return -1;
+        }
+        return length;
+    }
     m_buffer.append(data, length);
     if (m_buffer.size() >= kBlockBytes && !writeOut(Step::Write))
         return -1;
