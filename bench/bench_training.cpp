@@ -1,7 +1,9 @@
 // Times the training archive's scans over 10,000 cards (about 132 MB, the long texts filled):
 // the training search with no filter and with two filters, the active list, and the export
-// (grid rows listed and the spreadsheet file written). Each is compared with `cat` reading the
-// same file into /dev/null: the scans may take at most twice as long, the export four times.
+// (grid rows listed and the spreadsheet file written). The scans are compared with `cat` reading
+// the same file into /dev/null and may take at most twice as long; the export with `cat` and
+// replacing a file of the exported size (synced to the disk before it takes the old one's place)
+// together, at most twice as long.
 #include "BenchTiming.h"
 #include "storage/ProgramFolder.h"
 #include "storage/SpreadsheetDocument.h"
@@ -90,29 +92,31 @@ int main(int argc, char** argv) {
         active = dialog.findChild<QListView*>(QStringLiteral("lstRecords"))->model()->rowCount();
         dialog.hide();
     });
+    const QString exportedFile = dir.filePath(QStringLiteral("Schede_Allenamenti.xls"));
     // The grid's rows are freed when the export screen closes, after the export: not timed.
     std::vector<QList<QStringList>> listed;
     const double exported = bestOf(kRuns, [&] {
         QList<QStringList> rows;
         TrainingExport::appendRows(rows);
-        SpreadsheetDocument::write(dir.filePath(QStringLiteral("Schede_Allenamenti.xls")),
-                                   TrainingExport::format(), rows);
+        SpreadsheetDocument::write(exportedFile, TrainingExport::format(), rows);
         listed.push_back(std::move(rows));
     });
 
+    const double replacing = durableWrite(exportedFile, QFile(exportedFile).size(), kRuns);
     const double scanRatio = std::max({all, filtered, activeList}) / cat;
-    const double exportRatio = exported / cat;
-    const bool fine = scanRatio <= 2 && exportRatio <= 4;
+    const double exportRatio = exported / (cat + replacing);
+    const bool fine = scanRatio <= 2 && exportRatio <= 2;
     QTextStream out(stdout);
     out << "archive of " << kCards << " cards, " << QFile(path).size() << " bytes\n"
         << "cat into /dev/null:    " << cat << " ms\n"
         << "search, no filter:     " << all << " ms (" << listedAll << " lines)\n"
         << "search, two filters:   " << filtered << " ms (" << listedFiltered << " lines)\n"
         << "active list:           " << activeList << " ms (" << active << " lines)\n"
-        << "export:                " << exported << " ms\n"
+        << "export:                " << exported << " ms (" << QFile(exportedFile).size() << " bytes)\n"
+        << "replacing a file of as many bytes: " << replacing << " ms\n"
         << "slowest scan / cat:    " << scanRatio
         << (scanRatio <= 2 ? " (at most 2: fine)\n" : " (above 2: too slow)\n")
-        << "export / cat:          " << exportRatio
-        << (exportRatio <= 4 ? " (at most 4: fine)\n" : " (above 4: too slow)\n");
+        << "export / (cat + replacing): " << exportRatio
+        << (exportRatio <= 2 ? " (at most 2: fine)\n" : " (above 2: too slow)\n");
     return fine ? 0 : 1;
 }
