@@ -97,6 +97,11 @@ private Q_SLOTS:
         QTest::newRow("empty") << "" << kNotANumber;
         QTest::newRow("sign alone") << "-" << kNotANumber;
         QTest::newRow("comma alone") << "," << kNotANumber;
+        QTest::newRow("plus sign") << "+5" << 50000LL;
+        QTest::newRow("sign and fraction") << "-,5" << -5000LL;
+        QTest::newRow("zeros before fourteen digits") << "0099999999999999" << 999999999999990000LL;
+        QTest::newRow("blank inside") << "1 000" << kNotANumber;
+        QTest::newRow("sign after digits") << "5-" << kNotANumber;
         // clang-format on
     }
     void parsingAmounts() {
