@@ -11,6 +11,7 @@
 #include "members/TSchedaIscritto.h"
 #include "members/TfrmTiratori.h"
 #include "members/TfrmTrovaTiratori.h"
+#include "storage/Text.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -20,11 +21,14 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+
+#include <algorithm>
 
 namespace {
 
@@ -149,6 +153,25 @@ private Q_SLOTS:
         QCOMPARE(model.data(model.index(5, 0), Qt::DisplayRole).toString(), QStringLiteral("Àlfa"));
         QCOMPARE(model.data(model.index(0, 0), Qt::FontRole).value<QFont>().family(),
                  QStringLiteral("Courier New"));
+    }
+
+    // A list long enough to be sorted in two halves at once comes out exactly as one sort would
+    // order it: A to Z folded, lines equal but for their case in the order they came in.
+    void longListSortsLikeOneStableSort() {
+        QRandomGenerator random(11);
+        QStringList lines;
+        for (int i = 0; i < 30000; ++i) {
+            QString line = QStringLiteral("Data: ");
+            for (int k = random.bounded(1, 40); k > 0; --k)
+                line += QLatin1Char("aAbBzZ 0/:"[random.bounded(10)]);
+            lines << line;
+        }
+        QStringList expected = lines;
+        std::stable_sort(expected.begin(), expected.end(),
+                         [](const QString& a, const QString& b) { return Text::lowerAZ(a) < Text::lowerAZ(b); });
+        ResultListModel model;
+        model.setLines(lines);
+        QCOMPARE(model.lines(), expected);
     }
 
     void finderWalksThroughTheMatchesAndWraps() {
