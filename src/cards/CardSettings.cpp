@@ -6,8 +6,6 @@
 #include "storage/StorageError.h"
 #include "storage/Text.h"
 
-#include <QRegularExpression>
-
 #include <optional>
 
 namespace {
@@ -99,9 +97,7 @@ void writePrint(const Print& print) {
 }
 
 QString storable(const QString& line) {
-    static const QRegularExpression breaks(QStringLiteral("[\\r\\n]+"));
-    const QString oneLine = QString(line).replace(breaks, QStringLiteral(" "));
-    return Text::trimBlanks(Text::fromWin1252(Text::toWin1252(oneLine)));
+    return Text::trimBlanks(Text::fromWin1252(Text::toWin1252(IniFile::oneLine(line))));
 }
 
 } // namespace CardSettings

@@ -5,6 +5,7 @@
 #include "Text.h"
 
 #include <QFile>
+#include <QRegularExpression>
 
 namespace {
 
@@ -80,7 +81,7 @@ void IniFile::setValue(const QString& section, const QString& key, const QString
         m_lines.append(u'[' + section + u']');
         header = m_lines.size() - 1;
     }
-    const QString entry = key + u'=' + value;
+    const QString entry = key + u'=' + oneLine(value);
     const qsizetype line = keyLine(header, key);
     if (line >= 0) {
         m_lines[line] = entry;
@@ -91,6 +92,11 @@ void IniFile::setValue(const QString& section, const QString& key, const QString
     while (at > header + 1 && Text::trimBlanks(m_lines[at - 1]).isEmpty())
         --at;
     m_lines.insert(at, entry);
+}
+
+QString IniFile::oneLine(const QString& value) {
+    static const QRegularExpression breaks(QStringLiteral("[\\r\\n]+"));
+    return QString(value).replace(breaks, QStringLiteral(" "));
 }
 
 void IniFile::write() const {

@@ -13,8 +13,11 @@ public:
     static IniFile read(const QString& path);
 
     QString value(const QString& section, const QString& key, const QString& fallback = {}) const;
-    // Creates the section or the key when missing.
+    // Creates the section or the key when missing. The value is stored as oneLine() keeps it, so
+    // no text can break the file's lines or slip in a line of its own.
     void setValue(const QString& section, const QString& key, const QString& value);
+    // A value as a line of the file can hold it: each run of line breaks becomes one blank.
+    static QString oneLine(const QString& value);
     // Replaces the file whole (AtomicFile); raises StorageError on failure, the old file kept.
     void write() const;
 

@@ -55,6 +55,19 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(folder.path("s.ini.tmp")));
     }
 
+    // A value with line breaks (pasted text) stays one line: it can neither cut its own line short
+    // nor slip a section or a key of its own into the file.
+    void lineBreaksInAValueCannotAddLines() {
+        TempProgramFolder folder;
+        folder.write("s.ini", kFixture);
+        IniFile ini = IniFile::read(folder.path("s.ini"));
+        ini.setValue("Beneficiario", "Rigo 2", "Via Roma 1\r\n[Margini]\nSinistro=99\r");
+        ini.write();
+        const IniFile back = IniFile::read(folder.path("s.ini"));
+        QCOMPARE(back.value("Beneficiario", "Rigo 2"), QStringLiteral("Via Roma 1 [Margini] Sinistro=99"));
+        QCOMPARE(back.value("Margini", "Sinistro", "none"), QStringLiteral("none"));
+    }
+
     void missingFileReadsEmptyAndIsCreated() {
         TempProgramFolder folder;
         IniFile ini = IniFile::read(folder.path("new.ini"));
