@@ -4,10 +4,10 @@
 // `cat` takes; and writing the export, at most twice what replacing a file of as many bytes (synced
 // to the disk before it takes the old one's place) takes the system.
 #include "BenchTiming.h"
+#include "app/DateLists.h"
 #include "app/SummaryGridScreen.h"
 #include "entries/EntryChecks.h"
 #include "entries/EntryGrid.h"
-#include "entries/EntryLists.h"
 #include "entries/EntrySummary.h"
 #include "entries/TSchedaIngresso.h"
 #include "entries/TfrmExpIngressi.h"
@@ -47,7 +47,7 @@ void writeRegister(const QString& path) {
     for (int i = 0; i < kEntries; ++i) {
         TSchedaIngresso e;
         e.Giorno = QStringLiteral("%1").arg(random.bounded(1, 29), 2, 10, QLatin1Char('0'));
-        e.Mese = EntryLists::monthName(random.bounded(1, 13));
+        e.Mese = DateLists::monthName(random.bounded(1, 13));
         e.Ore = QStringLiteral("%1").arg(random.bounded(7, 23), 2, 10, QLatin1Char('0'));
         e.Minuti = QStringLiteral("%1").arg(random.bounded(0, 60), 2, 10, QLatin1Char('0'));
         e.AttivitaSvolta = activities[random.bounded(int(activities.size()))];

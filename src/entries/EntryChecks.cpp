@@ -1,6 +1,6 @@
 #include "EntryChecks.h"
 
-#include "EntryLists.h"
+#include "app/DateLists.h"
 #include "storage/DateText.h"
 #include "storage/Text.h"
 
@@ -105,7 +105,7 @@ bool fails(const Check& check, const TSchedaIngresso& entry, const QString& year
     case Rule::Short:
         return value.size() < 2;
     case Rule::MonthNotListed:
-        return EntryLists::monthNumber(value) == 0;
+        return DateLists::monthNumber(value) == 0;
     case Rule::NoSuchDate:
         return !DateText::parse(EntryChecks::date(entry, year)).isValid();
     }
@@ -134,7 +134,7 @@ namespace EntryChecks {
 
 QString date(const TSchedaIngresso& entry, const QString& year) {
     return Text::trimBlanks(entry.Giorno) + u'/' +
-           QStringLiteral("%1").arg(EntryLists::monthNumber(entry.Mese), 2, 10, QLatin1Char('0')) + u'/' +
+           QStringLiteral("%1").arg(DateLists::monthNumber(entry.Mese), 2, 10, QLatin1Char('0')) + u'/' +
            Text::trimBlanks(year);
 }
 

@@ -1,8 +1,8 @@
 #include "EntrySummary.h"
 
 #include "EntryGrid.h"
-#include "EntryLists.h"
 #include "EntrySelection.h"
+#include "app/DateLists.h"
 #include "app/SummaryGridScreen.h"
 #include "storage/Text.h"
 
@@ -71,7 +71,7 @@ EntrySelection selectionOf(Kind kind, const QStringList& chosen, const QString& 
 }
 
 QStringList monthsInCapitals() {
-    QStringList months = EntryLists::months();
+    QStringList months = DateLists::months();
     for (QString& m : months)
         m = Text::upperAZ(m);
     return months;
@@ -96,7 +96,7 @@ std::unique_ptr<SummaryGridScreen> make(Kind kind, QWidget* parent, const QStrin
     if (kind == Kind::Daily)
         screen->setSelection(
             registerYear, QString::fromUtf8(s.instruction),
-            {{QStringLiteral("cboGiorno"), QStringLiteral("Giorno:"), EntryLists::days()}, month});
+            {{QStringLiteral("cboGiorno"), QStringLiteral("Giorno:"), DateLists::days()}, month});
     else if (kind == Kind::Monthly)
         screen->setSelection(registerYear, QString::fromUtf8(s.instruction), {month});
     return screen;

@@ -1,13 +1,13 @@
 #include "TfrmIngressi.h"
 
 #include "EntryGuide.h"
-#include "EntryLists.h"
 #include "EntryNotice.h"
 #include "EntrySummary.h"
 #include "TfrmAnteprimaIngresso.h"
 #include "TfrmExpIngressi.h"
 #include "TfrmStampaIngressi.h"
 #include "TfrmTrovaIngressi.h"
+#include "app/DateLists.h"
 #include "app/MailAddress.h"
 #include "app/Platform.h"
 #include "app/StatusLine.h"
@@ -42,25 +42,25 @@ constexpr FieldBinding<R> kFields[] = {
       .label = "Giorno:",
       .maxLength = 2,
       .control = Control::Pick,
-      .items = EntryLists::days},
+      .items = DateLists::days},
      &R::Giorno},
     {{.name = "txtMeseRit",
       .label = "Mese:",
       .maxLength = 10,
       .control = Control::Pick,
-      .items = EntryLists::months},
+      .items = DateLists::months},
      &R::Mese},
     {{.name = "txtOreRit",
       .label = "Ore:",
       .maxLength = 2,
       .control = Control::Pick,
-      .items = EntryLists::hours},
+      .items = DateLists::hours},
      &R::Ore},
     {{.name = "txtMinutiRit",
       .label = "Minuti:",
       .maxLength = 2,
       .control = Control::Pick,
-      .items = EntryLists::minutes},
+      .items = DateLists::minutes},
      &R::Minuti},
     {{"txtAttivita", "Attività svolta:", 250}, &R::AttivitaSvolta},
     {{.name = "txtIngressi",
@@ -283,7 +283,7 @@ void TfrmIngressi::tell(const EntryProblem& problem) {
 void TfrmIngressi::putToday() {
     const QDate today = platform().today();
     fields()->setText("txtGiornoRit", twoDigits(today.day()));
-    fields()->setText("txtMeseRit", EntryLists::monthName(today.month()));
+    fields()->setText("txtMeseRit", DateLists::monthName(today.month()));
 }
 
 void TfrmIngressi::putNow() {

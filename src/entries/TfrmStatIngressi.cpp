@@ -1,10 +1,10 @@
 #include "TfrmStatIngressi.h"
 
-#include "EntryLists.h"
 #include "StatChartView.h"
 #include "TSchedaIngresso.h"
 #include "app/ArchiveMessages.h"
 #include "app/CommandBar.h"
+#include "app/DateLists.h"
 #include "app/Dialog.h"
 #include "app/FieldTable.h"
 #include "app/GeneralGuide.h"
@@ -68,7 +68,7 @@ TfrmStatIngressi::TfrmStatIngressi() {
     m_lblFile->hide();
     for (int m = 0; m < 12; ++m) {
         m_counters[m] = new QLabel(QStringLiteral("0"), this);
-        m_counters[m]->setObjectName(QStringLiteral("mem") + EntryLists::monthName(m + 1));
+        m_counters[m]->setObjectName(QStringLiteral("mem") + DateLists::monthName(m + 1));
         m_counters[m]->hide();
     }
 
@@ -211,7 +211,7 @@ void TfrmStatIngressi::showCounts(const EntryStatistics::Counts& counts) {
     QList<ChartPoint> points;
     for (int m = 0; m < 12; ++m) {
         m_counters[m]->setText(QString::number(counts[m]));
-        points.append({EntryLists::monthName(m + 1), QColor(kMonthColours[m]), counts[m]});
+        points.append({DateLists::monthName(m + 1), QColor(kMonthColours[m]), counts[m]});
     }
     m_chart->setPoints(points);
 }

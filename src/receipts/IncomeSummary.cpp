@@ -2,8 +2,8 @@
 
 #include "ReceiptLine.h"
 #include "TSchedaRicevuta.h"
+#include "app/DateLists.h"
 #include "app/RecordFilter.h"
-#include "entries/EntryLists.h"
 #include "storage/ArchiveFile.h"
 #include "storage/DateText.h"
 #include "storage/FieldBytes.h"
@@ -38,7 +38,7 @@ constexpr Required kRequired[] = {
 // Day + "/" + the month's two digits + "/" + year; a name that is no month gives "00".
 QString dateText(const QString& day, const QString& month, const QString& year) {
     return Text::trimBlanks(day) + u'/' +
-           QStringLiteral("%1").arg(EntryLists::monthNumber(month), 2, 10, QLatin1Char('0')) + u'/' +
+           QStringLiteral("%1").arg(DateLists::monthNumber(month), 2, 10, QLatin1Char('0')) + u'/' +
            Text::trimBlanks(year);
 }
 

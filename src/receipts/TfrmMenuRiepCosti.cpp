@@ -5,11 +5,11 @@
 #include "TSchedaRicevuta.h"
 #include "TfrmRiepCosti.h"
 #include "app/CommandBar.h"
+#include "app/DateLists.h"
 #include "app/Dialog.h"
 #include "app/FieldTable.h"
 #include "app/Platform.h"
 #include "app/TfrmGuida.h"
-#include "entries/EntryLists.h"
 #include "storage/Text.h"
 
 #include <QApplication>
@@ -28,10 +28,10 @@ constexpr FieldRow kFields[] = {
     {"txtAnno",         "Anno:",              4,   Input::Digits},
     {"txtEsecutore",    "Pagatore:",          50},
     {"txtCCP",          "Attività sportiva:", 120},
-    {.name = "txtGiornoInizio", .label = "Giorno:", .control = Control::Pick, .items = EntryLists::days},
-    {.name = "txtMeseInizio",   .label = "Mese:",   .control = Control::Pick, .items = EntryLists::months},
-    {.name = "txtGiornoFine",   .label = "Giorno:", .control = Control::Pick, .items = EntryLists::days},
-    {.name = "txtMeseFine",     .label = "Mese:",   .control = Control::Pick, .items = EntryLists::months},
+    {.name = "txtGiornoInizio", .label = "Giorno:", .control = Control::Pick, .items = DateLists::days},
+    {.name = "txtMeseInizio",   .label = "Mese:",   .control = Control::Pick, .items = DateLists::months},
+    {.name = "txtGiornoFine",   .label = "Giorno:", .control = Control::Pick, .items = DateLists::days},
+    {.name = "txtMeseFine",     .label = "Mese:",   .control = Control::Pick, .items = DateLists::months},
 };
 // clang-format on
 

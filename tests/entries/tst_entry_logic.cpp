@@ -1,10 +1,10 @@
 #include "TempProgramFolder.h"
 #include "TestMain.h"
+#include "app/DateLists.h"
 #include "app/ResultLines.h"
 #include "entries/EntryChecks.h"
 #include "entries/EntryGrid.h"
 #include "entries/EntryLine.h"
-#include "entries/EntryLists.h"
 #include "entries/EntryNotice.h"
 #include "entries/EntrySelection.h"
 #include "entries/TSchedaIngresso.h"
@@ -270,15 +270,15 @@ private Q_SLOTS:
     }
 
     void listsOfTheDateAndTime() {
-        QCOMPARE(EntryLists::days().size(), 31);
-        QCOMPARE(EntryLists::days().front(), QStringLiteral("01"));
-        QCOMPARE(EntryLists::hours().back(), QStringLiteral("23"));
-        QCOMPARE(EntryLists::minutes().size(), 60);
-        QCOMPARE(EntryLists::months()[2], QStringLiteral("Marzo"));
-        QCOMPARE(EntryLists::monthName(1), QStringLiteral("Gennaio"));
-        QCOMPARE(EntryLists::monthName(12), QStringLiteral("Dicembre"));
-        QCOMPARE(EntryLists::monthNumber(QStringLiteral(" SETTEMBRE ")), 9);
-        QCOMPARE(EntryLists::monthNumber(QStringLiteral("Sett")), 0);
+        QCOMPARE(DateLists::days().size(), 31);
+        QCOMPARE(DateLists::days().front(), QStringLiteral("01"));
+        QCOMPARE(DateLists::hours().back(), QStringLiteral("23"));
+        QCOMPARE(DateLists::minutes().size(), 60);
+        QCOMPARE(DateLists::months()[2], QStringLiteral("Marzo"));
+        QCOMPARE(DateLists::monthName(1), QStringLiteral("Gennaio"));
+        QCOMPARE(DateLists::monthName(12), QStringLiteral("Dicembre"));
+        QCOMPARE(DateLists::monthNumber(QStringLiteral(" SETTEMBRE ")), 9);
+        QCOMPARE(DateLists::monthNumber(QStringLiteral("Sett")), 0);
     }
 };
 

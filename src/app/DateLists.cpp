@@ -1,4 +1,4 @@
-#include "EntryLists.h"
+#include "DateLists.h"
 
 #include "storage/Text.h"
 
@@ -13,7 +13,7 @@ QStringList twoDigits(int first, int last) {
 
 } // namespace
 
-namespace EntryLists {
+namespace DateLists {
 
 QString monthName(int month) {
     return month >= 1 && month <= 12 ? QString::fromLatin1(kMonths[month - 1]) : QString();
@@ -46,4 +46,4 @@ QStringList minutes() {
     return twoDigits(0, 59);
 }
 
-} // namespace EntryLists
+} // namespace DateLists

@@ -3,9 +3,10 @@
 #include <QString>
 #include <QStringList>
 
-// The values an entry's date and time are chosen from: the entry screen's lists, the summaries'
-// lists and the month names stored in entries and shown by the statistics.
-namespace EntryLists {
+// The values a date and a time are chosen from in the program's pick lists (the entry screen, the
+// entry summaries, the income summary's request), and the month names stored in entries and shown
+// by the statistics.
+namespace DateLists {
 
 inline constexpr const char* kMonths[12] = {"Gennaio",   "Febbraio", "Marzo",    "Aprile",
                                             "Maggio",    "Giugno",   "Luglio",   "Agosto",
@@ -22,4 +23,4 @@ QStringList months();  // "Gennaio" to "Dicembre"
 QStringList hours();   // "00" to "23"
 QStringList minutes(); // "00" to "59"
 
-} // namespace EntryLists
+} // namespace DateLists
