@@ -14,7 +14,7 @@
 #include "storage/StorageError.h"
 
 #include <functional>
-#include <vector>
+#include <span>
 
 // One filter of an archive search: its field on the filter panel, and the record field it is
 // looked for in.
@@ -22,6 +22,27 @@ template <class R> struct ArchiveFilter {
     FieldRow row;
     QString R::*member;
 };
+
+// The lines of the records of the archive at `path` that pass every filter in use, in archive
+// order: the scan of every archive search. `typed` holds the filters' texts in table order; each
+// record that passes gives its line through `appendLine`, at most `maxLine` bytes long.
+template <class R>
+ResultLines filteredLines(const QString& path, std::span<const ArchiveFilter<R>> filters, const QStringList& typed,
+                          void (*appendLine)(ResultLines& lines, QByteArrayView record), qsizetype maxLine) {
+    RecordFilter filter;
+    for (std::size_t i = 0; i < filters.size(); ++i)
+        filter.add(typed.value(qsizetype(i)), filters[i].member);
+    ArchiveFile file(path, R::Size);
+    file.open(ArchiveFile::Access::Read);
+    ResultLines lines;
+    // Room for every record's line asked for at once: a long list is never moved as it grows.
+    lines.reserve(file.count(), file.count() * maxLine);
+    file.scan([&](int, QByteArrayView record) {
+        if (filter.matches(record))
+            appendLine(lines, record);
+    });
+    return lines;
+}
 
 // What sets one archive search apart from another besides its filters.
 struct ArchiveSearchSetup {
@@ -49,7 +70,7 @@ public:
                   QString path, Open open)
         : SearchDialog(parent, QString::fromUtf8(setup.caption), tableColumn(filters, &ArchiveFilter<R>::row),
                        QString::fromUtf8(setup.hint)),
-          m_setup(setup), m_filters(std::begin(filters), std::end(filters)), m_path(std::move(path)),
+          m_setup(setup), m_filters(filters), m_path(std::move(path)),
           m_open(std::move(open)) {
         setObjectName(QString::fromLatin1(setup.objectName));
         setModeKey(QString::fromLatin1(setup.mode));
@@ -64,18 +85,7 @@ public:
 
 protected:
     ResultLines search(const QStringList& typed) override {
-        RecordFilter filter;
-        for (std::size_t i = 0; i < m_filters.size(); ++i)
-            filter.add(typed.value(int(i)), m_filters[i].member);
-        ArchiveFile file(m_path, R::Size);
-        file.open(ArchiveFile::Access::Read);
-        ResultLines lines;
-        lines.reserve(file.count(), file.count() * m_setup.maxLine());
-        file.scan([&](int, QByteArrayView record) {
-            if (filter.matches(record))
-                m_setup.appendLine(lines, record);
-        });
-        return lines;
+        return filteredLines<R>(m_path, m_filters, typed, m_setup.appendLine, m_setup.maxLine());
     }
 
     void handOver(const QString& line) override {
@@ -91,7 +101,7 @@ protected:
 
 private:
     const ArchiveSearchSetup& m_setup;
-    std::vector<ArchiveFilter<R>> m_filters;
+    std::span<const ArchiveFilter<R>> m_filters; // a screen's static table, like m_setup
     QString m_path;
     Open m_open;
 };

@@ -38,4 +38,8 @@ void appendTo(ResultLines& lines, QByteArrayView record) {
     layout().appendTo(lines, record);
 }
 
+qsizetype maxLength() {
+    return layout().maxLength();
+}
+
 } // namespace MemberLine

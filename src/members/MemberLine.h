@@ -11,5 +11,7 @@ namespace MemberLine {
 
 QString of(QByteArrayView record);
 void appendTo(ResultLines& lines, QByteArrayView record);
+// The length of the longest line a record can give.
+qsizetype maxLength();
 
 } // namespace MemberLine

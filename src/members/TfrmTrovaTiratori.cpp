@@ -3,14 +3,14 @@
 #include "MemberLine.h"
 #include "MemberTarget.h"
 #include "TSchedaIscritto.h"
+#include "app/ArchiveSearch.h"
 #include "app/LastRecordWithLine.h"
 #include "app/Platform.h"
-#include "app/RecordFilter.h"
 #include "app/ReportOutput.h"
 #include "app/ResultListPanel.h"
+#include "app/TableColumn.h"
 #include "app/TopLevelScreen.h"
 #include "reports/ReportError.h"
-#include "storage/ArchiveFile.h"
 #include "storage/StorageError.h"
 
 namespace {
@@ -18,23 +18,19 @@ namespace {
 using R = TSchedaIscritto;
 
 // The filters in their Enter order, and the field each one is looked for in.
-constexpr FieldRow kFilters[] = {
-    {"txtTiratore", "Cognome e nome:", 0, Input::Free, nullptr, nullptr, "effCampo01"},
-    {"txtDataNasc", "Data di nascita (gg/mm/aaaa):", 0, Input::Free, nullptr, nullptr, "effCampo02"},
-    {"txtCittadinanza", "Cittadinanza:", 0, Input::Free, nullptr, nullptr, "effCampo03"},
-    {"txtLuogoNasc", "Luogo di nascita:", 0, Input::Free, nullptr, nullptr, "effCampo04"},
-    {"txtCodFisc", "Codice fiscale:", 0, Input::Free, nullptr, nullptr, "effCampo05"},
-    {"txtCel", "Tel. cellulare:", 0, Input::Free, nullptr, nullptr, "effCampo06"},
-    {"txtTessera", "Tessera n.", 0, Input::Free, nullptr, nullptr, "effCampo07"},
-    {"txtArmi", "Praticante:", 0, Input::Free, nullptr, nullptr, "effCampo08"},
-    {"txtEnte", "Attività sportiva:", 0, Input::Free, nullptr, nullptr, "effCampo09"},
-    {"txtNote", "Note:", 0, Input::Free, nullptr, nullptr, "effCampo10"},
+constexpr ArchiveFilter<R> kFilters[] = {
+    {{"txtTiratore", "Cognome e nome:", 0, Input::Free, nullptr, nullptr, "effCampo01"}, &R::CognomeNome},
+    {{"txtDataNasc", "Data di nascita (gg/mm/aaaa):", 0, Input::Free, nullptr, nullptr, "effCampo02"},
+     &R::DataNascita},
+    {{"txtCittadinanza", "Cittadinanza:", 0, Input::Free, nullptr, nullptr, "effCampo03"}, &R::Cittadinanza},
+    {{"txtLuogoNasc", "Luogo di nascita:", 0, Input::Free, nullptr, nullptr, "effCampo04"}, &R::LuogoNascita},
+    {{"txtCodFisc", "Codice fiscale:", 0, Input::Free, nullptr, nullptr, "effCampo05"}, &R::CodiceFiscale},
+    {{"txtCel", "Tel. cellulare:", 0, Input::Free, nullptr, nullptr, "effCampo06"}, &R::TelCellulare},
+    {{"txtTessera", "Tessera n.", 0, Input::Free, nullptr, nullptr, "effCampo07"}, &R::NumeroTessera},
+    {{"txtArmi", "Praticante:", 0, Input::Free, nullptr, nullptr, "effCampo08"}, &R::Praticante},
+    {{"txtEnte", "Attività sportiva:", 0, Input::Free, nullptr, nullptr, "effCampo09"}, &R::AttivitaSportiva},
+    {{"txtNote", "Note:", 0, Input::Free, nullptr, nullptr, "effCampo10"}, &R::Note},
 };
-constexpr QString R::*kFiltered[] = {
-    &R::CognomeNome,  &R::DataNascita,   &R::Cittadinanza, &R::LuogoNascita,     &R::CodiceFiscale,
-    &R::TelCellulare, &R::NumeroTessera, &R::Praticante,   &R::AttivitaSportiva, &R::Note,
-};
-static_assert(std::size(kFilters) == std::size(kFiltered));
 
 // Mode key -> the screen that receives the chosen member.
 struct Mode {
@@ -59,7 +55,8 @@ MemberTarget* targetOf(const QString& key) {
 } // namespace
 
 TfrmTrovaTiratori::TfrmTrovaTiratori(QWidget* parent)
-    : SearchDialog(parent, QStringLiteral(" Trova schede iscritti in archivio"), kFilters,
+    : SearchDialog(parent, QStringLiteral(" Trova schede iscritti in archivio"),
+                   tableColumn(kFilters, &ArchiveFilter<R>::row),
                    QStringLiteral("Fare doppio clic sulla voce in elenco per richiamare la scheda")) {
     setObjectName(QStringLiteral("frmTrovaTiratori"));
     results()->setPrintAction([this](const QStringList& lines) {
@@ -73,15 +70,7 @@ TfrmTrovaTiratori::TfrmTrovaTiratori(QWidget* parent)
 }
 
 ResultLines TfrmTrovaTiratori::search(const QStringList& filters) {
-    RecordFilter filter;
-    for (std::size_t i = 0; i < std::size(kFiltered); ++i)
-        filter.add(filters.value(int(i)), kFiltered[i]);
-    ResultLines lines;
-    ArchiveFile::scanFile(R::path(), R::Size, [&](int, QByteArrayView record) {
-        if (filter.matches(record))
-            MemberLine::appendTo(lines, record);
-    });
-    return lines;
+    return filteredLines<R>(R::path(), kFilters, filters, MemberLine::appendTo, MemberLine::maxLength());
 }
 
 void TfrmTrovaTiratori::handOver(const QString& line) {

@@ -4,12 +4,11 @@
 #include "TfrmAllenamenti.h"
 #include "TrainingLine.h"
 #include "TrainingListPrint.h"
+#include "app/ArchiveSearch.h"
 #include "app/LastRecordWithLine.h"
-#include "app/RecordFilter.h"
 #include "app/ResultListPanel.h"
 #include "app/TableColumn.h"
 #include "app/TopLevelScreen.h"
-#include "storage/ArchiveFile.h"
 #include "storage/StorageError.h"
 
 namespace {
@@ -18,12 +17,7 @@ using R = TSchedaAllenamento;
 
 // The filters in their Enter order, and the field each one is looked for in. The dates are typed
 // text, matched anywhere in the stored date.
-struct Filter {
-    FieldRow row;
-    QString R::*member;
-};
-
-constexpr Filter kTable[] = {
+constexpr ArchiveFilter<R> kTable[] = {
     {{"txtAllenamento", "Nome allenamento:"}, &R::NomeAllenamento},
     {{"txtTipologia", "Tipologia:"}, &R::Tipologia},
     {{"txtFinalita", "Finalità:"}, &R::Finalita},
@@ -36,7 +30,7 @@ constexpr Filter kTable[] = {
     {{"txtEsercizi", "Esercizi:"}, &R::Esercizi},
 };
 
-constexpr auto kFilters = tableColumn(kTable, &Filter::row);
+constexpr auto kFilters = tableColumn(kTable, &ArchiveFilter<R>::row);
 
 } // namespace
 
@@ -50,15 +44,7 @@ TfrmTrovaAllenamenti::TfrmTrovaAllenamenti(QWidget* parent)
 }
 
 ResultLines TfrmTrovaAllenamenti::search(const QStringList& filters) {
-    RecordFilter filter;
-    for (std::size_t i = 0; i < std::size(kTable); ++i)
-        filter.add(filters.value(int(i)), kTable[i].member);
-    ResultLines lines;
-    ArchiveFile::scanFile(R::path(), R::Size, [&](int, QByteArrayView record) {
-        if (filter.matches(record))
-            TrainingLine::appendTo(lines, record);
-    });
-    return lines;
+    return filteredLines<R>(R::path(), kTable, filters, TrainingLine::appendTo, TrainingLine::maxLength());
 }
 
 void TfrmTrovaAllenamenti::handOver(const QString& line) {
