@@ -24,6 +24,8 @@ constexpr int kLineCharacters = 160;
 constexpr int kDialogRoom = 64;
 // Below this size the list scrolls sideways rather than shrinking its font further.
 constexpr qreal kSmallestPoints = 9;
+// Rows laid out at a time: more than any screen shows, a fraction of a millisecond each batch.
+constexpr int kLayoutBatch = 5000;
 
 QPushButton* button(QWidget* parent, const char* name, const QString& caption, const char* icon) {
     QPushButton* b = dialogButton(parent, name, caption, icon);
@@ -40,6 +42,10 @@ ResultListPanel::ResultListPanel(const QString& hint, QWidget* parent) : QWidget
     m_list->setObjectName(QStringLiteral("lstRecords"));
     m_list->setModel(m_model);
     m_list->setUniformItemSizes(true);
+    // A list of many thousand lines shows its first lines at once; the rest are laid out a batch
+    // at a time while the list is already on screen.
+    m_list->setLayoutMode(QListView::Batched);
+    m_list->setBatchSize(kLayoutBatch);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

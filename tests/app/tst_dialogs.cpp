@@ -187,6 +187,26 @@ private Q_SLOTS:
         QCOMPARE(preview.result(), int(QDialog::Accepted));
     }
 
+    // A long list shows its first lines at once and lays out the rest while on screen; once it has,
+    // the finder brings a line near its end into view.
+    void aLongListIsLaidOutWhileShownAndTheFinderReachesItsEnd() {
+        FakePlatformScope fake;
+        ResultListPanel panel(QStringLiteral("Fare doppio clic"), nullptr);
+        auto* list = panel.findChild<QListView*>("lstRecords");
+        QStringList lines;
+        for (int i = 1; i <= 30000; ++i)
+            lines << QStringLiteral("Riga %1").arg(i, 5, 10, QLatin1Char('0'));
+        panel.show();
+        panel.setLines(lines);
+        QVERIFY(list->visualRect(list->model()->index(0, 0)).isValid());
+        QTRY_VERIFY(list->visualRect(list->model()->index(29999, 0)).isValid());
+
+        panel.findChild<QLineEdit*>("txtTrova")->setText(QStringLiteral("Riga 29990"));
+        panel.findChild<QPushButton*>("btnTrova")->click();
+        QCOMPARE(list->currentIndex().row(), 29989);
+        QVERIFY(list->viewport()->rect().intersects(list->visualRect(list->currentIndex())));
+    }
+
     void resultLinesShrinkTheirFontOnlyWhereTheListIsTooNarrow() {
         FakePlatformScope fake;
         ResultListPanel panel(QStringLiteral("Fare doppio clic"), nullptr);
