@@ -162,8 +162,8 @@ int main(int argc, char** argv) {
         << (scanRatio <= 2 ? " (at most 2: fine)\n" : " (above 2: too slow)\n")
         << "export writing / replacing:      " << writeRatio
         << (writeRatio <= 2 ? " (at most 2: fine)\n" : " (above 2: too slow)\n")
-        << "export / cat:          " << (listing + writing) / cat << " (replacing a file of its size alone takes "
-        << rawWriting / cat << " x cat)\n"
+        << "export / cat:          " << (listing + writing) / cat
+        << " (replacing a file of its size alone takes " << rawWriting / cat << " x cat)\n"
         << "income summary, year:  " << summary << " ms (total " << total << ")\n"
         << "income summary, payer: " << payerSummary << " ms (total " << payerTotal << ")\n"
         << "summary / cat:         " << summaryRatio

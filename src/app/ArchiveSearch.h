@@ -27,7 +27,8 @@ template <class R> struct ArchiveFilter {
 // order: the scan of every archive search. `typed` holds the filters' texts in table order; each
 // record that passes gives its line through `appendLine`, at most `maxLine` bytes long.
 template <class R>
-ResultLines filteredLines(const QString& path, std::span<const ArchiveFilter<R>> filters, const QStringList& typed,
+ResultLines filteredLines(const QString& path, std::span<const ArchiveFilter<R>> filters,
+                          const QStringList& typed,
                           void (*appendLine)(ResultLines& lines, QByteArrayView record), qsizetype maxLine) {
     RecordFilter filter;
     for (std::size_t i = 0; i < filters.size(); ++i)
@@ -70,8 +71,7 @@ public:
                   QString path, Open open)
         : SearchDialog(parent, QString::fromUtf8(setup.caption), tableColumn(filters, &ArchiveFilter<R>::row),
                        QString::fromUtf8(setup.hint)),
-          m_setup(setup), m_filters(filters), m_path(std::move(path)),
-          m_open(std::move(open)) {
+          m_setup(setup), m_filters(filters), m_path(std::move(path)), m_open(std::move(open)) {
         setObjectName(QString::fromLatin1(setup.objectName));
         setModeKey(QString::fromLatin1(setup.mode));
         results()->setPrintAction([this](const QStringList& lines) {

@@ -4,17 +4,16 @@
 
 #include <QDeadlineTimer>
 #include <QFile>
-#include <QThread>
-
 #include <QScopeGuard>
+#include <QThread>
 
 #include <cerrno>
 #include <condition_variable>
 #include <exception>
-#include <mutex>
-#include <thread>
 #include <fcntl.h>
+#include <mutex>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -181,9 +180,9 @@ void ArchiveFile::scan(const std::function<void(int, QByteArrayView)>& visit) {
                 // A sync tool or a backup restore on a shared folder may cut the file short while
                 // it is scanned (it takes no lock): the scan then ends with the last whole record
                 // still there.
-                block.records = int(readUpTo(block.bytes.data(), block.bytes.size(),
-                                             off_t(first - 1) * m_recordSize) /
-                                    m_recordSize);
+                block.records =
+                    int(readUpTo(block.bytes.data(), block.bytes.size(), off_t(first - 1) * m_recordSize) /
+                        m_recordSize);
                 block.cutShort = block.records < wanted;
             } catch (...) {
                 block.error = std::current_exception();

@@ -167,8 +167,9 @@ private Q_SLOTS:
             lines << line;
         }
         QStringList expected = lines;
-        std::stable_sort(expected.begin(), expected.end(),
-                         [](const QString& a, const QString& b) { return Text::lowerAZ(a) < Text::lowerAZ(b); });
+        std::stable_sort(expected.begin(), expected.end(), [](const QString& a, const QString& b) {
+            return Text::lowerAZ(a) < Text::lowerAZ(b);
+        });
         ResultListModel model;
         model.setLines(lines);
         QCOMPARE(model.lines(), expected);

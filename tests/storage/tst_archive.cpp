@@ -103,7 +103,8 @@ private Q_SLOTS:
         const int perBlock = int(ArchiveFile::kScanBlockBytes / kSize);
         QTest::addColumn<qint64>("cutTo");
         QTest::addColumn<QList<int>>("visited");
-        QTest::newRow("blocks further on") << qint64(2 * perBlock + 7) * kSize + 10 << QList{2 * perBlock + 7};
+        QTest::newRow("blocks further on")
+            << qint64(2 * perBlock + 7) * kSize + 10 << QList{2 * perBlock + 7};
         QTest::newRow("to nothing") << qint64(0) << QList{perBlock, 2 * perBlock};
     }
     void scanSurvivesAFileCutShortBetweenBlocks() {
@@ -131,11 +132,11 @@ private Q_SLOTS:
         for (int i = 0; i < 3 * int(ArchiveFile::kScanBlockBytes / kSize); ++i)
             bytes += record(char('A' + i % 26));
         folder.write("a.pro", bytes);
-        QVERIFY_THROWS_EXCEPTION(StorageError,
-                                 ArchiveFile::scanFile(folder.path("a.pro"), kSize, [](int position, QByteArrayView) {
-                                     if (position == 2)
-                                         throw StorageError("stop");
-                                 }));
+        QVERIFY_THROWS_EXCEPTION(StorageError, ArchiveFile::scanFile(folder.path("a.pro"), kSize,
+                                                                     [](int position, QByteArrayView) {
+                                                                         if (position == 2)
+                                                                             throw StorageError("stop");
+                                                                     }));
         int visited = 0;
         ArchiveFile::scanFile(folder.path("a.pro"), kSize, [&](int, QByteArrayView) { ++visited; });
         QCOMPARE(visited, bytes.size() / kSize);
