@@ -33,13 +33,15 @@ inline void catToNowhere(const QString& path) {
     cat.waitForFinished(-1);
 }
 
-// Writes a generated archive and waits until it is on the disk: the system's write-back of a
-// hundred fresh megabytes would otherwise run during the first measurements, on the core a scan's
-// reading thread uses.
+// Writes a generated archive and waits until it, and whatever else was still being written (the
+// exports of a benchmark run just before), is on the disk: the system's write-back of a hundred
+// fresh megabytes would otherwise run during the measurements, on the core a scan's reading
+// thread uses.
 inline void writeSettled(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush())
         ::fsync(file.handle());
+    ::sync();
 }
 
 // What replacing a file of `bytes` bytes costs the system, as every export replaces its file:
