@@ -34,8 +34,9 @@ public:
                 m_parts.push_back({0, 0, FieldBytes::of(p.member), p.width});
             }
         }
+        // A field kept as stored may take all of its bytes: a damaged Char field has no closing zero.
         for (const Part& p : m_parts)
-            m_maxLength += p.literalSize > 0 ? p.literalSize : p.width > 0 ? p.width : p.field.capacity;
+            m_maxLength += p.literalSize > 0 ? p.literalSize : p.width > 0 ? p.width : p.field.capacity + 1;
     }
 
     QString of(QByteArrayView record) const;

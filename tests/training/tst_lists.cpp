@@ -1,6 +1,7 @@
 #include "TempProgramFolder.h"
 #include "TestMain.h"
 #include "app/ResultLines.h"
+#include "storage/FieldBytes.h"
 #include "storage/SpreadsheetDocument.h"
 #include "storage/StorageError.h"
 #include "training/ActiveTrainings.h"
@@ -57,6 +58,24 @@ private Q_SLOTS:
         r.Tipologia = QString(30, u't');
         QCOMPARE(TrainingLine::of(TrainingCodec::encode(r)).left(76),
                  QString(40, u'n') + QStringLiteral("  Tipo: ") + QString(26, u't') + QStringLiteral("  "));
+    }
+
+    // A damaged record whose name and mobile fields lost their closing zero: each reads as all its
+    // bytes, and its line still fits the room a list asks for it.
+    void damagedFieldsWithoutTheirZeroFitTheirLine() {
+        QByteArray record =
+            TrainingCodec::encode(card(QStringLiteral("Forza"), QStringLiteral("01/03/2024"), QString()));
+        for (QString R::*member : {&R::CognomeNome, &R::TelCellulare}) {
+            const FieldBytes field = FieldBytes::of(member);
+            record.replace(field.offset, field.capacity + 1, QByteArray(field.capacity + 1, 'x'));
+        }
+        const QString line = TrainingLine::of(record);
+        QVERIFY(line.endsWith(QString(51, u'x') + QStringLiteral("  Cel. ") + QString(51, u'x')));
+        ResultLines lines;
+        lines.reserve(1, TrainingLine::maxLength());
+        TrainingLine::appendTo(lines, record);
+        QCOMPARE(lines.size(), 1);
+        QCOMPARE(lines.line(0), line);
     }
 
     void activeCardsEndTodayOrLater() {
