@@ -15,18 +15,11 @@ QDate parse(const QString& text) {
 }
 
 QDate parse(QByteArrayView text) {
-    const QByteArrayView t = trimmedBytes(text);
-    // The form every stored date has, read without a loop: a summary reads one for every record.
-    const auto digit = [&t](int i) { return unsigned(t[i]) - '0'; };
-    if (t.size() == 10 && t[2] == '/' && t[5] == '/' && digit(0) < 10 && digit(1) < 10 && digit(3) < 10 &&
-        digit(4) < 10 && digit(6) < 10 && digit(7) < 10 && digit(8) < 10 && digit(9) < 10)
-        return QDate(int(digit(6) * 1000 + digit(7) * 100 + digit(8) * 10 + digit(9)),
-                     int(digit(3) * 10 + digit(4)), int(digit(0) * 10 + digit(1)));
-    // Otherwise three groups of at most four digits between slashes, the last of exactly four.
+    // Three groups of at most four digits between slashes, the last of exactly four.
     int values[3] = {};
     int group = 0;
     int digits = 0;
-    for (const char c : t) {
+    for (const char c : trimmedBytes(text)) {
         if (c == '/') {
             if (digits == 0 || ++group > 2)
                 return {};
