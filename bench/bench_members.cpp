@@ -83,7 +83,7 @@ int main(int argc, char** argv) {
     ProgramFolder::set(dir.path());
     writeArchive(TSchedaIscritto::path());
 
-    TfrmTrovaTiratori search;
+    TfrmTrovaTiratori search(nullptr);
     auto* cerca = search.findChild<QPushButton*>(QStringLiteral("btnCerca"));
     auto* list = search.findChild<QListView*>(QStringLiteral("lstRecords"));
     auto* name = search.findChild<QLineEdit*>(QStringLiteral("txtTiratore"));

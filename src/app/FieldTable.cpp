@@ -14,6 +14,9 @@
 #include <QPlainTextEdit>
 #include <QTextDocument>
 
+#include <stdexcept>
+#include <string>
+
 namespace {
 
 // Field colours: ordinary, mandatory, focused; the border is always sky blue.
@@ -199,16 +202,19 @@ int FieldTable::indexOf(const QObject* control) const {
     return -1;
 }
 
-int FieldTable::indexOf(const char* name) const {
+std::size_t FieldTable::rowOf(const char* name) const {
     for (std::size_t i = 0; i < m_rows.size(); ++i)
         if (qstrcmp(m_rows[i].name, name) == 0)
-            return int(i);
-    return -1;
+            return i;
+    // A name the table does not hold is a slip in the screen's code: said at once and by name,
+    // rather than a wrong row or a null control found much later.
+    const std::string what = std::string("FieldTable: no field named ") + name;
+    Q_ASSERT_X(false, "FieldTable", what.c_str());
+    throw std::logic_error(what);
 }
 
 QWidget* FieldTable::control(const char* name) const {
-    const int i = indexOf(name);
-    return i < 0 ? nullptr : m_controls[i];
+    return m_controls[rowOf(name)];
 }
 
 QLineEdit* FieldTable::field(const char* name) const {
@@ -216,8 +222,7 @@ QLineEdit* FieldTable::field(const char* name) const {
 }
 
 QLabel* FieldTable::label(const char* name) const {
-    const int i = indexOf(name);
-    return i < 0 ? nullptr : m_labels[i];
+    return m_labels[rowOf(name)];
 }
 
 QString FieldTable::textAt(std::size_t row) const {
@@ -275,11 +280,11 @@ void FieldTable::setTextAt(std::size_t row, const QString& text) {
 }
 
 QString FieldTable::text(const char* name) const {
-    return textAt(std::size_t(indexOf(name)));
+    return textAt(rowOf(name));
 }
 
 void FieldTable::setText(const char* name, const QString& text) {
-    setTextAt(std::size_t(indexOf(name)), text);
+    setTextAt(rowOf(name), text);
 }
 
 int FieldTable::addToGrid(QGridLayout* grid, int fieldColumns) const {
@@ -345,8 +350,13 @@ void FieldTable::applyColour(int i, bool focused) const {
             .arg(QLatin1String(m_controls[i]->metaObject()->className()), QLatin1String(fill)));
 }
 
-void FieldTable::openDatePicker(QWidget* field, const FieldRow& row) {
-    TfrmCalendario picker(field->window());
+void FieldTable::openDatePicker(const char* name) {
+    const std::size_t i = rowOf(name);
+    openDatePicker(static_cast<QLineEdit*>(m_controls[i]), m_rows[i]);
+}
+
+void FieldTable::openDatePicker(QLineEdit* field, const FieldRow& row) {
+    TfrmCalendario picker(field, field->window());
     picker.setModeKey(QString::fromLatin1(row.dateKey));
     picker.exec();
     field->setFocus();
@@ -402,7 +412,7 @@ bool FieldTable::eventFilter(QObject* watched, QEvent* event) {
         }
         if (isNavigationOrModifier(key->key()) || (key->modifiers() & Qt::ControlModifier))
             return false;
-        openDatePicker(control, row);
+        openDatePicker(static_cast<QLineEdit*>(control), row);
         return true;
     default:
         return false;

@@ -67,7 +67,9 @@ class FieldTable : public QObject {
 public:
     FieldTable(QWidget* form, std::span<const FieldRow> rows, Highlight highlight);
 
-    // The control of any kind; the one-line field, or null for another kind; the caption.
+    // The control of any kind; the one-line field, or null for another kind; the caption, or null
+    // for a row without one. Naming a field the table does not hold is a programming error: it
+    // asserts in a debug build and throws std::logic_error otherwise, as text() and setText() do.
     QWidget* control(const char* name) const;
     QLineEdit* field(const char* name) const;
     QLabel* label(const char* name) const;
@@ -84,6 +86,8 @@ public:
     // Lays the captioned fields out one a line from the top of `grid`: the caption in column 0, the
     // field over the next `fieldColumns` columns. Returns the first line left free.
     int addToGrid(QGridLayout* grid, int fieldColumns) const;
+    // Opens the date picker on the date field `name`, as a key typed into it does.
+    void openDatePicker(const char* name);
     // Replaces the Enter key's move to the next field (the password screen submits instead).
     void setEnterAction(std::function<void()> action) { m_enterAction = std::move(action); }
     // The row of the first mandatory field that is empty without its blanks, or -1.
@@ -102,10 +106,10 @@ protected:
 private:
     QWidget* build(const FieldRow& row);
     int indexOf(const QObject* control) const;
-    int indexOf(const char* name) const;
+    std::size_t rowOf(const char* name) const;
     int nextInSection(int i) const;
     void applyColour(int i, bool focused) const;
-    void openDatePicker(QWidget* field, const FieldRow& row);
+    void openDatePicker(QLineEdit* field, const FieldRow& row);
 
     QWidget* m_form;
     std::vector<FieldRow> m_rows;

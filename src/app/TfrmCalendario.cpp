@@ -1,7 +1,6 @@
 #include "TfrmCalendario.h"
 
 #include "Platform.h"
-#include "TopLevelScreen.h"
 #include "storage/DateText.h"
 
 #include <QCalendarWidget>
@@ -11,39 +10,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-
-// Mode key -> the screen and the field that receive the date.
-struct DateTarget {
-    const char* key;
-    const char* screen;
-    const char* field;
-};
-
-constexpr DateTarget kTargets[] = {
-    {"data", "frmRicevuta", "txtData"},
-    {"dal", "frmRicevuta", "txtDal"},
-    {"Al", "frmRicevuta", "txtAl"},
-    {"tiratori_studio", "frmTiratori", "txtStudio"},
-    {"tiratori_iniziotes", "frmTiratori", "txtInizioTes"},
-    {"tiratori_finetes", "frmTiratori", "txtFineTes"},
-    {"allenamenti_data", "frmAllenamenti", "txtData"},
-    {"allenamenti_datafine", "frmAllenamenti", "txtDataFine"},
-};
-
-QLineEdit* targetField(const QString& key) {
-    for (const DateTarget& t : kTargets) {
-        if (key != QLatin1String(t.key))
-            continue;
-        QWidget* screen = topLevelScreen(QLatin1String(t.screen));
-        return screen ? screen->findChild<QLineEdit*>(QLatin1String(t.field)) : nullptr;
-    }
-    return nullptr;
-}
-
-} // namespace
-
-TfrmCalendario::TfrmCalendario(QWidget* parent) : Dialog(parent, QStringLiteral(" Importazione data")) {
+TfrmCalendario::TfrmCalendario(QLineEdit* target, QWidget* parent)
+    : Dialog(parent, QStringLiteral(" Importazione data")), m_target(target) {
     setObjectName(QStringLiteral("frmCalendario"));
     m_lblMemory = new QLabel(this);
     m_lblMemory->setObjectName(QStringLiteral("lblMemory"));
@@ -78,9 +46,8 @@ void TfrmCalendario::setModeKey(const QString& key) {
 }
 
 void TfrmCalendario::btnImportaDataClick() {
-    QLineEdit* field = targetField(m_lblMemory->text());
-    if (!field)
+    if (!m_target)
         return;
-    field->setText(DateText::format(m_calendar->selectedDate()));
+    m_target->setText(DateText::format(m_calendar->selectedDate()));
     accept();
 }

@@ -186,7 +186,7 @@ void TfrmTessera::browse(RecordBrowser::Step step) {
 }
 
 void TfrmTessera::cmdTrovaClick() {
-    TfrmTrovaTiratori search(this);
+    TfrmTrovaTiratori search(this, this);
     search.setModeKey(QStringLiteral("tessera"));
     search.exec();
 }

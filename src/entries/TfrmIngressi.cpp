@@ -325,7 +325,7 @@ void TfrmIngressi::cmdTrovaClick() {
 }
 
 void TfrmIngressi::impClienteClick() {
-    TfrmTrovaTiratori search(this);
+    TfrmTrovaTiratori search(this, this);
     search.setModeKey(QStringLiteral("ingressi"));
     search.exec();
 }

@@ -244,7 +244,7 @@ QWidget* TfrmTiratori::buildPhoto() {
         zoom.exec();
     });
     connect(button("btnWebcam"), &QToolButton::clicked, this, [this] {
-        TfrmWebCam webcam(this);
+        TfrmWebCam webcam(m_imgFoto, this);
         webcam.setModeKey(QStringLiteral("euro_01"));
         webcam.exec();
     });
@@ -310,7 +310,7 @@ void TfrmTiratori::btnEmailClick() {
 }
 
 void TfrmTiratori::cmdTrovaClick() {
-    TfrmTrovaTiratori search(this);
+    TfrmTrovaTiratori search(this, this);
     search.setModeKey(QStringLiteral("tiratori"));
     search.exec();
 }

@@ -9,7 +9,6 @@
 #include "app/ReportOutput.h"
 #include "app/ResultListPanel.h"
 #include "app/TableColumn.h"
-#include "app/TopLevelScreen.h"
 #include "reports/ReportError.h"
 #include "storage/StorageError.h"
 
@@ -32,32 +31,13 @@ constexpr ArchiveFilter<R> kFilters[] = {
     {{"txtNote", "Note:", 0, Input::Free, nullptr, nullptr, "effCampo10"}, &R::Note},
 };
 
-// Mode key -> the screen that receives the chosen member.
-struct Mode {
-    const char* key;
-    const char* screen;
-};
-
-constexpr Mode kModes[] = {
-    {"tiratori", "frmTiratori"}, {"tessera", "frmTessera"},         {"ingressi", "frmIngressi"},
-    {"ricevuta", "frmRicevuta"}, {"allenamenti", "frmAllenamenti"},
-};
-
-MemberTarget* targetOf(const QString& key) {
-    for (const Mode& m : kModes) {
-        if (key != QLatin1String(m.key))
-            continue;
-        return dynamic_cast<MemberTarget*>(topLevelScreen(QLatin1String(m.screen)));
-    }
-    return nullptr;
-}
-
 } // namespace
 
-TfrmTrovaTiratori::TfrmTrovaTiratori(QWidget* parent)
+TfrmTrovaTiratori::TfrmTrovaTiratori(MemberTarget* target, QWidget* parent)
     : SearchDialog(parent, QStringLiteral(" Trova schede iscritti in archivio"),
                    tableColumn(kFilters, &ArchiveFilter<R>::row),
-                   QStringLiteral("Fare doppio clic sulla voce in elenco per richiamare la scheda")) {
+                   QStringLiteral("Fare doppio clic sulla voce in elenco per richiamare la scheda")),
+      m_target(target) {
     setObjectName(QStringLiteral("frmTrovaTiratori"));
     results()->setPrintAction([this](const QStringList& lines) {
         try {
@@ -74,12 +54,11 @@ ResultLines TfrmTrovaTiratori::search(const QStringList& filters) {
 }
 
 void TfrmTrovaTiratori::handOver(const QString& line) {
-    MemberTarget* target = targetOf(modeKey());
-    if (!target || line.isEmpty())
+    if (!m_target || line.isEmpty())
         return;
     try {
         if (const auto found = lastRecordWithLine(R::path(), R::Size, MemberLine::of, line))
-            target->receiveMember(MemberCodec::decode(found->bytes), found->position);
+            m_target->receiveMember(MemberCodec::decode(found->bytes), found->position);
     } catch (const StorageError&) {
         // The dialog just closes: the opener keeps what it showed.
     }

@@ -2,15 +2,20 @@
 
 #include "app/SearchDialog.h"
 
+class MemberTarget;
+
 // The member search: finds members by up to ten filters and hands the one double-clicked to the
-// screen that the mode key names: the member card loads it, the membership card, entry, receipt
-// and training screens copy what they need of it.
+// screen that opened it: the member card loads it, the membership card, entry, receipt and
+// training screens copy what they need of it. The mode key names that screen for the user only.
 class TfrmTrovaTiratori : public SearchDialog {
     Q_OBJECT
 public:
-    explicit TfrmTrovaTiratori(QWidget* parent = nullptr);
+    explicit TfrmTrovaTiratori(MemberTarget* target, QWidget* parent = nullptr);
 
 protected:
     ResultLines search(const QStringList& filters) override;
     void handOver(const QString& line) override;
+
+private:
+    MemberTarget* m_target;
 };

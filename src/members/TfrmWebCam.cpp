@@ -2,7 +2,6 @@
 
 #include "PhotoFrame.h"
 #include "app/Platform.h"
-#include "app/TopLevelScreen.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -13,27 +12,6 @@ namespace {
 
 constexpr QSize kViewSize{366, 274};
 
-// Mode key -> the screen and the photo frame that receive the captured picture.
-struct PhotoTarget {
-    const char* key;
-    const char* screen;
-    const char* frame;
-};
-
-constexpr PhotoTarget kTargets[] = {
-    {"euro_01", "frmTiratori", "imgFoto"},
-};
-
-PhotoFrame* targetFrame(const QString& key) {
-    for (const PhotoTarget& t : kTargets) {
-        if (key != QLatin1String(t.key))
-            continue;
-        QWidget* screen = topLevelScreen(QLatin1String(t.screen));
-        return screen ? screen->findChild<PhotoFrame*>(QLatin1String(t.frame)) : nullptr;
-    }
-    return nullptr;
-}
-
 PhotoFrame* makeView(const char* name, const char* accessibleName, QWidget* parent) {
     auto* view = new PhotoFrame(kViewSize, parent);
     view->setObjectName(QLatin1String(name));
@@ -43,8 +21,9 @@ PhotoFrame* makeView(const char* name, const char* accessibleName, QWidget* pare
 
 } // namespace
 
-TfrmWebCam::TfrmWebCam(QWidget* parent)
-    : Dialog(parent, QStringLiteral(" Cattura foto con webcam")), m_camera(platform().camera()) {
+TfrmWebCam::TfrmWebCam(PhotoFrame* target, QWidget* parent)
+    : Dialog(parent, QStringLiteral(" Cattura foto con webcam")), m_target(target),
+      m_camera(platform().camera()) {
     setObjectName(QStringLiteral("frmWebCam"));
     m_camera->setObjectName(QStringLiteral("camCamera"));
     m_lblMemory = new QLabel(this);
@@ -105,9 +84,8 @@ void TfrmWebCam::btnAccendiClick() {
 
 void TfrmWebCam::btnImportaFotoClick() {
     m_camera->stop();
-    PhotoFrame* target = targetFrame(m_lblMemory->text());
-    if (!target)
+    if (!m_target)
         return;
-    target->setImage(m_imgTarget->image());
+    m_target->setImage(m_imgTarget->image());
     accept();
 }

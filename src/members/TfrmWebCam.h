@@ -9,11 +9,11 @@ class PhotoFrame;
 class QLabel;
 
 // The webcam window: a live preview, a captured picture, and the buttons that take the
-// captured picture to disk or into the member card's photo frame.
+// captured picture to disk or into the photo frame its opener hands it (the member card's).
 class TfrmWebCam : public Dialog {
     Q_OBJECT
 public:
-    explicit TfrmWebCam(QWidget* parent = nullptr);
+    explicit TfrmWebCam(PhotoFrame* target, QWidget* parent = nullptr);
     ~TfrmWebCam() override;
     void setModeKey(const QString& key);
     // However the window closes, the camera goes off.
@@ -23,6 +23,7 @@ private:
     void btnAccendiClick();
     void btnImportaFotoClick();
 
+    PhotoFrame* m_target;
     QLabel* m_lblMemory;
     PhotoFrame* m_imgCamera;
     PhotoFrame* m_imgTarget;

@@ -508,7 +508,7 @@ void TfrmRicevuta::cmdNumerazioneClick() {
 }
 
 void TfrmRicevuta::impPagatoreClick() {
-    TfrmTrovaTiratori search(this);
+    TfrmTrovaTiratori search(this, this);
     search.setModeKey(QStringLiteral("ricevuta"));
     search.exec();
 }

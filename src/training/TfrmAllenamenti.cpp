@@ -10,7 +10,6 @@
 #include "app/MailAddress.h"
 #include "app/Platform.h"
 #include "app/StatusLine.h"
-#include "app/TfrmCalendario.h"
 #include "app/TfrmGuida.h"
 #include "members/CodeCheck.h"
 #include "members/TSchedaIscritto.h"
@@ -265,9 +264,9 @@ TfrmAllenamenti::TfrmAllenamenti() : RecordScreen(kSetup, kCommands, kFields, &T
     connect(button("cmdGuida"), &QToolButton::clicked, this, [this] {
         showGuide(this, QStringLiteral("App Schede Allenamento"), GeneralGuide::text(18, 25));
     });
-    connect(button("impData"), &QToolButton::clicked, this, [this] { openDatePicker("allenamenti_data"); });
+    connect(button("impData"), &QToolButton::clicked, this, [this] { fields()->openDatePicker("txtData"); });
     connect(button("impDataFine"), &QToolButton::clicked, this,
-            [this] { openDatePicker("allenamenti_datafine"); });
+            [this] { fields()->openDatePicker("txtDataFine"); });
     connect(button("impIscritto"), &QToolButton::clicked, this, &TfrmAllenamenti::impIscrittoClick);
     connect(button("btnCodFisc"), &QToolButton::clicked, this,
             [this] { openCodeCheck(Text::trimBlanks(fields()->text("txtCodFisc")), this); });
@@ -449,15 +448,9 @@ void TfrmAllenamenti::receiveMember(const TSchedaIscritto& member, int) {
 }
 
 void TfrmAllenamenti::impIscrittoClick() {
-    TfrmTrovaTiratori search(this);
+    TfrmTrovaTiratori search(this, this);
     search.setModeKey(QStringLiteral("allenamenti"));
     search.exec();
-}
-
-void TfrmAllenamenti::openDatePicker(const char* key) {
-    TfrmCalendario picker(this);
-    picker.setModeKey(QString::fromLatin1(key));
-    picker.exec();
 }
 
 void TfrmAllenamenti::cmdEmailClick() {

@@ -38,7 +38,6 @@ private:
     void cmdFileClick();
     void cmdRTFClick();
     void impIscrittoClick();
-    void openDatePicker(const char* key);
     QWidget* buildSwitch();
     static QWidget* sectionPanel(Section section);
     QWidget* buildProgramma();

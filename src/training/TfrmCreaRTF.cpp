@@ -3,7 +3,6 @@
 #include "TfrmAllenamenti.h"
 #include "TrainingDocument.h"
 #include "app/Platform.h"
-#include "app/TopLevelScreen.h"
 #include "storage/AtomicFile.h"
 #include "storage/ProgramFolder.h"
 
@@ -23,7 +22,8 @@ const QString kFailure = QStringLiteral("Attenzione: il sistema non permette di 
 
 } // namespace
 
-TfrmCreaRTF::TfrmCreaRTF(QWidget* parent) : Dialog(parent, QStringLiteral(" Esporta scheda in RTF")) {
+TfrmCreaRTF::TfrmCreaRTF(TfrmAllenamenti* screen)
+    : Dialog(screen, QStringLiteral(" Esporta scheda in RTF")), m_screen(screen) {
     setObjectName(QStringLiteral("frmCreaRTF"));
     m_lblMemory = new QLabel(this);
     m_lblMemory->setObjectName(QStringLiteral("lblMemory"));
@@ -64,12 +64,11 @@ void TfrmCreaRTF::btnStampaClick() {
 }
 
 void TfrmCreaRTF::exportCard() {
-    auto* screen = dynamic_cast<TfrmAllenamenti*>(topLevelScreen(QLatin1String("frmAllenamenti")));
-    if (!screen || !platform().ask(kAskExport))
+    if (!m_screen || !platform().ask(kAskExport))
         return;
     const QString path = ProgramFolder::file(QString::fromLatin1(TrainingDocument::kFileName));
     // Written whole or not at all: a document open in the word processor keeps its old text.
-    if (!AtomicFile::replace(path, TrainingDocument::rtf(screen->record(), platform().today()))) {
+    if (!AtomicFile::replace(path, TrainingDocument::rtf(m_screen->record(), platform().today()))) {
         platform().message(Platform::Box::Notice, kFailure);
         return;
     }

@@ -8,7 +8,6 @@
 #include "app/LastRecordWithLine.h"
 #include "app/ResultListPanel.h"
 #include "app/TableColumn.h"
-#include "app/TopLevelScreen.h"
 #include "storage/StorageError.h"
 
 namespace {
@@ -34,9 +33,10 @@ constexpr auto kFilters = tableColumn(kTable, &ArchiveFilter<R>::row);
 
 } // namespace
 
-TfrmTrovaAllenamenti::TfrmTrovaAllenamenti(QWidget* parent)
-    : SearchDialog(parent, QStringLiteral(" Trova schede allenamento in archivio"), kFilters,
-                   QStringLiteral("Fare doppio clic sulla voce in elenco per richiamare la scheda")) {
+TfrmTrovaAllenamenti::TfrmTrovaAllenamenti(TfrmAllenamenti* screen)
+    : SearchDialog(screen, QStringLiteral(" Trova schede allenamento in archivio"), kFilters,
+                   QStringLiteral("Fare doppio clic sulla voce in elenco per richiamare la scheda")),
+      m_screen(screen) {
     setObjectName(QStringLiteral("frmTrovaAllenamenti"));
     results()->setPrintAction([this](const QStringList& lines) {
         printTrainingList(this, QStringLiteral("Riepilogo schede allenamento in archivio"), lines);
@@ -48,12 +48,11 @@ ResultLines TfrmTrovaAllenamenti::search(const QStringList& filters) {
 }
 
 void TfrmTrovaAllenamenti::handOver(const QString& line) {
-    auto* screen = dynamic_cast<TfrmAllenamenti*>(topLevelScreen(QLatin1String("frmAllenamenti")));
-    if (modeKey() != QLatin1String("allenamenti") || !screen || line.isEmpty())
+    if (modeKey() != QLatin1String("allenamenti") || !m_screen || line.isEmpty())
         return;
     try {
         if (const auto found = lastRecordWithLine(R::path(), R::Size, TrainingLine::of, line))
-            screen->showRecord(TrainingCodec::decode(found->bytes), found->position);
+            m_screen->showRecord(TrainingCodec::decode(found->bytes), found->position);
     } catch (const StorageError&) {
         // The dialog just closes: the training card screen keeps what it showed.
     }

@@ -15,6 +15,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <stdexcept>
+
 namespace {
 
 constexpr FieldRow kRows[] = {
@@ -28,7 +30,6 @@ constexpr FieldRow kRows[] = {
 // A small screen with one field of each kind, named as the screen the date key points to.
 struct TestScreen {
     explicit TestScreen(Highlight highlight) {
-        form.setObjectName("frmTiratori");
         table = new FieldTable(&form, kRows, highlight);
         auto* layout = new QVBoxLayout(&form);
         for (QLineEdit* f : table->fields())
@@ -162,17 +163,26 @@ private Q_SLOTS:
         QCOMPARE(f->text(), QString());
     }
 
-    void pickerWithAnUnknownKeyStaysOpen() {
-        TfrmCalendario picker;
-        picker.setModeKey("Tiratori_studio"); // keys are compared exactly
+    void pickerWithoutAFieldStaysOpen() {
+        TfrmCalendario picker(nullptr);
         picker.show();
         QTest::mouseClick(picker.findChild<QPushButton*>("btnImportaData"), Qt::LeftButton);
         QVERIFY(picker.isVisible());
         QCOMPARE(picker.result(), 0);
     }
 
+#ifdef QT_NO_DEBUG
+    // A debug build stops on the assertion instead.
+    void aNameTheTableDoesNotHoldIsRefusedAloud() {
+        TestScreen screen(Highlight::Colour);
+        QVERIFY_THROWS_EXCEPTION(std::logic_error, screen.table->text("txtNessuno"));
+        QVERIFY_THROWS_EXCEPTION(std::logic_error, screen.table->setText("txtNessuno", QStringLiteral("x")));
+        QVERIFY_THROWS_EXCEPTION(std::logic_error, screen.table->control("txtNessuno"));
+    }
+#endif
+
     void escapeDoesNotCloseADialog() {
-        TfrmCalendario picker;
+        TfrmCalendario picker(nullptr);
         picker.show();
         QTest::keyClick(&picker, Qt::Key_Escape);
         QVERIFY(picker.isVisible());
