@@ -5,6 +5,7 @@
 // to the disk before it takes the old one's place) takes the system.
 #include "BenchTiming.h"
 #include "app/DateLists.h"
+#include "app/QtPlatform.h"
 #include "app/SummaryGridScreen.h"
 #include "entries/EntryChecks.h"
 #include "entries/EntryGrid.h"
@@ -88,6 +89,7 @@ double summary(EntrySummary::Kind kind, const QString& path, const QString& day,
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    Platform::install(std::make_unique<QtPlatform>());
     QTemporaryDir dir;
     ProgramFolder::set(dir.path());
     const QString path = TSchedaIngresso::path(kYear);

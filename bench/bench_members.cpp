@@ -3,6 +3,7 @@
 // archive read raw: by `cat` into /dev/null, and by plain reads inside this process (no process
 // to start). The search may take at most twice what `cat` takes.
 #include "BenchTiming.h"
+#include "app/QtPlatform.h"
 #include "members/TSchedaIscritto.h"
 #include "members/TfrmTrovaTiratori.h"
 #include "storage/ProgramFolder.h"
@@ -79,6 +80,7 @@ void readRaw(const QString& path) {
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    Platform::install(std::make_unique<QtPlatform>());
     QTemporaryDir dir;
     ProgramFolder::set(dir.path());
     writeArchive(TSchedaIscritto::path());

@@ -8,6 +8,7 @@
 // in all. The income summary over the whole year, with no filter and with a payer filter, at most
 // twice `cat`; the printed receipt in two copies rendered to PDF, under 100 ms.
 #include "BenchTiming.h"
+#include "app/QtPlatform.h"
 #include "receipts/AmountInWords.h"
 #include "receipts/IncomeSummary.h"
 #include "receipts/ReceiptDocument.h"
@@ -82,6 +83,7 @@ void writeArchive(const QString& path) {
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    Platform::install(std::make_unique<QtPlatform>());
     QTemporaryDir dir;
     ProgramFolder::set(dir.path());
     const QString path = TSchedaRicevuta::path(QStringLiteral("2024"));

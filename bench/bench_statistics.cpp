@@ -2,6 +2,7 @@
 // the year's entries month by month against `cat` of the same file into /dev/null (at most twice
 // as long), and drawing the chart, bars and pie, on a screen-sized picture (printed, aiming at 50 ms).
 #include "BenchTiming.h"
+#include "app/QtPlatform.h"
 #include "entries/EntryStatistics.h"
 #include "entries/StatChartView.h"
 #include "entries/TSchedaIngresso.h"
@@ -45,6 +46,7 @@ void writeRegister(const QString& path) {
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    Platform::install(std::make_unique<QtPlatform>());
     QTemporaryDir dir;
     ProgramFolder::set(dir.path());
     const QString path = TSchedaIngresso::path(kYear);

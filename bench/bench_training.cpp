@@ -5,6 +5,7 @@
 // replacing a file of the exported size (synced to the disk before it takes the old one's place)
 // together, at most twice as long.
 #include "BenchTiming.h"
+#include "app/QtPlatform.h"
 #include "storage/ProgramFolder.h"
 #include "storage/SpreadsheetDocument.h"
 #include "training/TSchedaAllenamento.h"
@@ -67,6 +68,7 @@ void writeArchive(const QString& path) {
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    Platform::install(std::make_unique<QtPlatform>());
     QTemporaryDir dir;
     ProgramFolder::set(dir.path());
     const QString path = TSchedaAllenamento::path();

@@ -27,8 +27,9 @@ Q_SIGNALS:
     void frameReady(const QImage& frame);
 };
 
-// Everything that waits for a person or talks to the desktop. The program uses the real
-// implementation; tests install a scripted fake, set today's date and read back every message.
+// Everything that waits for a person or talks to the desktop. The program's start-up installs the
+// real implementation (QtPlatform); tests install a scripted fake, set today's date and read back
+// every message.
 class Platform {
 public:
     // The four kinds of box that only inform; questions are asked with ask().
@@ -63,6 +64,7 @@ public:
     virtual QDate today() const = 0;
     virtual QDateTime now() const = 0;
 
+    // The services installed; asking before any is installed is a programming error and throws.
     static Platform& instance();
     // Replaces the platform in use and returns the previous one.
     static std::unique_ptr<Platform> install(std::unique_ptr<Platform> platform);

@@ -1,9 +1,9 @@
 #include "TfrmAllegaCartella.h"
 
 #include "AttachmentFolder.h"
+#include "AttachmentSlots.h"
 #include "app/CommandBar.h"
 #include "app/Platform.h"
-#include "app/TopLevelScreen.h"
 #include "storage/Text.h"
 
 #include <QFileInfo>
@@ -16,7 +16,7 @@
 
 namespace {
 
-// One row of the dialog per attachment slot; control and opener label names end with `number`.
+// One row of the dialog per attachment slot; its control names end with `number`.
 struct SlotRow {
     const char* number;
     const char* fileCaption;
@@ -27,17 +27,6 @@ constexpr SlotRow kRows[TfrmAllegaCartella::kSlots] = {
     {"01", "Nome 1° file allegato:", "Descrizione 1° file allegato:"},
     {"02", "Nome 2° file allegato:", "Descrizione 2° file allegato:"},
     {"03", "Nome 3° file allegato:", "Descrizione 3° file allegato:"},
-};
-
-// Mode key -> the screen whose hidden labels hold the slots.
-struct Opener {
-    const char* key;
-    const char* screen;
-};
-
-constexpr Opener kOpeners[] = {
-    {"tiratori", "frmTiratori"},
-    {"allenamenti", "frmAllenamenti"},
 };
 
 constexpr int kDescriptionLength = 250;
@@ -54,10 +43,6 @@ QString name(const char* prefix, const SlotRow& row) {
     return QLatin1String(prefix) + QLatin1String(row.number);
 }
 
-QLabel* openerLabel(QWidget* opener, const char* prefix, const SlotRow& row) {
-    return opener ? opener->findChild<QLabel*>(name(prefix, row)) : nullptr;
-}
-
 // Enter in a file or description field must not press a button behind the user's back.
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, const char* icon) {
     QPushButton* button = dialogButton(parent, name, caption, icon);
@@ -67,7 +52,8 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& cap
 
 } // namespace
 
-TfrmAllegaCartella::TfrmAllegaCartella(QWidget* parent) : Dialog(parent, QStringLiteral(" Allega file")) {
+TfrmAllegaCartella::TfrmAllegaCartella(AttachmentSlots* opener, QWidget* parent)
+    : Dialog(parent, QStringLiteral(" Allega file")), m_opener(opener) {
     setObjectName(QStringLiteral("frmAllegaCartella"));
     m_lblMemory = new QLabel(this);
     m_lblMemory->setObjectName(QStringLiteral("lblMemory"));
@@ -132,24 +118,18 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget* parent) : Dialog(parent, QString
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addLayout(buttons);
-}
 
-QWidget* TfrmAllegaCartella::opener() const {
-    for (const Opener& o : kOpeners)
-        if (m_lblMemory->text() == QLatin1String(o.key))
-            return topLevelScreen(QLatin1String(o.screen));
-    return nullptr;
+    if (m_opener) {
+        const Attachments attachments = m_opener->attachments();
+        for (int k = 0; k < kSlots; ++k) {
+            m_slots[k].file->setText(Text::trimBlanks(attachments[k].file));
+            m_slots[k].desc->setText(Text::trimBlanks(attachments[k].description));
+        }
+    }
 }
 
 void TfrmAllegaCartella::setModeKey(const QString& key) {
     m_lblMemory->setText(key);
-    QWidget* screen = opener();
-    for (int k = 0; k < kSlots; ++k) {
-        const QLabel* file = openerLabel(screen, "lblFile", kRows[k]);
-        const QLabel* desc = openerLabel(screen, "lblDesc", kRows[k]);
-        m_slots[k].file->setText(file ? Text::trimBlanks(file->text()) : QString());
-        m_slots[k].desc->setText(desc ? Text::trimBlanks(desc->text()) : QString());
-    }
 }
 
 void TfrmAllegaCartella::btnSfogliaClick(const Slot& slot) {
@@ -178,12 +158,12 @@ void TfrmAllegaCartella::btnApriClick(const Slot& slot) {
 }
 
 void TfrmAllegaCartella::btnApplicaClick() {
-    QWidget* screen = opener();
-    for (int k = 0; k < kSlots; ++k) {
-        if (QLabel* file = openerLabel(screen, "lblFile", kRows[k]))
-            file->setText(Text::trimBlanks(m_slots[k].file->text()));
-        if (QLabel* desc = openerLabel(screen, "lblDesc", kRows[k]))
-            desc->setText(Text::trimBlanks(m_slots[k].desc->text()));
+    if (m_opener) {
+        Attachments attachments;
+        for (int k = 0; k < kSlots; ++k)
+            attachments[k] = {Text::trimBlanks(m_slots[k].file->text()),
+                              Text::trimBlanks(m_slots[k].desc->text())};
+        m_opener->setAttachments(attachments);
     }
     accept();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AttachmentSlots.h"
 #include "app/Dialog.h"
 
 #include <array>
@@ -9,14 +10,14 @@ class QLineEdit;
 class QPushButton;
 
 // The attachments dialog: three slots, each a file copied into the attachments folder and its
-// description, handed back to the hidden labels of the screen that the mode key names.
+// description, filled from the opener's slots and handed back to them on "Applica e chiudi".
 class TfrmAllegaCartella : public Dialog {
     Q_OBJECT
 public:
-    static constexpr int kSlots = 3;
+    static constexpr int kSlots = int(std::tuple_size_v<Attachments>);
 
-    explicit TfrmAllegaCartella(QWidget* parent = nullptr);
-    // Names the opener ("tiratori", "allenamenti") and fills the slots from its hidden labels.
+    explicit TfrmAllegaCartella(AttachmentSlots* opener, QWidget* parent = nullptr);
+    // Names the opener for the user ("tiratori", "allenamenti").
     void setModeKey(const QString& key);
 
 private:
@@ -29,8 +30,8 @@ private:
     void btnSfogliaClick(const Slot& slot);
     void btnApriClick(const Slot& slot);
     void btnApplicaClick();
-    QWidget* opener() const;
 
+    AttachmentSlots* m_opener;
     QLabel* m_lblMemory;
     std::array<Slot, kSlots> m_slots;
 };

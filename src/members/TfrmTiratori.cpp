@@ -1,5 +1,6 @@
 #include "TfrmTiratori.h"
 
+#include "AttachmentSlots.h"
 #include "CodeCheck.h"
 #include "FeeText.h"
 #include "MemberPhoto.h"
@@ -294,7 +295,8 @@ bool TfrmTiratori::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TfrmTiratori::cmdFileClick() {
-    TfrmAllegaCartella attachments(this);
+    FieldTableAttachments slots(*fields());
+    TfrmAllegaCartella attachments(&slots, this);
     attachments.setModeKey(QStringLiteral("tiratori"));
     attachments.exec();
 }

@@ -1,6 +1,7 @@
 #include "Startup.h"
 
 #include "app/Appearance.h"
+#include "app/QtPlatform.h"
 #include "app/TfrmAvvio.h"
 #include "app/TfrmPassword.h"
 #include "cards/TfrmTessera.h"
@@ -59,6 +60,7 @@ void removeLeftovers() {
 
 void prepareApplication(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("Zandorio"));
+    Platform::install(std::make_unique<QtPlatform>());
     applyProgramAppearance();
 
     QCommandLineParser parser;

@@ -11,6 +11,7 @@
 #include "app/Platform.h"
 #include "app/StatusLine.h"
 #include "app/TfrmGuida.h"
+#include "members/AttachmentSlots.h"
 #include "members/CodeCheck.h"
 #include "members/TSchedaIscritto.h"
 #include "members/TfrmAllegaCartella.h"
@@ -472,7 +473,8 @@ void TfrmAllenamenti::cmdEmailClick() {
 }
 
 void TfrmAllenamenti::cmdFileClick() {
-    TfrmAllegaCartella attachments(this);
+    FieldTableAttachments slots(*fields());
+    TfrmAllegaCartella attachments(&slots, this);
     attachments.setModeKey(QStringLiteral("allenamenti"));
     attachments.exec();
 }

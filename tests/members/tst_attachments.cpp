@@ -24,22 +24,19 @@ const QString kCopyFailed = QStringLiteral(
     "Accertarsi che il disco non sia pieno e di possedere i privilegi di scrittura nella cartella di "
     "installazione del programma.");
 
-// A screen that opens the dialog, with its six hidden attachment labels.
-struct Opener {
-    explicit Opener(const QString& name) {
-        screen.setObjectName(name);
-        for (const char* label :
-             {"lblFile01", "lblFile02", "lblFile03", "lblDesc01", "lblDesc02", "lblDesc03"}) {
-            auto* l = new QLabel(&screen);
-            l->setObjectName(QLatin1String(label));
-            l->hide();
-        }
+// A screen that opens the dialog, with the attachments of its record, read and written by the
+// names of the cards' hidden labels ("lblFile01", "lblDesc03").
+struct Opener : AttachmentSlots {
+    Attachments attachments() const override { return held; }
+    void setAttachments(const Attachments& attachments) override { held = attachments; }
+    QString text(const char* label) const { return const_cast<Opener*>(this)->slot(label); }
+    void setText(const char* label, const QString& text) { slot(label) = text; }
+
+    QString& slot(const char* label) {
+        Attachment& a = held[QByteArray(label).right(1).toInt() - 1];
+        return QByteArray(label).startsWith("lblFile") ? a.file : a.description;
     }
-    QString text(const char* label) const { return screen.findChild<QLabel*>(QLatin1String(label))->text(); }
-    void setText(const char* label, const QString& text) {
-        screen.findChild<QLabel*>(QLatin1String(label))->setText(text);
-    }
-    QWidget screen;
+    Attachments held;
 };
 
 // Files the user picks from elsewhere on the disk.
@@ -69,20 +66,18 @@ class AttachmentsTest : public QObject {
 private Q_SLOTS:
     void slotsTravelBetweenOpenerAndDialog_data() {
         QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("screen");
-        QTest::newRow("member card") << QStringLiteral("tiratori") << QStringLiteral("frmTiratori");
-        QTest::newRow("training card") << QStringLiteral("allenamenti") << QStringLiteral("frmAllenamenti");
+        QTest::newRow("member card") << QStringLiteral("tiratori");
+        QTest::newRow("training card") << QStringLiteral("allenamenti");
     }
     void slotsTravelBetweenOpenerAndDialog() {
         QFETCH(QString, key);
-        QFETCH(QString, screen);
         FakePlatformScope fake;
-        Opener opener(screen);
+        Opener opener;
         opener.setText("lblFile01", QStringLiteral("  documento.pdf "));
         opener.setText("lblDesc01", QStringLiteral(" Carta d'identità"));
         opener.setText("lblDesc03", QStringLiteral("Vecchia descrizione"));
 
-        TfrmAllegaCartella dialog;
+        TfrmAllegaCartella dialog(&opener);
         dialog.setModeKey(key);
         QCOMPARE(dialog.windowTitle(), QStringLiteral(" Allega file"));
         QCOMPARE(field(dialog, "txtFile01")->text(), QStringLiteral("documento.pdf"));
@@ -103,9 +98,9 @@ private Q_SLOTS:
         TempProgramFolder folder;
         FakePlatformScope fake;
         UserFiles files;
-        Opener opener(QStringLiteral("frmTiratori"));
+        Opener opener;
         opener.setText("lblFile02", QStringLiteral("vecchio.pdf"));
-        TfrmAllegaCartella dialog;
+        TfrmAllegaCartella dialog(&opener);
         dialog.setModeKey(QStringLiteral("tiratori"));
 
         fake->fileNames.enqueue(files.make("scansioni", "certificato.pdf", "PDF-1"));
@@ -123,7 +118,7 @@ private Q_SLOTS:
         TempProgramFolder folder;
         FakePlatformScope fake;
         UserFiles files;
-        TfrmAllegaCartella dialog;
+        TfrmAllegaCartella dialog(nullptr);
         dialog.setModeKey(QStringLiteral("tiratori"));
         fake->fileNames.enqueue(files.make("rossi", "certificato.pdf", "ROSSI"));
         button(dialog, "btnSfoglia01")->click();
@@ -157,7 +152,7 @@ private Q_SLOTS:
         TempProgramFolder folder;
         FakePlatformScope fake;
         UserFiles files;
-        TfrmAllegaCartella dialog;
+        TfrmAllegaCartella dialog(nullptr);
         dialog.setModeKey(QStringLiteral("tiratori"));
         const QByteArray rossi(300000, 'R');
         fake->fileNames.enqueue(files.make("rossi", "certificato.pdf", rossi));
@@ -210,8 +205,8 @@ private Q_SLOTS:
         TempProgramFolder folder;
         FakePlatformScope fake;
         UserFiles files;
-        Opener opener(QStringLiteral("frmTiratori"));
-        TfrmAllegaCartella dialog;
+        Opener opener;
+        TfrmAllegaCartella dialog(&opener);
         dialog.setModeKey(QStringLiteral("tiratori"));
         fake->fileNames.enqueue(files.make("a", QString::fromUtf8("документ.pdf"), "PRIMO"));
         button(dialog, "btnSfoglia01")->click();
@@ -230,7 +225,7 @@ private Q_SLOTS:
         const TSchedaIscritto reloaded = MemberCodec::decode(MemberCodec::encode(member));
         opener.setText("lblFile01", reloaded.File01);
         opener.setText("lblFile02", reloaded.File02);
-        TfrmAllegaCartella again;
+        TfrmAllegaCartella again(&opener);
         again.setModeKey(QStringLiteral("tiratori"));
         button(again, "btnApri01")->click();
         button(again, "btnApri02")->click();
@@ -254,9 +249,9 @@ private Q_SLOTS:
         QDir().mkpath(folder.path("Documenti_Allegati/sub"));
         folder.write("Documenti_Allegati/sub/visibile.pdf", "x");
         folder.write("visibile.pdf", "x");
-        Opener opener(QStringLiteral("frmTiratori"));
+        Opener opener;
         opener.setText("lblFile01", stored);
-        TfrmAllegaCartella dialog;
+        TfrmAllegaCartella dialog(&opener);
         dialog.setModeKey(QStringLiteral("tiratori"));
         button(dialog, "btnApri01")->click();
         QVERIFY(fake->opened.isEmpty());
@@ -266,7 +261,7 @@ private Q_SLOTS:
     void cancelledChoiceChangesNothing() {
         TempProgramFolder folder;
         FakePlatformScope fake;
-        TfrmAllegaCartella dialog;
+        TfrmAllegaCartella dialog(nullptr);
         field(dialog, "txtDesc01")->setText(QStringLiteral("Referto"));
         button(dialog, "btnSfoglia01")->click();
         QCOMPARE(field(dialog, "txtFile01")->text(), QString());
@@ -277,7 +272,7 @@ private Q_SLOTS:
         TempProgramFolder folder;
         FakePlatformScope fake;
         UserFiles files;
-        TfrmAllegaCartella dialog;
+        TfrmAllegaCartella dialog(nullptr);
         dialog.setModeKey(QStringLiteral("tiratori"));
         QPushButton* apri = button(dialog, "btnApri01");
         QVERIFY(!apri->isEnabled());
@@ -300,9 +295,9 @@ private Q_SLOTS:
     void openingAMissingFileShowsNothing() {
         TempProgramFolder folder;
         FakePlatformScope fake;
-        Opener opener(QStringLiteral("frmTiratori"));
+        Opener opener;
         opener.setText("lblFile03", QStringLiteral("sparito.pdf"));
-        TfrmAllegaCartella dialog;
+        TfrmAllegaCartella dialog(&opener);
         dialog.setModeKey(QStringLiteral("tiratori"));
         button(dialog, "btnApri03")->click();
         QVERIFY(fake->opened.isEmpty());
