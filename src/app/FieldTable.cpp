@@ -387,6 +387,10 @@ bool FieldTable::eventFilter(QObject* watched, QEvent* event) {
     const auto* key = static_cast<QKeyEvent*>(event);
 
     if (isEnter(key->key())) {
+        if (row.control == Control::Memo && (key->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier))) {
+            static_cast<QPlainTextEdit*>(control)->insertPlainText(QStringLiteral("\n"));
+            return true;
+        }
         if (m_enterAction)
             m_enterAction();
         else

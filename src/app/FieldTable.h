@@ -30,8 +30,8 @@ enum class Control {
     Line,  // a one-line text field
     Pick,  // a drop-down list whose value is one of its items or nothing: typing is swallowed,
            // Backspace and Delete empty it, any other text is emptied when the focus leaves it
-    Memo,  // a multi-line, word-wrapped text; Enter moves on instead of breaking the line, and its
-           // line breaks read and write as CR LF, as records keep them
+    Memo,  // a multi-line, word-wrapped text; Enter moves on, Shift+Enter or Ctrl+Enter breaks the
+           // line; its line breaks read and write as CR LF, as records keep them
     Check, // a check box captioned by the row's label; its value is "Sì" or "No"
     Label, // a label the program fills, shown without a caption
     Hidden // a hidden label that carries a value of the record while it is on screen

@@ -3,9 +3,10 @@
 namespace {
 
 bool smugglesParameters(const QString& address) {
-    static const QString kRefused = QStringLiteral("?&#%\"<>\\");
+    static const QString kRefused = QStringLiteral("?&#%\"<>\\,;");
     for (QChar c : address)
-        if (c.isSpace() || c.category() == QChar::Other_Control || kRefused.contains(c))
+        if (c.isSpace() || c.category() == QChar::Other_Control || c.category() == QChar::Other_Format ||
+            kRefused.contains(c))
             return true;
     return false;
 }

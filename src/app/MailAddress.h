@@ -8,9 +8,12 @@
 // The "mailto:" addresses the program hands to the e-mail program.
 //
 // An address comes from a record that anybody sharing the archive may have written, so it is
-// taken only when it can be nothing but an address: one holding "?", "&", "#", "%", quotes,
+// taken only when it can be nothing but one address: one holding "?", "&", "#", "%", quotes,
 // angle brackets, a backslash, blanks or control characters is refused, since the e-mail program
-// would read what follows as parameters ("?attach=...", "&bcc=...") or as a second recipient.
+// would read what follows as parameters ("?attach=...", "&bcc=...") or as a second recipient; so
+// is one holding "," or ";", which separate further recipients the user never sees on the card,
+// or an invisible format character (a right-to-left override shows "moc.live@yps" as something
+// else entirely).
 // An empty address is taken: it opens a new message without a recipient.
 //
 // Subject and body are percent-encoded (UTF-8) whole, blanks as "%20", so their text reaches the

@@ -21,11 +21,17 @@ bool create();
 // The name under which the file the user chose as `chosenName` is copied and recorded, so that
 // the record holds exactly the name of the copy: blanks at the ends removed, every character the
 // record cannot hold (outside Windows-1252, control characters, separators) replaced by "_",
-// cut to the record's capacity keeping the extension. A name changed this way is made unique in
-// the folder ("name (2).ext"), since it would otherwise replace an unrelated file.
+// cut to the record's capacity keeping the extension. A name changed this way never stands for
+// the file of that name already in the folder: it is copied with copyInNew().
 QString nameFor(const QString& chosenName);
 // Copies `source` into the folder as `name`, replacing a file of that name only once the copy
 // is complete: a failed copy leaves the file that was there untouched.
 bool copyIn(const QString& source, const QString& name);
+// Copies `source` into the folder under `name` or, when that is taken, the first free of
+// "name (2).ext", "name (3).ext", ...; returns the name used, or the empty text when the copy
+// failed, which then leaves no file behind. The name is claimed by creating it exclusively
+// before the copy, so two workstations attaching files of one name at the same moment store two
+// files, never one over the other.
+QString copyInNew(const QString& source, const QString& name);
 
 } // namespace AttachmentFolder

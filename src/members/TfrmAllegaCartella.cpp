@@ -138,14 +138,25 @@ void TfrmAllegaCartella::btnSfogliaClick(const Slot& slot) {
     if (source.isEmpty())
         return;
     const QString previous = slot.file->text();
-    const QString fileName = AttachmentFolder::nameFor(QFileInfo(source).fileName());
+    const QString chosenName = QFileInfo(source).fileName();
+    const QString fileName = AttachmentFolder::nameFor(chosenName);
     slot.file->setText(fileName);
-    if (AttachmentFolder::holds(fileName) && !platform().ask(kOverwrite))
+    // Only the very name the user chose can mean the file already in the folder; a name changed
+    // to fit the record would replace an unrelated file.
+    const bool replacing = fileName == chosenName && AttachmentFolder::holds(fileName);
+    if (replacing && !platform().ask(kOverwrite))
         return;
+    QString copied;
+    if (AttachmentFolder::create())
+        copied = replacing ? (AttachmentFolder::copyIn(source, fileName) ? fileName : QString())
+                           : AttachmentFolder::copyInNew(source, fileName);
     // The record is written only on save; until then the slot must not name a copy that failed.
-    if (!AttachmentFolder::create() || !AttachmentFolder::copyIn(source, fileName)) {
+    // Another workstation may have taken the name meanwhile: the slot names the copy made.
+    if (copied.isEmpty()) {
         slot.file->setText(previous);
         platform().message(Platform::Box::Warning, kCopyFailed);
+    } else {
+        slot.file->setText(copied);
     }
 }
 

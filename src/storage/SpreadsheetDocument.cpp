@@ -30,11 +30,13 @@ constexpr char kAfterName[] =
     "</xml><![endif]-->"
     "</head><body><table x:str>";
 constexpr char kHeaderCell[] = "<td style=\"text-align: left; font-weight: bold;\" width=";
-// The table's x:str asks for every cell to stay text; LibreOffice ignores it and reads a cell as a
-// number wherever it can ("00185" becomes 185, "1E5" 100000), so each data cell also carries its
-// text number format (language Italian, format "@"). Spreadsheets that do not know the attribute
-// pass over it.
-constexpr char kDataCell[] = "<td style=\"text-align: left;\" sdnum=\"1040;0;@\">";
+// The table's x:str asks for every cell to stay text, but not every spreadsheet program takes it:
+// one reads a cell as a number wherever it can ("00185" becomes 185, "1E5" 100000), and a cell
+// beginning with "=", "+", "-" or "@" may be read as a formula. So each data cell also carries the
+// text number format "@" in both forms spreadsheet programs read from an HTML cell: the style's
+// mso-number-format and the sdnum attribute (language Italian). A program that does not know one
+// of them passes over it.
+constexpr char kDataCell[] = "<td style=\"text-align: left; mso-number-format:'\\@';\" sdnum=\"1040;0;@\">";
 constexpr char kTail[] = "</table></body></html>";
 
 // The document's bytes as they are made, handed to the file a block at a time when there is one:
@@ -85,9 +87,18 @@ private:
     qsizetype m_capacity = 0;
 };
 
-// Whether a cell holds a byte it cannot hold as it is: "&", "<", ">", CR or LF. Eight bytes are
-// looked at together, since almost no cell holds any and a large export looks at millions.
-bool needsEntities(QByteArrayView text) {
+// The bytes of the code page that are control characters: C0 and DEL, and the five bytes the code
+// page leaves undefined, which decode to C1 controls. A spreadsheet file may hold none of them but
+// the tab and the line breaks.
+bool isControl(unsigned char c) {
+    return c < 0x20 || c == 0x7F || c == 0x81 || c == 0x8D || c == 0x8F || c == 0x90 || c == 0x9D;
+}
+
+// Whether a cell holds a byte it cannot hold as it is: "&", "<", ">", a line break or another
+// control character. Eight bytes are looked at together, since almost no cell holds any and a
+// large export looks at millions; a byte from 0x80 to 0x9F sends the cell the slow way too, where
+// the five undefined ones among them are told apart.
+bool needsCare(QByteArrayView text) {
     constexpr quint64 kOnes = 0x0101010101010101ull;
     constexpr quint64 kHighs = 0x8080808080808080ull;
     const auto holds = [](quint64 bytes, unsigned char c) {
@@ -98,13 +109,14 @@ bool needsEntities(QByteArrayView text) {
     for (; i + 8 <= text.size(); i += 8) {
         quint64 bytes;
         std::memcpy(&bytes, text.data() + i, sizeof bytes);
-        if (holds(bytes, '&') | holds(bytes, '<') | holds(bytes, '>') | holds(bytes, '\r') |
-            holds(bytes, '\n'))
+        const quint64 belowBlank = (bytes - kOnes * 0x20) & ~bytes & kHighs;
+        if (belowBlank | holds(bytes, '&') | holds(bytes, '<') | holds(bytes, '>') | holds(bytes, 0x7F) |
+            holds(bytes & (kOnes * 0xE0), 0x80))
             return true;
     }
     for (; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '&' || c == '<' || c == '>' || c == '\r' || c == '\n')
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c == '&' || c == '<' || c == '>' || isControl(c))
             return true;
     }
     return false;
@@ -112,7 +124,7 @@ bool needsEntities(QByteArrayView text) {
 
 // A Windows-1252 cell, its blanks at the ends already gone.
 void putBytes(Sink& out, QByteArrayView text) {
-    if (!needsEntities(text)) {
+    if (!needsCare(text)) {
         out.put(text);
         return;
     }
@@ -133,8 +145,12 @@ void putBytes(Sink& out, QByteArrayView text) {
         case '\n':
             out.put("&#10;");
             break;
-        default:
+        case '\t':
             out.put(c);
+            break;
+        default:
+            if (!isControl(static_cast<unsigned char>(c)))
+                out.put(c);
         }
     }
 }
@@ -146,6 +162,8 @@ void putText(Sink& out, const QString& text) {
     }
     for (char32_t c : text.toUcs4()) {
         const QString one = QString::fromUcs4(&c, 1);
+        if (QChar::category(c) == QChar::Other_Control && !Text::fitsWin1252(one))
+            continue; // a C1 control the code page lacks; the others go with the bytes below
         if (Text::fitsWin1252(one))
             putBytes(out, Text::toWin1252(one));
         else

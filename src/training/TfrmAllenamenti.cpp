@@ -237,6 +237,8 @@ constexpr FieldButton kFieldButtons[] = {
 };
 
 const QString kDateHint = QStringLiteral("Premi un tasto qualsiasi per importare una data dal calendario.");
+const QString kMemoHint = QStringLiteral(
+    "Premi Maiusc+Invio o Ctrl+Invio per andare a capo, Invio per passare al campo successivo.");
 
 } // namespace
 
@@ -252,6 +254,9 @@ TfrmAllenamenti::TfrmAllenamenti() : RecordScreen(kSetup, kCommands, kFields, &T
 
     for (const char* date : {"txtData", "txtDataFine"})
         statusLine()->addHint(fields()->control(date), kDateHint);
+    for (const FieldRow& row : fields()->rows())
+        if (row.control == Control::Memo)
+            statusLine()->addHint(fields()->control(row.name), kMemoHint);
 
     connect(button("cmdTrova"), &QToolButton::clicked, this, [this] {
         TfrmTrovaAllenamenti search(this);

@@ -62,6 +62,11 @@ constexpr Entry kEntries[] = {
 
 constexpr const char* kEnd = R"(\par })";
 
+// A line break inside a value ends the paragraph: the next one keeps its formatting (justified,
+// plain type), so each line of a long text is a paragraph of its own whose last line stays as
+// typed, where a manual line break would leave the line before it stretched across the page.
+constexpr const char* kLineBreak = R"(\par )";
+
 // A value as RTF text in the document's code page.
 QByteArray escaped(const QString& value) {
     const QString text = Text::trimBlanks(value);
@@ -83,7 +88,7 @@ QByteArray escaped(const QString& value) {
         case u'\n':
         case QChar::LineSeparator:
         case QChar::ParagraphSeparator:
-            out += R"(\line )";
+            out += kLineBreak;
             continue;
         case u'\t':
             out += R"(\tab )";
@@ -91,6 +96,8 @@ QByteArray escaped(const QString& value) {
         default:
             break;
         }
+        if (c.category() == QChar::Other_Control)
+            continue; // no RTF reader shows one, and some stop at it
         if (!Text::fitsWin1252(c)) {
             // A signed 16-bit number a UTF-16 unit, with "?" for readers that know no Unicode.
             out += "\\u" + QByteArray::number(qint16(c.unicode())) + '?';

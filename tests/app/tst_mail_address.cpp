@@ -33,6 +33,13 @@ private Q_SLOTS:
                                         << "";
         QTest::newRow("backslash") << "x\\y@z.it"
                                    << "";
+        QTest::newRow("second recipient after comma") << "a@b.it,spy@evil.it"
+                                                      << "";
+        QTest::newRow("second recipient after semicolon") << "a@b.it;spy@evil.it"
+                                                          << "";
+        QTest::newRow("right-to-left override") << QString::fromUtf8("a@b.it\u202Eti.live@yps") << "";
+        QTest::newRow("zero-width joiner") << QString::fromUtf8("mario\u200D@example.it") << "";
+        QTest::newRow("byte order mark") << QString(QChar(0xFEFF) + QStringLiteral("mario@example.it")) << "";
     }
     void addresses() {
         QFETCH(QString, address);

@@ -278,6 +278,32 @@ private Q_SLOTS:
         QTest::keyClick(f.find("txtMese"), Qt::Key_Return);
         QCOMPARE(QApplication::focusWidget(), f.find("txtNome"));
     }
+
+    // A list is typed into a long text: Shift+Enter or Ctrl+Enter (either Enter key) breaks the line
+    // where the cursor is, and the record keeps the break as CR LF.
+    void shiftOrCtrlEnterBreaksAMemoLine_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifier");
+        QTest::newRow("Shift+Return") << int(Qt::Key_Return) << int(Qt::ShiftModifier);
+        QTest::newRow("Ctrl+Return") << int(Qt::Key_Return) << int(Qt::ControlModifier);
+        QTest::newRow("Shift+keypad Enter")
+            << int(Qt::Key_Enter) << int(Qt::ShiftModifier | Qt::KeypadModifier);
+    }
+    void shiftOrCtrlEnterBreaksAMemoLine() {
+        QFETCH(int, key);
+        QFETCH(int, modifier);
+        Fixture f;
+        auto* diet = f.find<QPlainTextEdit>("txtDieta");
+        diet->setFocus();
+        QTest::keyClicks(diet, "pane");
+        QTest::keyClick(diet, Qt::Key(key), Qt::KeyboardModifiers(modifier));
+        QTest::keyClicks(diet, "latte");
+        QCOMPARE(QApplication::focusWidget(), diet);
+        QCOMPARE(f.screen.record().Dieta, QStringLiteral("pane\r\nlatte"));
+        QTest::keyClick(diet, Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), f.find("txtNote"));
+        QCOMPARE(f.screen.record().Dieta, QStringLiteral("pane\r\nlatte"));
+    }
 };
 
 ZANDORIO_TEST(RecordScreenTest)

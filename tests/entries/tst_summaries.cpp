@@ -208,7 +208,8 @@ private Q_SLOTS:
         QVERIFY(file.contains("<x:Name>Archivio Ingressi</x:Name>"));
         // The first data row, cell by cell: the row number stays out, "&" and "<" become entities
         // and the text keeps its Windows-1252 bytes.
-        const QByteArray cell = "<td style=\"text-align: left;\" sdnum=\"1040;0;@\">";
+        const QByteArray cell =
+            "<td style=\"text-align: left; mso-number-format:'\\@';\" sdnum=\"1040;0;@\">";
         QByteArray first = "<tr>";
         for (const char* text :
              {"05/03/2024", "18:05", "Sala pesi", "7", "Panca &amp; bilanciere &lt;80 kg&gt;", "Iscritto 1",

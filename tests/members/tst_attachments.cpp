@@ -13,6 +13,9 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace {
 
 const QString kOverwrite =
@@ -173,6 +176,113 @@ private Q_SLOTS:
         QCOMPARE(folder.read("Documenti_Allegati/certificato.pdf"), rossi);
         QCOMPARE(field(dialog, "txtFile02")->text(), QStringLiteral("vecchio.pdf"));
         QCOMPARE(fake->messages, (QList<FakePlatform::Shown>{{Platform::Box::Warning, kCopyFailed}}));
+    }
+
+    // A copy under a new name fails whole: no empty or partial file is left under the name.
+    void failedNewCopyLeavesNoFile_data() {
+        QTest::addColumn<bool>("sourceVanished");
+        QTest::addColumn<int>("failAt"); // an AtomicFile::Step, or -1
+        QTest::newRow("source vanished") << true << -1;
+        QTest::newRow("disk full while writing") << false << int(AtomicFile::Step::Write);
+        QTest::newRow("rename refused") << false << int(AtomicFile::Step::Rename);
+    }
+    void failedNewCopyLeavesNoFile() {
+        QFETCH(bool, sourceVanished);
+        QFETCH(int, failAt);
+        TempProgramFolder folder;
+        FakePlatformScope fake;
+        UserFiles files;
+        TfrmAllegaCartella dialog;
+        dialog.setModeKey(QStringLiteral("tiratori"));
+        const QString source = files.make("doc", "referto.pdf", QByteArray(200000, 'R'));
+        if (sourceVanished)
+            QFile::remove(source);
+        fake->fileNames.enqueue(source);
+        {
+            std::optional<AtomicFile::Fault> fault;
+            if (failAt >= 0)
+                fault.emplace(AtomicFile::Step(failAt));
+            button(dialog, "btnSfoglia01")->click();
+        }
+        QCOMPARE(field(dialog, "txtFile01")->text(), QString());
+        QCOMPARE(fake->messages, (QList<FakePlatform::Shown>{{Platform::Box::Warning, kCopyFailed}}));
+        QCOMPARE(QDir(folder.path("Documenti_Allegati")).entryList(QDir::Files | QDir::Hidden),
+                 QStringList());
+    }
+
+    // A name found taken when the copy claims it (by another workstation, or by a link planted in
+    // the folder) is left alone: the copy goes under the next free name.
+    void takenNamesAreNeverWrittenOver_data() {
+        QTest::addColumn<bool>("link");
+        QTest::newRow("file") << false;
+        QTest::newRow("link to a missing file") << true;
+    }
+    void takenNamesAreNeverWrittenOver() {
+        QFETCH(bool, link);
+        TempProgramFolder folder;
+        UserFiles files;
+        QVERIFY(AttachmentFolder::create());
+        const QString taken = folder.path("Documenti_Allegati/cert.pdf");
+        const QString outside = folder.path("fuori.pdf");
+        if (link)
+            QVERIFY(QFile::link(outside, taken));
+        else
+            folder.write("Documenti_Allegati/cert.pdf", "ALTRO");
+        folder.write("Documenti_Allegati/cert (2).pdf", "SECONDO");
+
+        const QString source = files.make("doc", "cert.pdf", "NUOVO");
+        QCOMPARE(AttachmentFolder::copyInNew(source, QStringLiteral("cert.pdf")),
+                 QStringLiteral("cert (3).pdf"));
+        QCOMPARE(folder.read("Documenti_Allegati/cert (3).pdf"), QByteArray("NUOVO"));
+        QCOMPARE(folder.read("Documenti_Allegati/cert (2).pdf"), QByteArray("SECONDO"));
+        if (link)
+            QVERIFY(!QFile::exists(outside));
+        else
+            QCOMPARE(folder.read("Documenti_Allegati/cert.pdf"), QByteArray("ALTRO"));
+    }
+
+    // Two workstations attaching files of one name at the same moment each keep their own file.
+    void twoProcessesAttachingOneNameStoreTwoFiles() {
+        TempProgramFolder folder;
+        UserFiles files;
+        QVERIFY(AttachmentFolder::create());
+        constexpr int kNames = 20;
+        const QByteArray contents[2] = {"PRIMA", "SECONDA"};
+        const QString sources[2] = {files.make("a", "cert.pdf", contents[0]),
+                                    files.make("b", "cert.pdf", contents[1])};
+        int start[2];
+        QVERIFY(::pipe(start) == 0);
+        pid_t children[2];
+        for (int c = 0; c < 2; ++c) {
+            children[c] = ::fork();
+            if (children[c] == 0) {
+                char go = 0;
+                if (::read(start[0], &go, 1) != 1)
+                    ::_exit(2);
+                for (int i = 0; i < kNames; ++i)
+                    if (AttachmentFolder::copyInNew(sources[c], QStringLiteral("cert%1.pdf").arg(i))
+                            .isEmpty())
+                        ::_exit(1);
+                ::_exit(0);
+            }
+        }
+        QCOMPARE(::write(start[1], "gg", 2), ssize_t(2)); // both start at once
+        for (pid_t child : children) {
+            int status = 0;
+            ::waitpid(child, &status, 0);
+            QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        }
+        ::close(start[0]);
+        ::close(start[1]);
+        for (int i = 0; i < kNames; ++i) {
+            QList<QByteArray> stored = {
+                folder.read(QStringLiteral("Documenti_Allegati/cert%1.pdf").arg(i)),
+                folder.read(QStringLiteral("Documenti_Allegati/cert%1 (2).pdf").arg(i))};
+            std::sort(stored.begin(), stored.end());
+            QCOMPARE(stored, (QList<QByteArray>{contents[0], contents[1]}));
+        }
+        QCOMPARE(QDir(folder.path("Documenti_Allegati")).entryList(QDir::Files | QDir::Hidden).size(),
+                 2 * kNames);
     }
 
     // The record keeps 250 Windows-1252 characters: the copy gets a name it can keep exactly.

@@ -59,11 +59,13 @@ private Q_SLOTS:
         screen.findChild<QToolButton*>(QStringLiteral("cmdEsporta"))->click();
         const QString file = Text::fromWin1252(folder.read("Archivio_Iscritti.xls"));
         QCOMPARE(file.count(QStringLiteral("<tr>")), 4);
-        QCOMPARE(file.count(QStringLiteral("<td style=\"text-align: left;\" sdnum=\"1040;0;@\">")), 3 * 25);
+        QCOMPARE(file.count(QStringLiteral(
+                     "<td style=\"text-align: left; mso-number-format:'\\@';\" sdnum=\"1040;0;@\">")),
+                 3 * 25);
         QVERIFY(file.contains(QStringLiteral("<x:Name>Riepilogo Iscritti</x:Name>")));
         QVERIFY(file.contains(QStringLiteral("width=250>Cognome e nome</td>")));
-        QVERIFY(
-            file.contains(QStringLiteral("<td style=\"text-align: left;\" sdnum=\"1040;0;@\">Città 3</td>")));
+        QVERIFY(file.contains(QStringLiteral(
+            "<td style=\"text-align: left; mso-number-format:'\\@';\" sdnum=\"1040;0;@\">Città 3</td>")));
         QVERIFY(!file.contains(QStringLiteral(">F<")));
         QVERIFY(!file.contains(QStringLiteral("allegato")));
     }

@@ -32,7 +32,7 @@ private Q_SLOTS:
         QVERIFY(file.contains("width=400>Indirizzo di residenza</td>"));
         QVERIFY(file.contains("width=200>Totale: \x80</td></tr>"));
         QCOMPARE(file.count("<tr>"), 4);
-        QCOMPARE(file.count("<td style=\"text-align: left;\""), 3 * 12);
+        QCOMPARE(file.count("<td style=\"text-align: left; mso-number-format:'\\@';\""), 3 * 12);
         QVERIFY(file.contains(">Verdi &amp; Figli</td>"));
         QVERIFY(file.contains(">Via Forl\xec 2</td>"));
         QVERIFY(!file.contains("CENTOVENTI"));

@@ -31,7 +31,7 @@ const QByteArray kEnd = "</table></body></html>";
 QByteArray row(const QList<QByteArray>& cells) {
     QByteArray out = "<tr>";
     for (const QByteArray& c : cells)
-        out += "<td style=\"text-align: left;\" sdnum=\"1040;0;@\">" + c + "</td>";
+        out += "<td style=\"text-align: left; mso-number-format:'\\@';\" sdnum=\"1040;0;@\">" + c + "</td>";
     return out + "</tr>";
 }
 
@@ -57,6 +57,46 @@ private Q_SLOTS:
         QVERIFY(!bytes.contains('\r'));
         QVERIFY(!bytes.contains('\n'));
         QVERIFY(!bytes.startsWith("\xef\xbb\xbf"));
+    }
+
+    // What a cell may not hold is left out, in either form the cells come; formulas stay text.
+    void cellTexts_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("written");
+        QTest::newRow("formula") << QStringLiteral("=HYPERLINK(\"x\";\"y\")")
+                                 << QByteArray("=HYPERLINK(\"x\";\"y\")");
+        QTest::newRow("plus") << QStringLiteral("+39 333 1234567") << QByteArray("+39 333 1234567");
+        QTest::newRow("minus") << QStringLiteral("-2+3") << QByteArray("-2+3");
+        QTest::newRow("at") << QStringLiteral("@SUM(A1)") << QByteArray("@SUM(A1)");
+        QTest::newRow("C0 controls and DEL") << QStringLiteral("a\x01"
+                                                               "b\x1b"
+                                                               "[0mc\x7f")
+                                             << QByteArray("ab[0mc");
+        QTest::newRow("tab stays") << QStringLiteral("a\tb") << QByteArray("a\tb");
+        QTest::newRow("NUL inside") << QString(QStringLiteral("Ros") + QChar(0) + QStringLiteral("si"))
+                                    << QByteArray("Rossi");
+        QTest::newRow("undefined byte of the code page")
+            << QString::fromUtf16(u"a\u0081b\u009Dc") << QByteArray("abc");
+        QTest::newRow("C1 control outside the code page")
+            << QString::fromUtf16(u"a\u0085b €") << QByteArray("ab \x80");
+        QTest::newRow("long, control at the end")
+            << QString(QStringLiteral("abcdefghijklmnop\x02") + u'q') << QByteArray("abcdefghijklmnopq");
+        QTest::newRow("long, smart quotes kept") << QString::fromUtf16(u"\u201Cabcdefgh\u201D ok")
+                                                 << QByteArray("\x93"
+                                                               "abcdefgh\x94 ok");
+    }
+    void cellTexts() {
+        QFETCH(QString, text);
+        QFETCH(QByteArray, written);
+        const QByteArray expected = kFrame + kHeaderRow + row({written, "", ""}) + kEnd;
+        QCOMPARE(SpreadsheetDocument::bytes(kFormat, {{text}}), expected);
+        const QByteArray stored = Text::toWin1252(text);
+        const auto cells = [&stored](qsizetype, std::span<QByteArrayView> cells) {
+            std::fill(cells.begin(), cells.end(), QByteArrayView());
+            cells[0] = stored;
+        };
+        if (Text::fitsWin1252(text))
+            QCOMPARE(SpreadsheetDocument::bytes(kFormat, 1, cells), expected);
     }
 
     void cellsGivenAsStoredBytesGiveTheSameDocument() {

@@ -2,7 +2,9 @@
 #include "training/TSchedaAllenamento.h"
 #include "training/TrainingDocument.h"
 
+#include <QHash>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -145,9 +147,11 @@ private Q_SLOTS:
         QTest::newRow("euro sign in the code page") << "10 €" << QByteArray("10 \x80");
         QTest::newRow("braces escaped") << "serie {3x10}" << QByteArray(R"(serie \{3x10\})");
         QTest::newRow("backslash escaped") << R"(A\B)" << QByteArray(R"(A\\B)");
-        QTest::newRow("each line break a new line") << "panca\r\nsquat\r\n\r\ncurl" << QByteArray(R"(panca\line squat\line \line curl)");
-        QTest::newRow("a bare LF too") << "a\nb" << QByteArray(R"(a\line b)");
+        // A paragraph end, which keeps the justified plain paragraph going: no manual line break.
+        QTest::newRow("each line break a new paragraph") << "panca\r\nsquat\r\n\r\ncurl" << QByteArray(R"(panca\par squat\par \par curl)");
+        QTest::newRow("a bare LF too") << "a\nb" << QByteArray(R"(a\par b)");
         QTest::newRow("tab") << "a\tb" << QByteArray(R"(a\tab b)");
+        QTest::newRow("control characters left out") << QString::fromUtf16(u"a\u0001b\u001B[1mc\u007F\u0085d") << QByteArray("ab[1mcd");
         QTest::newRow("outside the code page") << "Ω 😀" << QByteArray(R"(\u937? \u-10179?\u-8704?)");
         // clang-format on
     }
@@ -161,10 +165,12 @@ private Q_SLOTS:
         const QByteArray doc = TrainingDocument::rtf(everyField(QStringLiteral("a\r\nb")), kCreated);
         QVERIFY(!doc.contains('\r'));
         QVERIFY(!doc.contains('\n'));
+        QVERIFY(!doc.contains(R"(\line)"));
     }
 
     // A word processor reads every value back: accents, braces and backslashes as typed, the
-    // exercises one a line.
+    // exercises one a line, each a justified paragraph of its own in plain type (a line ended by a
+    // manual break inside one paragraph would be stretched to the page's width).
     void wordProcessorReadsItBack() {
         const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
         if (soffice.isEmpty())
@@ -180,17 +186,18 @@ private Q_SLOTS:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(TrainingDocument::rtf(r, kCreated));
         file.close();
+        const auto convert = [&](const QString& filter, const QString& extension) {
+            QProcess process;
+            process.start(soffice, {QStringLiteral("-env:UserInstallation=file://") +
+                                        dir.filePath(QStringLiteral("profile")),
+                                    QStringLiteral("--headless"), QStringLiteral("--convert-to"), filter,
+                                    QStringLiteral("--outdir"), dir.path(), rtf});
+            process.waitForFinished(120000);
+            QFile converted(dir.filePath(QStringLiteral("scheda.") + extension));
+            return converted.open(QIODevice::ReadOnly) ? QString::fromUtf8(converted.readAll()) : QString();
+        };
 
-        QProcess convert;
-        convert.start(
-            soffice,
-            {QStringLiteral("-env:UserInstallation=file://") + dir.filePath(QStringLiteral("profile")),
-             QStringLiteral("--headless"), QStringLiteral("--convert-to"),
-             QStringLiteral("txt:Text (encoded):UTF8"), QStringLiteral("--outdir"), dir.path(), rtf});
-        QVERIFY(convert.waitForFinished(120000));
-        QFile txt(dir.filePath(QStringLiteral("scheda.txt")));
-        QVERIFY(txt.open(QIODevice::ReadOnly));
-        const QStringList lines = QString::fromUtf8(txt.readAll())
+        const QStringList lines = convert(QStringLiteral("txt:Text (encoded):UTF8"), QStringLiteral("txt"))
                                       .remove(QChar(0xFEFF))
                                       .split(QRegularExpression(QStringLiteral("\r?\n")));
         QVERIFY(lines.contains(QStringLiteral("Forza {base}")));
@@ -201,6 +208,21 @@ private Q_SLOTS:
         QVERIFY(panca > 0);
         QCOMPARE(lines.mid(panca, 3), (QStringList{QStringLiteral("Panca 3x10"), QStringLiteral("Squat 4x8"),
                                                    QStringLiteral("Curl Ω")}));
+
+        // The same document as HTML: each paragraph's alignment and text, tags left out.
+        const QString html = convert(QStringLiteral("html:HTML (StarWriter)"), QStringLiteral("html"));
+        QVERIFY(!html.isEmpty());
+        QHash<QString, QString> alignOf;
+        const QRegularExpression paragraph(QStringLiteral(R"(<p([^>]*)>(.*?)</p>)"),
+                                           QRegularExpression::DotMatchesEverythingOption);
+        for (const QRegularExpressionMatch& m : paragraph.globalMatch(html)) {
+            const QString text = QString(m.captured(2)).remove(QRegularExpression(QStringLiteral("<[^>]*>")));
+            alignOf.insert(text.simplified(), m.captured(1).contains(QStringLiteral("align=\"justify\""))
+                                                  ? QStringLiteral("justify")
+                                                  : QStringLiteral("other"));
+        }
+        for (const char* exercise : {"Panca 3x10", "Squat 4x8"})
+            QCOMPARE(alignOf.value(QLatin1String(exercise)), QStringLiteral("justify"));
     }
 };
 

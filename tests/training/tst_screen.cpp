@@ -69,6 +69,23 @@ private Q_SLOTS:
         QTest::keyClick(f.field("txtIstruttore"), Qt::Key_Return);
         QCOMPARE(QApplication::focusWidget(), f.field("txtAllenamento"));
 
+        // Shift+Enter there starts a new line, and every long text says so on the status line.
+        f.memo("txtDieta")->setFocus();
+        QTest::keyClicks(f.memo("txtDieta"), "Colazione");
+        QTest::keyClick(f.memo("txtDieta"), Qt::Key_Return, Qt::ShiftModifier);
+        QTest::keyClicks(f.memo("txtDieta"), "Pranzo");
+        QCOMPARE(f.memo("txtDieta")->toPlainText(), QStringLiteral("Colazione\nPranzo"));
+        QCOMPARE(QApplication::focusWidget(), f.memo("txtDieta"));
+        for (const char* memo : {"txtDieta", "txtRiscaldamento", "txtEsercizi", "txtStretching"}) {
+            QEvent enter(QEvent::Enter);
+            QApplication::sendEvent(f.memo(memo), &enter);
+            QCOMPARE(f.find<QLabel>("panInfo")->text(),
+                     QStringLiteral("Premi Maiusc+Invio o Ctrl+Invio per andare a capo, "
+                                    "Invio per passare al campo successivo."));
+            QEvent leave(QEvent::Leave);
+            QApplication::sendEvent(f.memo(memo), &leave);
+        }
+
         f.click("btnPartecipanti");
         f.field("txtRisultati")->setFocus();
         QTest::keyClick(f.field("txtRisultati"), Qt::Key_Return);
