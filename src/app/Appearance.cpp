@@ -1,6 +1,7 @@
 #include "Appearance.h"
 
 #include "Artwork.h"
+#include "EnterKey.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -40,4 +41,6 @@ void applyProgramAppearance() {
     QGuiApplication::setWindowIcon(logo);
     // Ties the windows to the applications menu entry that scripts/run.sh installs.
     QGuiApplication::setDesktopFileName(QStringLiteral("zandorio"));
+
+    letEnterClickButtons();
 }

@@ -114,6 +114,42 @@ private Q_SLOTS:
         QVERIFY(qAbs(centred->frameGeometry().center().y() - screen.frameGeometry().center().y()) <= 1);
     }
 
+    void enterOnAFocusedButtonClicksIt() {
+        // A plain screen, where Qt's buttons would wait for Space, and a dialog.
+        QWidget screen;
+        Dialog dialog(nullptr, QStringLiteral(" Prova"));
+        for (QWidget* window : {&screen, static_cast<QWidget*>(&dialog)}) {
+            auto* push = new QPushButton(QStringLiteral("Apri"), window);
+            auto* picture = new QToolButton(window);
+            auto* field = new QLineEdit(window);
+            auto* layout = new QVBoxLayout(window);
+            layout->addWidget(push);
+            layout->addWidget(picture);
+            layout->addWidget(field);
+            QSignalSpy pushed(push, &QPushButton::clicked);
+            QSignalSpy pictured(picture, &QToolButton::clicked);
+            window->show();
+            QApplication::setActiveWindow(window);
+            QVERIFY(QTest::qWaitForWindowActive(window));
+
+            push->setFocus();
+            QTest::keyClick(push, Qt::Key_Return);
+            picture->setFocus();
+            QTest::keyClick(picture, Qt::Key_Enter, Qt::KeypadModifier);
+            QCOMPARE(pushed.count(), 1);
+            QCOMPARE(pictured.count(), 1);
+            if (window == &screen) {
+                // With a modifier, or in a field, Enter is not a click.
+                QTest::keyClick(picture, Qt::Key_Return, Qt::ControlModifier);
+                field->setFocus();
+                QTest::keyClick(field, Qt::Key_Return);
+                QCOMPARE(pushed.count(), 1);
+                QCOMPARE(pictured.count(), 1);
+            }
+            window->hide();
+        }
+    }
+
     void zoomIsWrittenTheItalianWay_data() {
         QTest::addColumn<qreal>("factor");
         QTest::addColumn<QString>("text");
