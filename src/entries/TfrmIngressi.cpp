@@ -144,7 +144,7 @@ TfrmIngressi::TfrmIngressi() : RecordScreen(kSetup, kCommands, kFields, [this] {
     m_lblAnnoRit = new QLabel(QStringLiteral("ANNO"), this);
     m_lblAnnoRit->setObjectName(QStringLiteral("lblAnnoRit"));
     m_lblAnnoRit->setStyleSheet(QStringLiteral("font-weight: bold;"));
-    m_lblAnnoRit->setAccessibleName(QStringLiteral("Anno"));
+    m_lblAnnoRit->setAccessibleDescription(QStringLiteral("Anno"));
     setBody(buildBody());
 
     connect(button("cmdTrova"), &QToolButton::clicked, this, &TfrmIngressi::cmdTrovaClick);

@@ -85,7 +85,7 @@ constexpr FieldBinding<R> kFields[] = {
     {{.name = "txtIntero", .label = nullptr, .control = Control::Hidden}, &R::ImportoTotale},
 };
 
-// What a screen reader calls the fields that show no caption of their own.
+// What a screen reader tells of the fields that show no caption of their own.
 struct Spoken {
     const char* field;
     const char* name;
@@ -220,8 +220,15 @@ TfrmRicevuta::TfrmRicevuta() : RecordScreen(kSetup, kCommands, kFields, [this] {
     m_lblInizio->hide();
     setBody(buildReceipt());
 
-    for (const Spoken& s : kSpoken)
-        fields()->control(s.field)->setAccessibleName(QString::fromUtf8(s.name));
+    // A screen reader reads a label's text as its name: a label keeps it, and its caption
+    // follows as the description.
+    for (const Spoken& s : kSpoken) {
+        QWidget* control = fields()->control(s.field);
+        if (qobject_cast<QLabel*>(control))
+            control->setAccessibleDescription(QString::fromUtf8(s.name));
+        else
+            control->setAccessibleName(QString::fromUtf8(s.name));
+    }
     auto* importo = fields()->field("txtImporto");
     auto* cents = fields()->field("txtCents");
     connect(importo, &QLineEdit::textEdited, this, &TfrmRicevuta::txtImportoEdited);
