@@ -9,6 +9,7 @@
 #include "entries/TSchedaIngresso.h"
 #include "entries/TfrmStatIngressi.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
@@ -138,6 +139,11 @@ private Q_SLOTS:
             QCOMPARE(points[m].label, kMonths[m]);
         QCOMPARE(points[2].color, QColor(0xFFE4C4));
         QCOMPARE(points[11].color, QColor(0x008000));
+        // A screen reader reads the twelve counts.
+        QCOMPARE(
+            QAccessible::queryAccessibleInterface(f.child("ChartStats"))->text(QAccessible::Description),
+            QStringLiteral("Gennaio: 0, Febbraio: 0, Marzo: 3, Aprile: 0, Maggio: 0, Giugno: 0, Luglio: 0, "
+                           "Agosto: 0, Settembre: 0, Ottobre: 0, Novembre: 0, Dicembre: 1"));
         QCOMPARE(f.fake->printDialogs, 0);
     }
 
