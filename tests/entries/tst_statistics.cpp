@@ -163,6 +163,10 @@ private Q_SLOTS:
     void anotherVisitStartsAgainFromTheYear() {
         StatFixture f;
         f.open();
+        // The pointer rests on "Esci" as it is clicked.
+        QEnterEvent enter{QPointF(), QPointF(), QPointF()};
+        QApplication::sendEvent(f.child("btnEsci"), &enter);
+        QCOMPARE(f.child<QLabel>("panInfo")->text(), QStringLiteral("Esci da questo ambiente di lavoro."));
         f.child<QPushButton>("btnEsci")->click();
         QVERIFY(!f.screen.isVisible());
         f.fake->date = QDate(2025, 1, 2);
@@ -172,6 +176,9 @@ private Q_SLOTS:
         QCOMPARE(f.child<QLineEdit>("txtAnno")->text(), QStringLiteral("2025"));
         QVERIFY(f.values().isEmpty());
         QCOMPARE(f.counter("Marzo"), QStringLiteral("0"));
+        f.open(QStringLiteral("2025"));
+        QCOMPARE(f.child<QLabel>("panInfo")->text(),
+                 QStringLiteral("Grafico statistico delle visite mensili."));
     }
 
     void theYearTakesFourDigitsAndNothingElse() {
