@@ -12,6 +12,7 @@
 #include "TfrmStampaRic.h"
 #include "TfrmTrovaRic.h"
 #include "app/ArchiveMessages.h"
+#include "app/Artwork.h"
 #include "app/StatusLine.h"
 #include "app/TfrmGuida.h"
 #include "members/CodeCheck.h"
@@ -190,7 +191,7 @@ constexpr Command kCommands[] = {
 
 constexpr Command kLogo = {"cmdLogo", "LOGO", "insert-image",
                            "Carica il logo dell'Associazione Sportiva Dilettantistica."};
-constexpr Command kImport = {"impPagatore", "Importa iscritto", "arrow-right",
+constexpr Command kImport = {"impPagatore", "Importa iscritto", nullptr,
                              "Importa i dati dall'archivio degli iscritti."};
 constexpr Command kCodeCheck = {"btnCodFisc", "Controlla codice fiscale", "dialog-ok-apply",
                                 "Controlla il codice fiscale."};
@@ -270,6 +271,7 @@ QLayout* TfrmRicevuta::buildReceipt() {
     QToolButton* cmdLogo = makeCommandButton(kLogo, statusLine(), paper, Qt::ToolButtonTextUnderIcon);
     cmdLogo->setIconSize(QSize(64, 64));
     QToolButton* impPagatore = fieldButton(kImport, "txtPagatore");
+    impPagatore->setIcon(Artwork::importArrow());
     QToolButton* btnCodFisc = fieldButton(kCodeCheck, "txtCodFisc");
 
     // Header: the logo, the payee lines, the number and the date.
