@@ -1,6 +1,7 @@
 #include "Appearance.h"
 
 #include "Artwork.h"
+#include "EnterKey.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -13,12 +14,17 @@
 void applyProgramAppearance() {
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
 
-    // Qt's own windows (message box buttons, file chooser, print dialog and preview) speak Italian
-    // like the rest of the program, whatever the language of the desktop.
-    auto* qtTexts = new QTranslator(QCoreApplication::instance());
-    if (qtTexts->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
-                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(qtTexts);
+    // Qt's own windows (message box buttons, file chooser, print dialog and preview, camera
+    // messages) speak Italian like the rest of the program, whatever the language of the desktop:
+    // the texts of each Qt module the program uses.
+    for (const QString& module : {QStringLiteral("qtbase"), QStringLiteral("qtmultimedia")}) {
+        auto* qtTexts = new QTranslator(QCoreApplication::instance());
+        if (qtTexts->load(QLocale(), module, QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(qtTexts);
+        else
+            delete qtTexts;
+    }
 
     // Without a desktop session (or on the offscreen platform) Qt looks for themes nowhere but in
     // its resources; the system's icon folders hold the theme the set-up installs.
@@ -40,4 +46,6 @@ void applyProgramAppearance() {
     QGuiApplication::setWindowIcon(logo);
     // Ties the windows to the applications menu entry that scripts/run.sh installs.
     QGuiApplication::setDesktopFileName(QStringLiteral("zandorio"));
+
+    letEnterClickButtons();
 }

@@ -10,6 +10,7 @@ namespace {
 const QColor kSteelBlue(0x46, 0x82, 0xB4);
 const QColor kNavy(0x1E, 0x3A, 0x5F);
 const QColor kOrange(0xFF, 0xA5, 0x00);
+const QColor kRed(0xD3, 0x2F, 0x2F);
 
 QFont arial(int pointSize, bool bold) {
     QFont font(QStringLiteral("Arial"));
@@ -92,6 +93,29 @@ QPixmap credits() {
     p.drawText(area.adjusted(0, 0, -16, -10), Qt::AlignRight | Qt::AlignBottom,
                QStringLiteral("Tutti i diritti riservati."));
     return pixmap;
+}
+
+QIcon importArrow() {
+    QIcon icon;
+    for (int side : {16, 22, 32, 48}) {
+        QPixmap pixmap(side, side);
+        pixmap.fill(Qt::transparent);
+        QPainter p(&pixmap);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.scale(side / 16.0, side / 16.0);
+        // A thick arrow pointing right: a shaft and a head, in a 16 x 16 square.
+        const QPolygonF arrow(
+            {{1.5, 5.5}, {8.0, 5.5}, {8.0, 2.0}, {14.5, 8.0}, {8.0, 14.0}, {8.0, 10.5}, {1.5, 10.5}});
+        QLinearGradient fill(0, 2, 0, 14);
+        fill.setColorAt(0, kRed.lighter(125));
+        fill.setColorAt(1, kRed);
+        p.setPen(QPen(kRed.darker(140), 0.8));
+        p.setBrush(fill);
+        p.drawPolygon(arrow);
+        p.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
 }
 
 } // namespace Artwork

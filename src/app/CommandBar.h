@@ -11,7 +11,7 @@ class StatusLine;
 struct Command {
     const char* name;    // "cmdSalva"
     const char* caption; // "Salva"
-    const char* icon;    // desktop icon theme name
+    const char* icon;    // desktop icon theme name; none for a picture the screen draws itself
     const char* hint;    // shown in the status line
 };
 

@@ -6,9 +6,9 @@
 class QPushButton;
 
 // A dialog of the program: its caption in its own caption bar with no buttons, fixed size,
-// centred over the window that opened it. It closes only through its own buttons, which also do
-// its closing work (stopping the camera, emptying lists, handing a result over): they end it with
-// accept(), reject() or done().
+// centred over the window that opened it and never past the edges of the screen. It closes only
+// through its own buttons, which also do its closing work (stopping the camera, emptying lists,
+// handing a result over): they end it with accept(), reject() or done().
 class Dialog : public QDialog {
     Q_OBJECT
 public:
@@ -25,5 +25,6 @@ protected:
 // A command button of a window: the theme icon `icon` beside its caption.
 QPushButton* dialogButton(QWidget* parent, QAnyStringView name, const QString& caption, const char* icon);
 
-// Centres a window over `over`, or on the screen when `over` is null or hidden.
+// Centres a window over `over`, or on the screen when `over` is null or hidden, and keeps it
+// inside the screen's working area.
 void centreWindow(QWidget* window, const QWidget* over = nullptr);

@@ -13,6 +13,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 constexpr Command kCommands[] = {
@@ -32,6 +34,11 @@ const QString kFailure =
                    "che il file di Excel non sia già aperto.");
 
 constexpr int kRowHeight = 21;
+constexpr int kNumberWidth = 50;
+// The widest a column grows to show its text; the user can still widen it.
+constexpr int kWidest = 360;
+// The rows whose text sizes the columns: enough to meet the longest values of a column.
+constexpr int kMeasuredRows = 500;
 
 } // namespace
 
@@ -54,9 +61,8 @@ ExportScreen::ExportScreen(QWidget* parent, const QString& objectName, const QSt
     m_grid->verticalHeader()->hide();
     m_grid->verticalHeader()->setDefaultSectionSize(kRowHeight);
     m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_grid->setColumnWidth(0, 50);
-    for (qsizetype i = 0; i < qsizetype(format.columns.size()); ++i)
-        m_grid->setColumnWidth(int(i) + 1, format.columns[i].width * 3 / 5);
+    m_grid->horizontalHeader()->setResizeContentsPrecision(kMeasuredRows);
+    fitColumns();
     m_grid->setMinimumSize(900, 480);
 
     auto* layout = new QVBoxLayout(this);
@@ -76,6 +82,18 @@ void ExportScreen::setRows(const QList<QStringList>& rows) {
 
 void ExportScreen::setRows(GridRows rows) {
     m_model->setRows(std::move(rows));
+    fitColumns();
+}
+
+void ExportScreen::fitColumns() {
+    // Each column shows its whole header and what its first rows hold ("Ingressi rimanenti", a
+    // fiscal code), never narrower than its share of the spreadsheet's width, and no wider than a
+    // long note needs to be recognised.
+    for (int c = 0; c < m_model->columnCount(); ++c) {
+        const int least = c == 0 ? kNumberWidth : m_format.columns[c - 1].width * 3 / 5;
+        m_grid->resizeColumnToContents(c);
+        m_grid->setColumnWidth(c, std::clamp(m_grid->columnWidth(c), least, std::max(least, kWidest)));
+    }
 }
 
 const GridRows& ExportScreen::rows() const {

@@ -38,6 +38,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void fitColumns();
+
     const SpreadsheetExport& m_format;
     ExportTableModel* m_model;
     QTableView* m_grid;

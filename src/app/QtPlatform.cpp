@@ -6,6 +6,7 @@
 #include <QCamera>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QInputDialog>
 #include <QMediaCaptureSession>
 #include <QMediaDevices>
@@ -172,14 +173,43 @@ QString QtPlatform::openFileName(const QString& title, const QStringList& filter
     QStringList qtFilters;
     for (const QString& f : filters)
         qtFilters << nameFilter(f);
-    return QFileDialog::getOpenFileName(QApplication::activeWindow(), title, QString(),
-                                        qtFilters.join(QStringLiteral(";;")), nullptr,
-                                        QFileDialog::HideNameFilterDetails);
+    QFileDialog dialog(QApplication::activeWindow(), title, QString(), qtFilters.join(QStringLiteral(";;")));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    return chosenFile(dialog);
 }
 
 QString QtPlatform::saveFileName(const QString& title, const QString& filter, const QString& proposedName) {
-    return QFileDialog::getSaveFileName(QApplication::activeWindow(), title, proposedName, nameFilter(filter),
-                                        nullptr, QFileDialog::HideNameFilterDetails);
+    QFileDialog dialog(QApplication::activeWindow(), title, proposedName, nameFilter(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    return chosenFile(dialog);
+}
+
+QString QtPlatform::chosenFile(QFileDialog& dialog) {
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setProxyModel(new FileColumnsInItalian(&dialog));
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
+QVariant FileColumnsInItalian::data(const QModelIndex& index, int role) const {
+    const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
+    if (role != Qt::DisplayRole || !files || !index.isValid())
+        return QIdentityProxyModel::data(index, role);
+    const QModelIndex file = mapToSource(index);
+    switch (index.column()) {
+    case kSize:
+        if (!files->isDir(file))
+            return QLocale().formattedDataSize(files->size(file));
+        break;
+    case kType:
+        if (files->isDir(file))
+            return QStringLiteral("Cartella");
+        break;
+    case kDate:
+        return QLocale().toString(files->lastModified(file), QLocale::ShortFormat);
+    default:
+        break;
+    }
+    return QIdentityProxyModel::data(index, role);
 }
 
 std::optional<QString> QtPlatform::inputText(const QString& title, const QString& prompt,

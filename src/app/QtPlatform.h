@@ -2,6 +2,10 @@
 
 #include "Platform.h"
 
+#include <QIdentityProxyModel>
+
+class QFileDialog;
+
 // The platform services of the running program: Qt's dialogs, the desktop's handlers, the
 // system clock and the platform's default camera.
 class QtPlatform : public Platform {
@@ -24,4 +28,21 @@ public:
     // made into one that the file dialog matches by (patterns separated by blanks, "*" for every
     // file) and shows as written: the dialog hides the pattern list it reads from the end.
     static QString nameFilter(const QString& filter);
+
+private:
+    // Runs a file chooser; the chosen file, or nothing when cancelled.
+    static QString chosenFile(QFileDialog& dialog);
+};
+
+// The file list of Qt's own file chooser in the program's Italian: sizes and dates as the program
+// writes them rather than in the system's format (which may well be English), and folders called
+// "Cartella", a word Qt's Italian texts lack. A chooser drawn by the desktop keeps its own.
+class FileColumnsInItalian : public QIdentityProxyModel {
+    Q_OBJECT
+public:
+    // The columns of the file system model.
+    enum Column { kName, kSize, kType, kDate };
+
+    using QIdentityProxyModel::QIdentityProxyModel;
+    QVariant data(const QModelIndex& index, int role) const override;
 };

@@ -15,7 +15,8 @@ QLabel* RecordBrowser::makeLabel(QWidget* parent) {
     label->setAlignment(Qt::AlignCenter);
     label->setMinimumWidth(60);
     label->setFrameShape(QFrame::StyledPanel);
-    label->setAccessibleName(QStringLiteral("Posizione in archivio"));
+    // Read by a screen reader as the position itself, with what it is as the description.
+    label->setAccessibleDescription(QStringLiteral("Posizione in archivio"));
     return label;
 }
 

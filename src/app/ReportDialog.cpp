@@ -59,10 +59,17 @@ void ReportDialog::addContent(QWidget* content) {
 void ReportDialog::setWaitingText(const QString& text) {
     m_lblAttendere = new QLabel(text, this);
     m_lblAttendere->setObjectName(QStringLiteral("lblAttendere"));
+    // Its line is kept while it is hidden: showing it moves nothing, so the button that went down
+    // is still under the pointer when it comes up, and the click prints.
+    QSizePolicy policy = m_lblAttendere->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    m_lblAttendere->setSizePolicy(policy);
     m_lblAttendere->hide();
     static_cast<QGridLayout*>(layout())->addWidget(m_lblAttendere, kWaiting, 1, 1, 3);
-    connect(findChild<QPushButton*>(QStringLiteral("btnStampa")), &QPushButton::pressed, this,
-            &ReportDialog::showWaiting);
+    auto* btnStampa = findChild<QPushButton*>(QStringLiteral("btnStampa"));
+    connect(btnStampa, &QPushButton::pressed, this, &ReportDialog::showWaiting);
+    // Released away from the button: nothing starts, so nothing is awaited.
+    connect(btnStampa, &QPushButton::released, this, &ReportDialog::hideWaiting);
 }
 
 void ReportDialog::showWaiting() {

@@ -1,8 +1,9 @@
 #include "StatusLine.h"
 
-#include <QEvent>
+#include <QShowEvent>
 
-StatusLine::StatusLine(const QString& initialText, QWidget* parent) : QLabel(initialText, parent) {
+StatusLine::StatusLine(const QString& initialText, QWidget* parent)
+    : QLabel(initialText, parent), m_initialText(initialText) {
     setObjectName(QStringLiteral("panInfo"));
     setFrameShape(QFrame::StyledPanel);
     setFrameShadow(QFrame::Sunken);
@@ -23,4 +24,10 @@ bool StatusLine::eventFilter(QObject* watched, QEvent* event) {
     else if (event->type() == QEvent::Leave)
         clear();
     return QLabel::eventFilter(watched, event);
+}
+
+void StatusLine::showEvent(QShowEvent* event) {
+    if (!event->spontaneous())
+        setText(m_initialText);
+    QLabel::showEvent(event);
 }

@@ -15,7 +15,11 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Each time its screen or panel comes back, it starts again from its first text: the hint of
+    // the command that hid it ("Esci") is no longer under the mouse.
+    void showEvent(QShowEvent* event) override;
 
 private:
+    QString m_initialText;
     QHash<QObject*, QString> m_hints;
 };

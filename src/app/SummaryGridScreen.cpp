@@ -7,10 +7,10 @@
 #include "storage/StorageError.h"
 
 #include <QComboBox>
-#include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QStackedWidget>
 #include <QTableView>
 #include <QToolButton>
 
@@ -33,12 +33,16 @@ void SummaryGridScreen::setGuide(const QString& title, const QString& text) {
 
 void SummaryGridScreen::setSelection(const QString& year, const QString& instruction,
                                      const QList<Choice>& choices) {
+    // The panel takes the grid's place, as a page beside it rather than a child laid over it:
+    // that way its lists and buttons are on the window's Tab order and accessibility tree.
     QTableView* view = grid();
-    m_panAnno = new QWidget(view);
+    m_pages = new QStackedWidget(this);
+    m_pages->setObjectName(QStringLiteral("panRiepilogo"));
+    delete layout()->replaceWidget(view, m_pages);
+    m_panAnno = new QWidget(m_pages);
     m_panAnno->setObjectName(QStringLiteral("panAnno"));
-    m_panAnno->setAutoFillBackground(true);
-    m_panAnno->setGeometry(view->rect());
-    view->installEventFilter(this);
+    m_pages->addWidget(m_panAnno);
+    m_pages->addWidget(view);
 
     auto* lblAnno = new QLabel(year, m_panAnno);
     lblAnno->setObjectName(QStringLiteral("lblAnno"));
@@ -70,6 +74,11 @@ void SummaryGridScreen::setSelection(const QString& year, const QString& instruc
         ++row;
     }
     layout->addWidget(btnVisualizza, row, 1, 1, 2, Qt::AlignHCenter);
+    // Tab goes down the panel as it reads: the lists, "Visualizza", then the pictures.
+    QList<QWidget*> tabOrder(m_choices.begin(), m_choices.end());
+    tabOrder << btnVisualizza << icoGuida << icoEsci;
+    for (qsizetype i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
     auto* pictures = new QHBoxLayout;
     pictures->addWidget(icoGuida);
     pictures->addStretch();
@@ -89,14 +98,18 @@ void SummaryGridScreen::listRows() {
     }
     for (QComboBox* c : m_choices)
         c->setCurrentIndex(0);
+    if (!m_choices.isEmpty())
+        m_choices.first()->setFocus();
 }
 
 void SummaryGridScreen::btnVisualizzaClick() {
     QStringList chosen;
     for (const QComboBox* c : m_choices)
         chosen << c->currentText();
-    if (list(chosen))
-        m_panAnno->hide();
+    if (list(chosen)) {
+        m_pages->setCurrentWidget(grid());
+        grid()->setFocus();
+    }
 }
 
 bool SummaryGridScreen::list(const QStringList& chosen) {
@@ -111,11 +124,4 @@ bool SummaryGridScreen::list(const QStringList& chosen) {
         return false;
     setRows(std::move(*rows));
     return true;
-}
-
-bool SummaryGridScreen::eventFilter(QObject* watched, QEvent* event) {
-    // The panel covers the whole grid, whatever its size.
-    if (m_panAnno && watched == grid() && event->type() == QEvent::Resize)
-        m_panAnno->setGeometry(grid()->rect());
-    return ExportScreen::eventFilter(watched, event);
 }

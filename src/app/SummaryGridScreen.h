@@ -9,9 +9,10 @@
 
 class QComboBox;
 class QLabel;
+class QStackedWidget;
 
 // A summary shown as a grid and exported as a spreadsheet. A summary that needs a choice first
-// (a day, a month) lays its selection panel `panAnno` over the grid: the year it works on, an
+// (a day, a month) shows its selection panel `panAnno` in the grid's place: the year it works on, an
 // instruction, one pick-only list for each choice and "Visualizza". Listing the rows hides the
 // panel for good; a summary without choices lists its rows as soon as it is shown.
 class SummaryGridScreen : public ExportScreen {
@@ -41,7 +42,6 @@ public Q_SLOTS:
 
 protected:
     void listRows() override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Lists the rows; false when nothing was listed.
@@ -50,6 +50,7 @@ private:
     List m_list;
     QString m_guideTitle;
     QString m_guideText;
+    QStackedWidget* m_pages = nullptr; // the selection panel, then the grid
     QWidget* m_panAnno = nullptr;
     QList<QComboBox*> m_choices;
 };

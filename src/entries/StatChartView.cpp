@@ -1,6 +1,7 @@
 #include "StatChartView.h"
 
 #include <QPainter>
+#include <QStringList>
 
 namespace {
 
@@ -30,6 +31,11 @@ void StatChartView::setKind(Chart3D::Kind kind) {
 
 void StatChartView::setPoints(const QList<ChartPoint>& points) {
     m_chart.setPoints(points);
+    // What the picture shows, for a screen reader: each month with its count.
+    QStringList counts;
+    for (const ChartPoint& p : points)
+        counts << p.label + QStringLiteral(": ") + QString::number(p.value);
+    setAccessibleDescription(counts.join(QStringLiteral(", ")));
     update();
 }
 

@@ -7,6 +7,7 @@
 #include "TfrmExpIngressi.h"
 #include "TfrmStampaIngressi.h"
 #include "TfrmTrovaIngressi.h"
+#include "app/Artwork.h"
 #include "app/DateLists.h"
 #include "app/MailAddress.h"
 #include "app/Platform.h"
@@ -113,11 +114,11 @@ constexpr FieldButton kFieldButtons[] = {
     {"txtMeseRit", {"impRitiro", "Data corrente", "view-calendar-day", "Inserisci la data corrente."}},
     {"txtMinutiRit", {"impOraRit", "Ora corrente", "chronometer", "Inserisci l'ora corrente."}},
     {"txtTesserato",
-     {"impCliente", "Importa iscritto", "arrow-right", "Importa i dati dall'archivio degli iscritti."}},
+     {"impCliente", "Importa iscritto", nullptr, "Importa i dati dall'archivio degli iscritti."}},
     {"txtCodFisc",
      {"btnCodFisc", "Controlla codice fiscale", "dialog-ok-apply", "Controlla il codice fiscale."}},
     {"txtRecapito",
-     {"btnWhatsApp", "Invia WhatsApp", "im-user",
+     {"btnWhatsApp", "Invia WhatsApp", "call-start",
       "Invia all'iscritto tramite WhatsApp una notifica dell'avvenuta registrazione dell'ingresso in "
       "palestra."}},
     {"txtEmail",
@@ -144,7 +145,7 @@ TfrmIngressi::TfrmIngressi() : RecordScreen(kSetup, kCommands, kFields, [this] {
     m_lblAnnoRit = new QLabel(QStringLiteral("ANNO"), this);
     m_lblAnnoRit->setObjectName(QStringLiteral("lblAnnoRit"));
     m_lblAnnoRit->setStyleSheet(QStringLiteral("font-weight: bold;"));
-    m_lblAnnoRit->setAccessibleName(QStringLiteral("Anno"));
+    m_lblAnnoRit->setAccessibleDescription(QStringLiteral("Anno"));
     setBody(buildBody());
 
     connect(button("cmdTrova"), &QToolButton::clicked, this, &TfrmIngressi::cmdTrovaClick);
@@ -163,6 +164,7 @@ TfrmIngressi::TfrmIngressi() : RecordScreen(kSetup, kCommands, kFields, [this] {
             [this] { showGuide(this, EntryGuide::kTitle, EntryGuide::text()); });
     connect(button("impRitiro"), &QToolButton::clicked, this, &TfrmIngressi::putToday);
     connect(button("impOraRit"), &QToolButton::clicked, this, &TfrmIngressi::putNow);
+    button("impCliente")->setIcon(Artwork::importArrow());
     connect(button("impCliente"), &QToolButton::clicked, this, &TfrmIngressi::impClienteClick);
     connect(button("btnCodFisc"), &QToolButton::clicked, this,
             [this] { openCodeCheck(fields()->text("txtCodFisc"), this); });

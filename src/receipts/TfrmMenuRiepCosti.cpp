@@ -43,6 +43,9 @@ constexpr const char* kInformation[] = {
     "ricevute.",
 };
 
+constexpr int kCardWidth = 640;
+constexpr int kCardMargin = 24;
+
 constexpr Command kGuida = {"imgGuida", "Guida", "help-contents",
                             "Visualizza la pagina della guida sensibile al contesto."};
 
@@ -113,13 +116,22 @@ TfrmMenuRiepCosti::TfrmMenuRiepCosti() {
         return box;
     };
 
+    QLabel* texts[] = {information(card, kInformation[0]), information(card, kInformation[1]),
+                       information(card, kInformation[2])};
+    // The least height of a window counts one line for each wrapped text: a window that opened
+    // small (no window manager maximised it) squeezed the fields to make room for the further
+    // lines. The card keeps a width, and each text the height of its lines at that width.
+    card->setMinimumWidth(kCardWidth);
+    for (QLabel* text : texts)
+        text->setMinimumHeight(text->heightForWidth(kCardWidth - 2 * kCardMargin));
+
     auto* column = new QVBoxLayout(card);
-    column->setContentsMargins(24, 24, 24, 24);
+    column->setContentsMargins(kCardMargin, kCardMargin, kCardMargin, kCardMargin);
     column->setSpacing(14);
-    column->addWidget(information(card, kInformation[0]));
+    column->addWidget(texts[0]);
     column->addLayout(filters);
-    column->addWidget(information(card, kInformation[1]));
-    column->addWidget(information(card, kInformation[2]));
+    column->addWidget(texts[1]);
+    column->addWidget(texts[2]);
     column->addWidget(period(QStringLiteral(" Data inizio intervallo: "), "txtGiornoInizio", "txtMeseInizio",
                              m_lblAnnoInizio));
     column->addWidget(

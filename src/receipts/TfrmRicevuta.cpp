@@ -12,6 +12,7 @@
 #include "TfrmStampaRic.h"
 #include "TfrmTrovaRic.h"
 #include "app/ArchiveMessages.h"
+#include "app/Artwork.h"
 #include "app/StatusLine.h"
 #include "app/TfrmGuida.h"
 #include "members/CodeCheck.h"
@@ -85,7 +86,7 @@ constexpr FieldBinding<R> kFields[] = {
     {{.name = "txtIntero", .label = nullptr, .control = Control::Hidden}, &R::ImportoTotale},
 };
 
-// What a screen reader calls the fields that show no caption of their own.
+// What a screen reader tells of the fields that show no caption of their own.
 struct Spoken {
     const char* field;
     const char* name;
@@ -190,7 +191,7 @@ constexpr Command kCommands[] = {
 
 constexpr Command kLogo = {"cmdLogo", "LOGO", "insert-image",
                            "Carica il logo dell'Associazione Sportiva Dilettantistica."};
-constexpr Command kImport = {"impPagatore", "Importa iscritto", "arrow-right",
+constexpr Command kImport = {"impPagatore", "Importa iscritto", nullptr,
                              "Importa i dati dall'archivio degli iscritti."};
 constexpr Command kCodeCheck = {"btnCodFisc", "Controlla codice fiscale", "dialog-ok-apply",
                                 "Controlla il codice fiscale."};
@@ -220,8 +221,15 @@ TfrmRicevuta::TfrmRicevuta() : RecordScreen(kSetup, kCommands, kFields, [this] {
     m_lblInizio->hide();
     setBody(buildReceipt());
 
-    for (const Spoken& s : kSpoken)
-        fields()->control(s.field)->setAccessibleName(QString::fromUtf8(s.name));
+    // A screen reader reads a label's text as its name: a label keeps it, and its caption
+    // follows as the description.
+    for (const Spoken& s : kSpoken) {
+        QWidget* control = fields()->control(s.field);
+        if (qobject_cast<QLabel*>(control))
+            control->setAccessibleDescription(QString::fromUtf8(s.name));
+        else
+            control->setAccessibleName(QString::fromUtf8(s.name));
+    }
     auto* importo = fields()->field("txtImporto");
     auto* cents = fields()->field("txtCents");
     connect(importo, &QLineEdit::textEdited, this, &TfrmRicevuta::txtImportoEdited);
@@ -263,6 +271,7 @@ QLayout* TfrmRicevuta::buildReceipt() {
     QToolButton* cmdLogo = makeCommandButton(kLogo, statusLine(), paper, Qt::ToolButtonTextUnderIcon);
     cmdLogo->setIconSize(QSize(64, 64));
     QToolButton* impPagatore = fieldButton(kImport, "txtPagatore");
+    impPagatore->setIcon(Artwork::importArrow());
     QToolButton* btnCodFisc = fieldButton(kCodeCheck, "txtCodFisc");
 
     // Header: the logo, the payee lines, the number and the date.

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -84,6 +85,69 @@ private Q_SLOTS:
         QVERIFY(!dialog.isVisible());
         QCOMPARE(finished.count(), 1);
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    }
+
+    void dialogStaysOnTheScreenWhateverItsParent() {
+        const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+        QWidget screen;
+        const auto dialogOver = [&screen](QPoint corner, QSize size) {
+            screen.move(corner);
+            screen.resize(size);
+            screen.show();
+            auto dialog = std::make_unique<Dialog>(&screen, QStringLiteral(" Prova"));
+            auto* content = new QWidget(dialog.get());
+            content->setMinimumSize(600, 400);
+            (new QVBoxLayout(dialog.get()))->addWidget(content);
+            dialog->show();
+            return dialog;
+        };
+        // Left where nothing placed it, or partly past an edge of the screen.
+        for (const QPoint corner : {available.topLeft(), available.topLeft() - QPoint(250, 150),
+                                    available.bottomRight() - QPoint(50, 40)}) {
+            const auto dialog = dialogOver(corner, QSize(300, 200));
+            QVERIFY2(available.contains(dialog->frameGeometry()),
+                     qPrintable(QStringLiteral("%1,%2").arg(dialog->x()).arg(dialog->y())));
+        }
+        // Where it fits, it stays centred over its parent.
+        const auto centred = dialogOver(available.topLeft(), available.size());
+        QVERIFY(qAbs(centred->frameGeometry().center().x() - screen.frameGeometry().center().x()) <= 1);
+        QVERIFY(qAbs(centred->frameGeometry().center().y() - screen.frameGeometry().center().y()) <= 1);
+    }
+
+    void enterOnAFocusedButtonClicksIt() {
+        // A plain screen, where Qt's buttons would wait for Space, and a dialog.
+        QWidget screen;
+        Dialog dialog(nullptr, QStringLiteral(" Prova"));
+        for (QWidget* window : {&screen, static_cast<QWidget*>(&dialog)}) {
+            auto* push = new QPushButton(QStringLiteral("Apri"), window);
+            auto* picture = new QToolButton(window);
+            auto* field = new QLineEdit(window);
+            auto* layout = new QVBoxLayout(window);
+            layout->addWidget(push);
+            layout->addWidget(picture);
+            layout->addWidget(field);
+            QSignalSpy pushed(push, &QPushButton::clicked);
+            QSignalSpy pictured(picture, &QToolButton::clicked);
+            window->show();
+            QApplication::setActiveWindow(window);
+            QVERIFY(QTest::qWaitForWindowActive(window));
+
+            push->setFocus();
+            QTest::keyClick(push, Qt::Key_Return);
+            picture->setFocus();
+            QTest::keyClick(picture, Qt::Key_Enter, Qt::KeypadModifier);
+            QCOMPARE(pushed.count(), 1);
+            QCOMPARE(pictured.count(), 1);
+            if (window == &screen) {
+                // With a modifier, or in a field, Enter is not a click.
+                QTest::keyClick(picture, Qt::Key_Return, Qt::ControlModifier);
+                field->setFocus();
+                QTest::keyClick(field, Qt::Key_Return);
+                QCOMPARE(pushed.count(), 1);
+                QCOMPARE(pictured.count(), 1);
+            }
+            window->hide();
+        }
     }
 
     void zoomIsWrittenTheItalianWay_data() {

@@ -75,6 +75,25 @@ private Q_SLOTS:
         QVERIFY(!screen.findChild<QToolButton*>(QStringLiteral("cmdGuida"))->isEnabled());
     }
 
+    void columnsShowTheirHeaderAndTheirText() {
+        static constexpr SpreadsheetColumn kNarrow[] = {
+            {"Ingressi rimanenti", 150}, {"Codice fiscale", 200}, {"Note", 300}, {"Tessera n.", 200}};
+        static constexpr SpreadsheetExport kNarrowFormat{"Prova.xls", "Prova", kNarrow};
+        FakePlatformScope fake;
+        ExportScreen screen(nullptr, QStringLiteral("frmExpProva"), QStringLiteral(" Prova"), kNarrowFormat);
+        const QString code = QStringLiteral("RSSMRA75C12H501X");
+        screen.setRows({{QStringLiteral("7"), code, QString(250, u'W'), QStringLiteral("12")}});
+        screen.show();
+        auto* grid = screen.findChild<QTableView*>(QStringLiteral("grdRecords"));
+        const QFontMetrics text(grid->font());
+        const QFontMetrics header(grid->horizontalHeader()->font());
+        QVERIFY(grid->columnWidth(1) > header.horizontalAdvance(QStringLiteral("Ingressi rimanenti")));
+        QVERIFY(grid->columnWidth(2) > text.horizontalAdvance(code));
+        // A long note does not take the whole grid; a short column keeps its share of the width.
+        QVERIFY(grid->columnWidth(3) >= 180 && grid->columnWidth(3) < grid->viewport()->width() / 2);
+        QCOMPARE(grid->columnWidth(4), 120);
+    }
+
     void exportWritesTheGridAndOpensTheFileWhenAsked() {
         FakePlatformScope fake;
         TempProgramFolder folder;

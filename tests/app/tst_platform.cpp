@@ -1,3 +1,4 @@
+#include "NextModal.h"
 #include "TestMain.h"
 #include "app/QtPlatform.h"
 
@@ -8,6 +9,7 @@
 #include <QFileSystemModel>
 #include <QMediaDevices>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 class QtPlatformTest : public QObject {
@@ -40,6 +42,39 @@ private Q_SLOTS:
         auto* files = dialog.findChild<QFileSystemModel*>();
         QVERIFY(files);
         QCOMPARE(files->nameFilters(), (QStringList{QStringLiteral("*.jpg"), QStringLiteral("*.jpeg")}));
+    }
+
+    void fileListSpeaksItalian() {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Foto")));
+        QFile photo(dir.filePath(QStringLiteral("socio.jpg")));
+        QVERIFY(photo.open(QIODevice::WriteOnly));
+        QVERIFY(photo.setFileTime(QDateTime(QDate(2026, 12, 11), QTime(9, 30)),
+                                  QFileDevice::FileModificationTime));
+        photo.close();
+        QFileSystemModel files;
+        const QModelIndex root = files.setRootPath(dir.path());
+        QTRY_COMPARE(files.rowCount(root), 2);
+        FileColumnsInItalian italian;
+        italian.setSourceModel(&files);
+        const auto shown = [&](const QString& name, int column) {
+            return italian.mapFromSource(files.index(dir.filePath(name), column)).data().toString();
+        };
+        QCOMPARE(shown(QStringLiteral("Foto"), FileColumnsInItalian::kType), QStringLiteral("Cartella"));
+        QVERIFY2(shown(QStringLiteral("socio.jpg"), FileColumnsInItalian::kDate)
+                     .startsWith(QStringLiteral("11/12/26")),
+                 qPrintable(shown(QStringLiteral("socio.jpg"), FileColumnsInItalian::kDate)));
+        QCOMPARE(shown(QStringLiteral("socio.jpg"), FileColumnsInItalian::kName),
+                 QStringLiteral("socio.jpg"));
+
+        // The program's file chooser lists its files so.
+        inspectNextModal([](QWidget* modal) {
+            auto* chooser = qobject_cast<QFileDialog*>(modal);
+            QVERIFY(chooser);
+            QVERIFY(qobject_cast<FileColumnsInItalian*>(chooser->proxyModel()));
+        });
+        QCOMPARE(QtPlatform().openFileName(QStringLiteral("Foto"), {QStringLiteral("Immagine JPEG (*.jpg)")}),
+                 QString());
     }
 
     void qtButtonsSpeakItalian() {

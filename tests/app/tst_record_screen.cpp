@@ -3,6 +3,7 @@
 #include "app/ArchiveMessages.h"
 #include "app/RecordScreen.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -157,6 +158,10 @@ private Q_SLOTS:
         f.screen.showRecord(r, 7);
         QCOMPARE(f.position(), QStringLiteral("7"));
         QCOMPARE(f.screen.position(), 7);
+        // A screen reader reads the position itself, then what it is.
+        QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(f.find<QLabel>("lblPosizione"));
+        QCOMPARE(spoken->text(QAccessible::Name), QStringLiteral("7"));
+        QCOMPARE(spoken->text(QAccessible::Description), QStringLiteral("Posizione in archivio"));
         QCOMPARE(f.find<QComboBox>("txtMese")->currentText(), QStringLiteral("Febbraio"));
         QCOMPARE(f.find<QPlainTextEdit>("txtDieta")->blockCount(), 4);
         QVERIFY(f.find<QCheckBox>("chkFlag")->isChecked());

@@ -88,6 +88,42 @@ private Q_SLOTS:
         QVERIFY(PdfTools::text(f.fake->printTo).contains(QStringLiteral("Cognome e nome Iscritto")));
     }
 
+    void aClickOnStampaPrintsWhileTheWaitingTextShows() {
+        PrintFixture f;
+        TfrmStampaTessera dialog(nullptr, f.face);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto* stampa = f.find<QPushButton>(&dialog, "btnStampa");
+        const QRect before = stampa->geometry();
+        const QSize size = dialog.size();
+        const QPoint centre = stampa->mapTo(&dialog, stampa->rect().center());
+
+        // Through the window, as the pointer does: the release must still find the button there.
+        QTest::mousePress(dialog.windowHandle(), Qt::LeftButton, {}, centre);
+        QVERIFY(f.find<QLabel>(&dialog, "lblAttendere")->isVisible());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        QCOMPARE(stampa->geometry(), before);
+        QCOMPARE(dialog.size(), size);
+        QTest::mouseRelease(dialog.windowHandle(), Qt::LeftButton, {}, centre);
+        QCOMPARE(f.fake->printDialogs, 1);
+        QVERIFY(!dialog.isVisible());
+    }
+
+    void aPressReleasedAwayFromStampaPrintsNothingAndWaitsForNothing() {
+        PrintFixture f;
+        TfrmStampaTessera dialog(nullptr, f.face);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto* stampa = f.find<QPushButton>(&dialog, "btnStampa");
+        QTest::mousePress(dialog.windowHandle(), Qt::LeftButton, {},
+                          stampa->mapTo(&dialog, stampa->rect().center()));
+        QTest::mouseRelease(dialog.windowHandle(), Qt::LeftButton, {}, QPoint(2, 2));
+        QCOMPARE(f.fake->printDialogs, 0);
+        QVERIFY(!f.find<QLabel>(&dialog, "lblAttendere")->isVisible());
+        QVERIFY(dialog.isVisible());
+        dialog.reject();
+    }
+
     void marginsMoveTheCardAndStayForTheNextPrint() {
         PrintFixture f;
         {

@@ -9,6 +9,7 @@
 #include "entries/TSchedaIngresso.h"
 #include "entries/TfrmStatIngressi.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
@@ -138,6 +139,11 @@ private Q_SLOTS:
             QCOMPARE(points[m].label, kMonths[m]);
         QCOMPARE(points[2].color, QColor(0xFFE4C4));
         QCOMPARE(points[11].color, QColor(0x008000));
+        // A screen reader reads the twelve counts.
+        QCOMPARE(
+            QAccessible::queryAccessibleInterface(f.child("ChartStats"))->text(QAccessible::Description),
+            QStringLiteral("Gennaio: 0, Febbraio: 0, Marzo: 3, Aprile: 0, Maggio: 0, Giugno: 0, Luglio: 0, "
+                           "Agosto: 0, Settembre: 0, Ottobre: 0, Novembre: 0, Dicembre: 1"));
         QCOMPARE(f.fake->printDialogs, 0);
     }
 
@@ -157,6 +163,10 @@ private Q_SLOTS:
     void anotherVisitStartsAgainFromTheYear() {
         StatFixture f;
         f.open();
+        // The pointer rests on "Esci" as it is clicked.
+        QEnterEvent enter{QPointF(), QPointF(), QPointF()};
+        QApplication::sendEvent(f.child("btnEsci"), &enter);
+        QCOMPARE(f.child<QLabel>("panInfo")->text(), QStringLiteral("Esci da questo ambiente di lavoro."));
         f.child<QPushButton>("btnEsci")->click();
         QVERIFY(!f.screen.isVisible());
         f.fake->date = QDate(2025, 1, 2);
@@ -166,6 +176,9 @@ private Q_SLOTS:
         QCOMPARE(f.child<QLineEdit>("txtAnno")->text(), QStringLiteral("2025"));
         QVERIFY(f.values().isEmpty());
         QCOMPARE(f.counter("Marzo"), QStringLiteral("0"));
+        f.open(QStringLiteral("2025"));
+        QCOMPARE(f.child<QLabel>("panInfo")->text(),
+                 QStringLiteral("Grafico statistico delle visite mensili."));
     }
 
     void theYearTakesFourDigitsAndNothingElse() {

@@ -9,6 +9,8 @@
 #include "entries/TfrmExpIngressi.h"
 #include "storage/Text.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
@@ -126,6 +128,53 @@ private Q_SLOTS:
         const QString file = Text::fromWin1252(f.folder.read("Ingressi_Giornalieri.xls"));
         QVERIFY(file.contains(QStringLiteral("<x:Name>Ingressi Giornalieri</x:Name>")));
         QCOMPARE(file.count(QStringLiteral("<tr>")), 3);
+    }
+
+    void selectionPanelIsReachedByTabAndReadByName() {
+        SummaryFixture f(Kind::Daily);
+        seed(f.folder, {stored("01", "Gennaio", "2024", "Rossi")});
+        f.show();
+        QApplication::setActiveWindow(f.screen.get());
+        QVERIFY(QTest::qWaitForWindowActive(f.screen.get()));
+
+        // Every control of the panel is a node of the window's accessibility tree, with its
+        // caption: its own name, or for a list the label that names it.
+        QHash<QObject*, QString> named;
+        const std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* node) {
+            const auto labels = node->relations(QAccessible::Label);
+            named.insert(node->object(), labels.isEmpty() ? node->text(QAccessible::Name)
+                                                          : labels.first().first->text(QAccessible::Name));
+            for (int i = 0; i < node->childCount(); ++i)
+                walk(node->child(i));
+        };
+        walk(QAccessible::queryAccessibleInterface(f.screen.get()));
+        const QList<std::pair<const char*, QString>> expected = {{"cboGiorno", "Giorno:"},
+                                                                 {"cboSelezione", "Mese:"},
+                                                                 {"btnVisualizza", "Visualizza"},
+                                                                 {"icoGuida", "Guida"},
+                                                                 {"icoEsci", "Esci"}};
+        QList<QWidget*> controls;
+        for (const auto& [name, spoken] : expected) {
+            auto* control = f.screen->findChild<QWidget*>(QString::fromLatin1(name));
+            QVERIFY2(named.contains(control), name);
+            QCOMPARE(named.value(control), spoken);
+            controls << control;
+        }
+
+        // Tab walks from the day through the panel's controls; Enter on "Visualizza" lists.
+        QVERIFY(controls[0]->hasFocus());
+        QList<QWidget*> reached;
+        for (int i = 0; i < 12 && reached.size() < controls.size(); ++i) {
+            if (controls.contains(QApplication::focusWidget()) &&
+                !reached.contains(QApplication::focusWidget()))
+                reached << QApplication::focusWidget();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(reached.size(), controls.size());
+        controls[2]->setFocus();
+        QTest::keyClick(controls[2], Qt::Key_Return);
+        QVERIFY(!f.panel()->isVisible());
+        QCOMPARE(f.names(), QStringList({"1 Rossi"}));
     }
 
     void monthAndYearSummaries() {

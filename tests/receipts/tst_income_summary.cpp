@@ -105,6 +105,22 @@ QString text(QWidget* w, const char* name) {
 class IncomeSummaryTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void requestFieldsKeepTheirHeightInTheSmallestWindow() {
+        FakePlatformScope fake;
+        TempProgramFolder folder;
+        TfrmMenuRiepCosti screen;
+        // Shown as it opens where no window manager maximises it, then made as small as it goes.
+        screen.show();
+        for (const QSize size : {screen.size(), screen.minimumSize()}) {
+            screen.resize(size);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+            for (const char* name : {"txtAnno", "txtEsecutore", "txtCCP", "txtGiornoInizio", "txtMeseFine"}) {
+                const QWidget* field = screen.findChild<QWidget*>(QString::fromLatin1(name));
+                QVERIFY2(field->height() >= field->minimumSizeHint().height(), name);
+            }
+        }
+    }
+
     void requestChecksRunInOrder_data() {
         QTest::addColumn<Request>("request");
         QTest::addColumn<QString>("message");

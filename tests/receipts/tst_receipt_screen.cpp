@@ -5,6 +5,7 @@
 #include "receipts/ReceiptSettings.h"
 #include "receipts/TfrmRicevuta.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QDir>
 #include <QListView>
@@ -445,6 +446,18 @@ private Q_SLOTS:
         QCOMPARE(paragraphs.size(), 11);
         QVERIFY(paragraphs[0].startsWith(QStringLiteral("L'app Stampa Ricevute permette la compilazione")));
         QVERIFY(paragraphs[10].endsWith(QStringLiteral("può essere esportato in un file di Excel.")));
+    }
+
+    void screenReaderReadsTheWordsAndNamesTheLinesWithoutCaption() {
+        ScreenFixture s;
+        s.type("txtImporto", QStringLiteral("120"));
+        QAccessibleInterface* words =
+            QAccessible::queryAccessibleInterface(s.screen.findChild<QWidget*>("txtImpLettere"));
+        QCOMPARE(words->text(QAccessible::Name), QStringLiteral("CENTOVENTI"));
+        QCOMPARE(words->text(QAccessible::Description), QStringLiteral("Importo in lettere"));
+        // A field without a caption of its own is named all the same.
+        QCOMPARE(QAccessible::queryAccessibleInterface(s.field("txtCents"))->text(QAccessible::Name),
+                 QStringLiteral("Centesimi"));
     }
 };
 
