@@ -192,7 +192,7 @@ private Q_SLOTS:
         TempProgramFolder folder;
         FakePlatformScope fake;
         UserFiles files;
-        TfrmAllegaCartella dialog;
+        TfrmAllegaCartella dialog(nullptr);
         dialog.setModeKey(QStringLiteral("tiratori"));
         const QString source = files.make("doc", "referto.pdf", QByteArray(200000, 'R'));
         if (sourceVanished)
