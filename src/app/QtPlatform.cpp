@@ -13,6 +13,7 @@
 #include <QMutex>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QUrl>
@@ -182,6 +183,10 @@ QString QtPlatform::saveFileName(const QString& title, const QString& filter, co
                                         nullptr, QFileDialog::HideNameFilterDetails);
 }
 
+QString QtPlatform::folderName(const QString& title, const QString& start) {
+    return QFileDialog::getExistingDirectory(QApplication::activeWindow(), title, start);
+}
+
 std::optional<QString> QtPlatform::inputText(const QString& title, const QString& prompt,
                                              const QString& value) {
     bool ok = false;
@@ -209,6 +214,11 @@ void QtPlatform::open(const QString& target) {
                          t.startsWith(QStringLiteral("http:"), Qt::CaseInsensitive) ||
                          t.startsWith(QStringLiteral("https:"), Qt::CaseInsensitive);
     QDesktopServices::openUrl(address ? QUrl(t, QUrl::TolerantMode) : QUrl::fromLocalFile(t));
+}
+
+void QtPlatform::restart() {
+    QProcess::startDetached(QCoreApplication::applicationFilePath(), QCoreApplication::arguments().mid(1));
+    QCoreApplication::quit();
 }
 
 std::unique_ptr<CameraSource> QtPlatform::camera() {
