@@ -218,7 +218,9 @@ void QtPlatform::open(const QString& target) {
 
 void QtPlatform::restart() {
     QProcess::startDetached(QCoreApplication::applicationFilePath(), QCoreApplication::arguments().mid(1));
-    QCoreApplication::quit();
+    // exit(), not quit(): quitting closes the windows first, and the main menu's closing work (the
+    // automatic backup) is not for a program that is only starting again.
+    QCoreApplication::exit(0);
 }
 
 std::unique_ptr<CameraSource> QtPlatform::camera() {

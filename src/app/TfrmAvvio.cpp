@@ -70,7 +70,8 @@ TfrmAvvio::TfrmAvvio() {
     auto* imgGuida = pictureButton(this, "imgGuida", "help-contents", 48, QStringLiteral("Guida"));
     auto* imgCopyright =
         pictureButton(this, "imgCopyright", "games-highscores", 48, QStringLiteral("Riconoscimenti"));
-    auto* imgBackup = pictureButton(this, "imgBackup", "preferences-system-backup", 48, QStringLiteral("Backup"));
+    auto* imgBackup =
+        pictureButton(this, "imgBackup", "preferences-system-backup", 48, QStringLiteral("Backup"));
     imgBackup->setToolTip(QStringLiteral("Copia di sicurezza e ripristino dei dati."));
     imgBackup->setAccessibleDescription(imgBackup->toolTip());
     imgBackup->setEnabled(false);

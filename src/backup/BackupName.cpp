@@ -25,7 +25,8 @@ QString suffixOf(Kind kind) {
 } // namespace
 
 QString fileName(Kind kind, const QDateTime& made, int copy) {
-    QString name = QStringLiteral("Zandorio_") + made.toString(QStringLiteral("yyyy-MM-dd_hhmm")) + suffixOf(kind);
+    QString name =
+        QStringLiteral("Zandorio_") + made.toString(QStringLiteral("yyyy-MM-dd_hhmm")) + suffixOf(kind);
     if (copy > 1)
         name += u'_' + QString::number(copy);
     return name + QStringLiteral(".zip");
@@ -41,8 +42,9 @@ QString freeName(const QString& folder, Kind kind, const QDateTime& made) {
 }
 
 std::optional<Backup> parse(const QString& name) {
-    static const QRegularExpression pattern(QStringLiteral(
-        "^Zandorio_([0-9]{4}-[0-9]{2}-[0-9]{2}_[0-9]{4})(_automatico|_prima_del_ripristino)?(_[0-9]+)?\\.zip$"));
+    static const QRegularExpression pattern(
+        QStringLiteral("^Zandorio_([0-9]{4}-[0-9]{2}-[0-9]{2}_[0-9]{4})(_automatico|_prima_del_ripristino)?(_"
+                       "[0-9]+)?\\.zip$"));
     const QRegularExpressionMatch m = pattern.match(name);
     if (!m.hasMatch())
         return std::nullopt;
@@ -50,7 +52,7 @@ std::optional<Backup> parse(const QString& name) {
     if (!made.isValid())
         return std::nullopt;
     const QString suffix = m.captured(2);
-    const Kind kind = suffix.isEmpty()               ? Kind::Manual
+    const Kind kind = suffix.isEmpty()                      ? Kind::Manual
                       : suffix == suffixOf(Kind::Automatic) ? Kind::Automatic
                                                             : Kind::BeforeRestore;
     return Backup{name, made, kind, 0};
@@ -58,7 +60,8 @@ std::optional<Backup> parse(const QString& name) {
 
 QList<Backup> list(const QString& folder) {
     QList<Backup> found;
-    for (const QFileInfo& info : QDir(folder).entryInfoList({QStringLiteral("Zandorio_*.zip")}, QDir::Files)) {
+    for (const QFileInfo& info :
+         QDir(folder).entryInfoList({QStringLiteral("Zandorio_*.zip")}, QDir::Files)) {
         if (std::optional<Backup> backup = parse(info.fileName())) {
             backup->size = info.size();
             found << *backup;

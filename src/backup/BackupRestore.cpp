@@ -62,8 +62,8 @@ Inspection refuse(const QString& why) {
 }
 
 // Extracts entry `index` to `target`; false when it cannot be read whole with its checksum right.
-bool extract(zip_t* zip, zip_uint64_t index, const QString& target, BackupControl* control, zip_uint64_t& done,
-             zip_uint64_t total) {
+bool extract(zip_t* zip, zip_uint64_t index, const QString& target, BackupControl* control,
+             zip_uint64_t& done, zip_uint64_t total) {
     QFile out(target);
     if (!QDir().mkpath(QFileInfo(target).path()) || !out.open(QIODevice::WriteOnly))
         return false;
@@ -128,7 +128,8 @@ Inspection inspect(const QString& zipPath) {
         zip_file_get_external_attributes(zip.get(), zip_uint64_t(i), 0, &system, &attributes);
         const zip_uint32_t type = (attributes >> 16) & S_IFMT;
         if (system == ZIP_OPSYS_UNIX && type != 0 && type != S_IFREG)
-            return refuse(QStringLiteral("Il file contiene un collegamento o un file speciale: %1").arg(name));
+            return refuse(
+                QStringLiteral("Il file contiene un collegamento o un file speciale: %1").arg(name));
         const std::optional<BackupFiles::Rule> rule = BackupFiles::ruleOf(name);
         if (!rule)
             return refuse(QStringLiteral("Il file contiene %1, che non è un file del programma.").arg(name));
@@ -182,12 +183,16 @@ BackupOutcome restore(const QString& zipPath, const QString& folder, const QStri
             return {{}, QStringLiteral("Operazione annullata.")};
         const QString extracted = staging.filePath(files[i]);
         if (!extract(zip.get(), zip_uint64_t(i), extracted, control, done, total))
-            return {{}, QStringLiteral("Il file %1 del backup è danneggiato o non può essere estratto.").arg(files[i])};
+            return {{},
+                    QStringLiteral("Il file %1 del backup è danneggiato o non può essere estratto.")
+                        .arg(files[i])};
         if (BackupFiles::ruleOf(files[i])->kind == BackupFiles::Kind::Settings) {
             try {
                 IniFile::read(extracted);
             } catch (const StorageError&) {
-                return {{}, QStringLiteral("Il file di impostazioni %1 del backup non può essere letto.").arg(files[i])};
+                return {{},
+                        QStringLiteral("Il file di impostazioni %1 del backup non può essere letto.")
+                            .arg(files[i])};
             }
         }
     }
@@ -211,9 +216,10 @@ BackupOutcome restore(const QString& zipPath, const QString& folder, const QStri
             control->report(double(i + 1) / double(files.size()));
     }
     if (!notRestored.isEmpty())
-        return {safety.path, QStringLiteral("Alcuni file non sono stati ripristinati: %1. I dati precedenti sono nel "
-                                            "backup %2.")
-                                 .arg(notRestored.join(QStringLiteral(", ")), QFileInfo(safety.path).fileName())};
+        return {safety.path,
+                QStringLiteral("Alcuni file non sono stati ripristinati: %1. I dati precedenti sono nel "
+                               "backup %2.")
+                    .arg(notRestored.join(QStringLiteral(", ")), QFileInfo(safety.path).fileName())};
     return safety;
 }
 

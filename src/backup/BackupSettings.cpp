@@ -47,7 +47,8 @@ void BackupSettings::write() const {
     // The default is kept as "the Backup subfolder", so a copied program folder keeps its own.
     const bool isDefault = QDir::cleanPath(folder) == defaultFolder();
     ini.setValue(kSection, QStringLiteral("Cartella"), isDefault ? QString() : folder);
-    ini.setValue(kSection, QStringLiteral("Automatico"), automatic ? QStringLiteral("1") : QStringLiteral("0"));
+    ini.setValue(kSection, QStringLiteral("Automatico"),
+                 automatic ? QStringLiteral("1") : QStringLiteral("0"));
     ini.setValue(kSection, QStringLiteral("DaConservare"), QString::number(keep));
     ini.write();
 }

@@ -35,7 +35,7 @@ QString writeFailedText(const QString& detail) {
 // Pictures and documents are compressed already: storing them is as small and much faster.
 bool storedAsIs(const QString& relativePath) {
     static const QStringList packed = {"jpg", "jpeg", "png", "gif", "zip", "pdf", "docx", "xlsx", "odt",
-                                       "ods", "mp3", "mp4", "avi", "mov", "7z", "rar", "gz"};
+                                       "ods", "mp3",  "mp4", "avi", "mov", "7z",  "rar",  "gz"};
     return packed.contains(QFileInfo(relativePath).suffix().toLower());
 }
 
@@ -147,8 +147,9 @@ private:
 };
 
 QString temporaryName(const QString& destination) {
-    return QDir(destination).filePath(
-        QStringLiteral(".zandorio-%1.tmp").arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
+    return QDir(destination)
+        .filePath(QStringLiteral(".zandorio-%1.tmp")
+                      .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
 }
 
 bool syncPath(const QString& path, int flags) {
@@ -172,7 +173,8 @@ QString write(const QString& folder, const QString& path, const QStringList& fil
     const QDir root(folder);
     for (const QString& name : files) {
         const BackupFiles::Kind kind = BackupFiles::ruleOf(name)->kind;
-        auto* snapshot = new Snapshot(root.filePath(name), name, kind == BackupFiles::Kind::Archive, &failure);
+        auto* snapshot =
+            new Snapshot(root.filePath(name), name, kind == BackupFiles::Kind::Archive, &failure);
         zip_source_t* source = zip_source_function(zip, &Snapshot::callback, snapshot);
         if (!source) {
             delete snapshot;
@@ -185,15 +187,18 @@ QString write(const QString& folder, const QString& path, const QStringList& fil
             zip_discard(zip);
             return writeFailedText(QString::fromUtf8(zip_strerror(zip)));
         }
-        zip_set_file_compression(zip, zip_uint64_t(index), storedAsIs(name) ? ZIP_CM_STORE : ZIP_CM_DEFLATE, 1);
+        zip_set_file_compression(zip, zip_uint64_t(index), storedAsIs(name) ? ZIP_CM_STORE : ZIP_CM_DEFLATE,
+                                 1);
         zip_file_set_external_attributes(zip, zip_uint64_t(index), 0, ZIP_OPSYS_UNIX, (S_IFREG | 0644) << 16);
     }
     if (control) {
         zip_register_progress_callback_with_state(
-            zip, 0.002, [](zip_t*, double done, void* state) { static_cast<BackupControl*>(state)->report(done); },
+            zip, 0.002,
+            [](zip_t*, double done, void* state) { static_cast<BackupControl*>(state)->report(done); },
             nullptr, control);
         zip_register_cancel_callback_with_state(
-            zip, [](zip_t*, void* state) { return int(static_cast<BackupControl*>(state)->cancelled.load()); },
+            zip,
+            [](zip_t*, void* state) { return int(static_cast<BackupControl*>(state)->cancelled.load()); },
             nullptr, control);
     }
     if (zip_close(zip) == 0)
@@ -214,8 +219,9 @@ QString write(const QString& folder, const QString& path, const QStringList& fil
 BackupOutcome make(const QString& folder, const QString& destination, BackupName::Kind kind,
                    const QDateTime& made, BackupControl* control) {
     if (!QDir().mkpath(destination))
-        return {{}, QStringLiteral("La cartella di destinazione %1 non esiste e non può essere creata.")
-                        .arg(QDir::toNativeSeparators(destination))};
+        return {{},
+                QStringLiteral("La cartella di destinazione %1 non esiste e non può essere creata.")
+                    .arg(QDir::toNativeSeparators(destination))};
     const QStringList files = BackupFiles::collect(folder);
     if (files.isEmpty())
         return {{}, QStringLiteral("La cartella del programma non contiene dati da salvare.")};

@@ -89,8 +89,8 @@ TfrmBackup::TfrmBackup(QWidget* parent) : Dialog(parent, QStringLiteral("Backup"
     auto* run = dialogButton(m_controls, "btnEsegui", QStringLiteral("Esegui backup"), "document-save");
 
     m_model = new QStandardItemModel(0, 4, this);
-    m_model->setHorizontalHeaderLabels(
-        {QStringLiteral("Data"), QStringLiteral("Ora"), QStringLiteral("Dimensione"), QStringLiteral("Tipo")});
+    m_model->setHorizontalHeaderLabels({QStringLiteral("Data"), QStringLiteral("Ora"),
+                                        QStringLiteral("Dimensione"), QStringLiteral("Tipo")});
     m_list = new QTableView(m_controls);
     m_list->setObjectName(QStringLiteral("grdBackup"));
     m_list->setModel(m_model);
@@ -139,7 +139,8 @@ TfrmBackup::TfrmBackup(QWidget* parent) : Dialog(parent, QStringLiteral("Backup"
     connect(m_keep, &QSpinBox::valueChanged, this, &TfrmBackup::saveSettings);
     connect(run, &QPushButton::clicked, this, &TfrmBackup::makeBackup);
     connect(restore, &QPushButton::clicked, this, &TfrmBackup::restoreSelected);
-    connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this, &TfrmBackup::showSelected);
+    connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &TfrmBackup::showSelected);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     fillList();
 }
@@ -178,14 +179,16 @@ void TfrmBackup::makeBackup() {
     const QString destination = QDir::fromNativeSeparators(m_folder->text());
     const QDateTime now = platform().now();
     const BackupOutcome outcome = runWork([&](BackupControl& control) {
-        return BackupWriter::make(ProgramFolder::path(), destination, BackupName::Kind::Manual, now, &control);
+        return BackupWriter::make(ProgramFolder::path(), destination, BackupName::Kind::Manual, now,
+                                  &control);
     });
     fillList();
     if (outcome.ok())
         platform().message(Platform::Box::Information,
                            QStringLiteral("Backup completato: %1").arg(QFileInfo(outcome.path).fileName()));
     else
-        platform().message(Platform::Box::Warning, kNotCompleted + QStringLiteral("\r\n\r\n") + outcome.failure);
+        platform().message(Platform::Box::Warning,
+                           kNotCompleted + QStringLiteral("\r\n\r\n") + outcome.failure);
 }
 
 QString TfrmBackup::selectedPath() const {
@@ -209,21 +212,24 @@ void TfrmBackup::showSelected() {
 void TfrmBackup::restoreSelected() {
     const QString path = selectedPath();
     if (path.isEmpty()) {
-        platform().message(Platform::Box::Warning, QStringLiteral("Attenzione: scegliere un backup dall'elenco."));
+        platform().message(Platform::Box::Warning,
+                           QStringLiteral("Attenzione: scegliere un backup dall'elenco."));
         return;
     }
     const BackupRestore::Inspection inspection = BackupRestore::inspect(path);
     if (!inspection.contents) {
-        platform().message(Platform::Box::Warning,
-                           QStringLiteral("Attenzione: il backup scelto non può essere ripristinato; nessun dato è "
-                                          "stato cambiato.\r\n\r\n") +
-                               inspection.refusal);
+        platform().message(
+            Platform::Box::Warning,
+            QStringLiteral("Attenzione: il backup scelto non può essere ripristinato; nessun dato è "
+                           "stato cambiato.\r\n\r\n") +
+                inspection.refusal);
         return;
     }
     const QString made = inspection.contents->made.toString(QStringLiteral("dd/MM/yyyy hh:mm"));
-    if (!platform().ask(QStringLiteral("Ripristinare i dati del %1? I dati attuali saranno salvati in un backup "
-                                       "prima del ripristino.")
-                            .arg(made)))
+    if (!platform().ask(
+            QStringLiteral("Ripristinare i dati del %1? I dati attuali saranno salvati in un backup "
+                           "prima del ripristino.")
+                .arg(made)))
         return;
     const QString destination = QDir::fromNativeSeparators(m_folder->text());
     const QDateTime now = platform().now();
@@ -232,17 +238,19 @@ void TfrmBackup::restoreSelected() {
     });
     fillList();
     if (outcome.path.isEmpty()) {
-        platform().message(Platform::Box::Warning,
-                           QStringLiteral("Attenzione: il ripristino non è stato eseguito; nessun dato è stato "
-                                          "cambiato.\r\n\r\n") +
-                               outcome.failure);
+        platform().message(
+            Platform::Box::Warning,
+            QStringLiteral("Attenzione: il ripristino non è stato eseguito; nessun dato è stato "
+                           "cambiato.\r\n\r\n") +
+                outcome.failure);
         return;
     }
     if (outcome.ok())
-        platform().message(Platform::Box::Information,
-                           QStringLiteral("Ripristino completato. I dati di prima sono nel backup %1.\r\n\r\nIl "
-                                          "programma ora si riavvia per rileggere i dati.")
-                               .arg(QFileInfo(outcome.path).fileName()));
+        platform().message(
+            Platform::Box::Information,
+            QStringLiteral("Ripristino completato. I dati di prima sono nel backup %1.\r\n\r\nIl "
+                           "programma ora si riavvia per rileggere i dati.")
+                .arg(QFileInfo(outcome.path).fileName()));
     else
         platform().message(Platform::Box::Error,
                            outcome.failure + QStringLiteral("\r\n\r\nIl programma ora si riavvia."));
@@ -281,13 +289,14 @@ void TfrmBackup::backupAtExit() {
     window.show();
     const QDateTime now = platform().now();
     const BackupOutcome outcome = runInBackground(bar, cancel, [&](BackupControl& control) {
-        return BackupWriter::make(ProgramFolder::path(), settings.destination(), BackupName::Kind::Automatic, now,
-                                  &control);
+        return BackupWriter::make(ProgramFolder::path(), settings.destination(), BackupName::Kind::Automatic,
+                                  now, &control);
     });
     window.hide();
     // Older automatic backups go only once the new one has been read back and checked.
     if (outcome.ok())
         settings.pruneAutomatic();
     else
-        platform().message(Platform::Box::Warning, kNotCompleted + QStringLiteral("\r\n\r\n") + outcome.failure);
+        platform().message(Platform::Box::Warning,
+                           kNotCompleted + QStringLiteral("\r\n\r\n") + outcome.failure);
 }

@@ -80,7 +80,8 @@ inline QMap<QString, QByteArray> zipEntries(const QString& path) {
 
 // A zip written by hand: `entries` by name, with the backup marker unless `marked` is false; an
 // entry whose bytes start with "->" is stored as a link to the rest.
-inline void craftZip(const QString& path, const QList<std::pair<QString, QByteArray>>& entries, bool marked = true) {
+inline void craftZip(const QString& path, const QList<std::pair<QString, QByteArray>>& entries,
+                     bool marked = true) {
     int code = 0;
     zip_t* zip = zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_TRUNCATE, &code);
     for (const auto& [name, bytes] : entries) {

@@ -58,7 +58,8 @@ private Q_SLOTS:
 
     void namesTellTheKindAndTheTime() {
         const QDateTime made(QDate(2024, 3, 5), QTime(9, 7));
-        for (auto kind : {BackupName::Kind::Manual, BackupName::Kind::Automatic, BackupName::Kind::BeforeRestore}) {
+        for (auto kind :
+             {BackupName::Kind::Manual, BackupName::Kind::Automatic, BackupName::Kind::BeforeRestore}) {
             for (int copy : {1, 2}) {
                 const QString name = BackupName::fileName(kind, made, copy);
                 const auto parsed = BackupName::parse(name);
@@ -88,8 +89,9 @@ private Q_SLOTS:
         QStringList names;
         for (const auto& b : BackupName::list(folder.path()))
             names << b.fileName;
-        QCOMPARE(names, QStringList({"Zandorio_2024-03-05_1000_automatico.zip", "Zandorio_2024-03-05_0907_2.zip",
-                                     "Zandorio_2024-03-05_0907.zip", "Zandorio_2024-03-04_1800.zip"}));
+        QCOMPARE(names,
+                 QStringList({"Zandorio_2024-03-05_1000_automatico.zip", "Zandorio_2024-03-05_0907_2.zip",
+                              "Zandorio_2024-03-05_0907.zip", "Zandorio_2024-03-04_1800.zip"}));
         QCOMPARE(BackupName::list(folder.path()).first().size, 3);
     }
 
@@ -138,8 +140,8 @@ private Q_SLOTS:
 
         QCOMPARE(settings.pruneAutomatic(), 1);
         QStringList left = destination.entryList(QDir::Files, QDir::Name);
-        QCOMPARE(left, QStringList({"Zandorio_2024-02-01_0900_prima_del_ripristino.zip", "Zandorio_2024-03-01_0900.zip",
-                                    "Zandorio_2024-03-02_1000_automatico.zip",
+        QCOMPARE(left, QStringList({"Zandorio_2024-02-01_0900_prima_del_ripristino.zip",
+                                    "Zandorio_2024-03-01_0900.zip", "Zandorio_2024-03-02_1000_automatico.zip",
                                     "Zandorio_2024-03-03_1000_automatico.zip"}));
     }
 };

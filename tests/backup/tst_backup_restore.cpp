@@ -34,8 +34,8 @@ QStringList filesIn(const QString& folder) {
 
 // The member at `position` of the archive in `bytes`.
 QString memberName(const QByteArray& bytes, int position) {
-    return MemberCodec::decode(QByteArrayView(bytes).sliced((position - 1) * TSchedaIscritto::Size,
-                                                            TSchedaIscritto::Size))
+    return MemberCodec::decode(
+               QByteArrayView(bytes).sliced((position - 1) * TSchedaIscritto::Size, TSchedaIscritto::Size))
         .CognomeNome;
 }
 
@@ -97,8 +97,8 @@ private Q_SLOTS:
         {
             BackupControl control;
             control.cancelled = true;
-            const BackupOutcome outcome =
-                BackupWriter::make(folder.path(), destination.path(), BackupName::Kind::Manual, kMade, &control);
+            const BackupOutcome outcome = BackupWriter::make(folder.path(), destination.path(),
+                                                             BackupName::Kind::Manual, kMade, &control);
             QCOMPARE(outcome.failure, "Operazione annullata.");
             QCOMPARE(filesIn(destination.path()), QStringList());
         }
@@ -138,7 +138,8 @@ private Q_SLOTS:
     void restorePutsTheBackupBackAndKeepsTheStateBefore() {
         BackupFolder folder;
         const QString destination = folder.path("Backup");
-        const BackupOutcome backup = BackupWriter::make(folder.path(), destination, BackupName::Kind::Manual, kMade);
+        const BackupOutcome backup =
+            BackupWriter::make(folder.path(), destination, BackupName::Kind::Manual, kMade);
         QVERIFY(backup.ok());
         const QByteArray original = folder.read("Archivio_Iscritti.pro");
 
@@ -174,7 +175,8 @@ private Q_SLOTS:
         QCOMPARE(memberName(before["Archivio_Iscritti.pro"], 2), "Bianchi Anna Maria");
         QCOMPARE(before["Logo.bmp"], "BM-new-logo");
         QVERIFY(before.contains("2025.ric"));
-        QVERIFY(!QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden).join(' ').contains("ripristino"));
+        QVERIFY(
+            !QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden).join(' ').contains("ripristino"));
     }
 
     void zipsThatAreNotSoundBackupsAreRefusedAndChangeNothing_data() {
@@ -183,10 +185,11 @@ private Q_SLOTS:
         QTest::addColumn<bool>("marked");
         QTest::addColumn<QString>("refusal");
         const QByteArray member = BackupFolder::member("Verdi Luca");
-        QTest::newRow("leaves the folder") << Entries{{"Archivio_Iscritti.pro", member}, {"../../x", "x"}} << true
-                                           << "Il file contiene un percorso non ammesso: ../../x";
-        QTest::newRow("inside then out") << Entries{{"Anagrafica/../../x.jpg", "x"}} << true
-                                         << "Il file contiene un percorso non ammesso: Anagrafica/../../x.jpg";
+        QTest::newRow("leaves the folder") << Entries{{"Archivio_Iscritti.pro", member}, {"../../x", "x"}}
+                                           << true << "Il file contiene un percorso non ammesso: ../../x";
+        QTest::newRow("inside then out")
+            << Entries{{"Anagrafica/../../x.jpg", "x"}} << true
+            << "Il file contiene un percorso non ammesso: Anagrafica/../../x.jpg";
         QTest::newRow("absolute") << Entries{{"/tmp/Logo.bmp", "x"}} << true
                                   << "Il file contiene un percorso non ammesso: /tmp/Logo.bmp";
         QTest::newRow("drive") << Entries{{"C:/Logo.bmp", "x"}} << true
@@ -212,7 +215,8 @@ private Q_SLOTS:
         QCOMPARE(BackupRestore::inspect(zip).refusal, refusal);
 
         const QMap<QString, QByteArray> before = snapshot(folder.path());
-        const BackupOutcome outcome = BackupRestore::restore(zip, folder.path(), folder.path("Backup"), kMade);
+        const BackupOutcome outcome =
+            BackupRestore::restore(zip, folder.path(), folder.path("Backup"), kMade);
         QCOMPARE(outcome.failure, refusal);
         QVERIFY(outcome.path.isEmpty());
         QCOMPARE(snapshot(folder.path()), before);

@@ -56,7 +56,8 @@ private Q_SLOTS:
 
         click(dialog, "btnEsegui");
         QCOMPARE(fake->lastText(), "Backup completato: Zandorio_2024-03-05_1030.zip");
-        QCOMPARE(listed(dialog), QStringList({"Zandorio_2024-03-05_1030.zip", "Zandorio_2024-01-01_1000.zip"}));
+        QCOMPARE(listed(dialog),
+                 QStringList({"Zandorio_2024-03-05_1030.zip", "Zandorio_2024-01-01_1000.zip"}));
 
         QTemporaryDir stick;
         fake->folders << stick.path();
@@ -80,9 +81,10 @@ private Q_SLOTS:
         click(dialog, "btnScegli");
         click(dialog, "btnEsegui");
         QCOMPARE(fake->messages.last().kind, Platform::Box::Warning);
-        QVERIFY2(fake->lastText().startsWith("Attenzione: il backup non è stato completato.\r\n\r\nLa cartella di "
-                                             "destinazione"),
-                 qPrintable(fake->lastText()));
+        QVERIFY2(
+            fake->lastText().startsWith("Attenzione: il backup non è stato completato.\r\n\r\nLa cartella di "
+                                        "destinazione"),
+            qPrintable(fake->lastText()));
     }
 
     void restoreBringsTheMemberBackAndRestarts() {
@@ -99,11 +101,14 @@ private Q_SLOTS:
         }
 
         select(dialog, "Zandorio_2024-03-05_1030.zip");
-        QVERIFY(dialog.findChild<QLabel*>("lblContenuto")->text().startsWith("Backup del 05/03/2024 10:30\nIscritti: 2\n"));
+        QVERIFY(dialog.findChild<QLabel*>("lblContenuto")
+                    ->text()
+                    .startsWith("Backup del 05/03/2024 10:30\nIscritti: 2\n"));
         fake->answers << true;
         click(dialog, "btnRipristina");
-        QCOMPARE(fake->questions.last(), "Ripristinare i dati del 05/03/2024 10:30? I dati attuali saranno salvati in un "
-                                         "backup prima del ripristino.");
+        QCOMPARE(fake->questions.last(),
+                 "Ripristinare i dati del 05/03/2024 10:30? I dati attuali saranno salvati in un "
+                 "backup prima del ripristino.");
         QCOMPARE(fake->restarts, 1);
         QCOMPARE(fake->messages.last().kind, Platform::Box::Information);
         QCOMPARE(memberAt(archive, 1), "Rossi Mario");
@@ -129,11 +134,13 @@ private Q_SLOTS:
         QCOMPARE(fake->questions.size(), 1);
 
         select(dialog, "Zandorio_2024-02-01_0915.zip");
-        QCOMPARE(dialog.findChild<QLabel*>("lblContenuto")->text(), "Il file contiene un percorso non ammesso: ../../x");
+        QCOMPARE(dialog.findChild<QLabel*>("lblContenuto")->text(),
+                 "Il file contiene un percorso non ammesso: ../../x");
         click(dialog, "btnRipristina");
         QCOMPARE(fake->questions.size(), 1);
-        QCOMPARE(fake->lastText(), "Attenzione: il backup scelto non può essere ripristinato; nessun dato è stato "
-                                   "cambiato.\r\n\r\nIl file contiene un percorso non ammesso: ../../x");
+        QCOMPARE(fake->lastText(),
+                 "Attenzione: il backup scelto non può essere ripristinato; nessun dato è stato "
+                 "cambiato.\r\n\r\nIl file contiene un percorso non ammesso: ../../x");
         QCOMPARE(fake->restarts, 0);
         QCOMPARE(folder.read("Archivio_Iscritti.pro"), members);
         QVERIFY(!QFile::exists(folder.path("../x")));
@@ -151,7 +158,8 @@ private Q_SLOTS:
         QVERIFY(fake->messages.isEmpty());
         QVERIFY(!zipEntries(folder.path("Backup/Zandorio_2024-03-05_1030_automatico.zip")).isEmpty());
         QCOMPARE(QDir(folder.path("Backup")).entryList({"*_automatico.zip"}),
-                 QStringList({"Zandorio_2024-03-02_1000_automatico.zip", "Zandorio_2024-03-05_1030_automatico.zip"}));
+                 QStringList(
+                     {"Zandorio_2024-03-02_1000_automatico.zip", "Zandorio_2024-03-05_1030_automatico.zip"}));
 
         fake->time = QTime(18, 0);
         TfrmBackup::backupAtExit();
