@@ -9,8 +9,8 @@
 #include "receipts/TSchedaRicevuta.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
-#include <QGuiApplication>
 #include <QImage>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -121,7 +121,7 @@ qint64 folderSize(const QString& folder) {
 } // namespace
 
 int main(int argc, char** argv) {
-    QGuiApplication app(argc, argv);
+    QCoreApplication app(argc, argv);
     QTemporaryDir source;
     QTemporaryDir target;
     generate(source.path());

@@ -10,7 +10,10 @@
 #include <QTest>
 
 #include <csignal>
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -68,6 +71,57 @@ private Q_SLOTS:
         QVERIFY(unzip.waitForFinished(30000));
         QCOMPARE(unzip.exitCode(), 0);
         QVERIFY(unzip.readAllStandardOutput().contains("No errors detected"));
+    }
+
+    // Another workstation saving: the backup waits for its lock and holds the archive as it is
+    // after the save, never half of it; a lock held too long makes the backup fail, not hang.
+    void archivesAreCopiedUnderTheirLock_data() {
+        QTest::addColumn<bool>("releasedSoon");
+        QTest::newRow("saved meanwhile") << true;
+        QTest::newRow("held") << false;
+    }
+    void archivesAreCopiedUnderTheirLock() {
+        QFETCH(bool, releasedSoon);
+        BackupFolder folder;
+        QTemporaryDir destination;
+        const QByteArray path = QFile::encodeName(folder.path("2024.ing"));
+        int locked[2], done[2];
+        QVERIFY(::pipe(locked) == 0 && ::pipe(done) == 0);
+        const pid_t child = ::fork();
+        if (child == 0) {
+            const int fd = ::open(path.constData(), O_RDWR);
+            struct flock lock {};
+            lock.l_type = F_WRLCK;
+            lock.l_whence = SEEK_SET;
+            char c = ::fcntl(fd, F_SETLK, &lock) == 0 ? 'y' : 'n';
+            const QByteArray record(1142, 'n');
+            [[maybe_unused]] ssize_t n = ::pwrite(fd, record.constData(), 500, 3 * 1142);
+            n = ::write(locked[1], &c, 1);
+            if (releasedSoon) {
+                ::usleep(300 * 1000);
+                n = ::pwrite(fd, record.constData() + 500, 1142 - 500, 3 * 1142 + 500);
+            } else {
+                n = ::read(done[0], &c, 1);
+            }
+            ::_exit(0);
+        }
+        char c = 0;
+        QCOMPARE(::read(locked[0], &c, 1), ssize_t(1));
+        QCOMPARE(c, 'y');
+        const BackupOutcome outcome =
+            BackupWriter::make(folder.path(), destination.path(), BackupName::Kind::Manual, kMade);
+        QCOMPARE(::write(done[1], "x", 1), ssize_t(1));
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        for (int fd : {locked[0], locked[1], done[0], done[1]})
+            ::close(fd);
+        if (releasedSoon) {
+            QVERIFY2(outcome.ok(), qPrintable(outcome.failure));
+            QCOMPARE(zipEntries(outcome.path)["2024.ing"], QByteArray(3 * 1142, 'e') + QByteArray(1142, 'n'));
+        } else {
+            QCOMPARE(outcome.failure, "L'archivio 2024.ing è occupato da un'altra postazione.");
+            QCOMPARE(filesIn(destination.path()), QStringList());
+        }
     }
 
     // A full disk is played by a file size limit: every write past it fails as a full disk's would.
