@@ -52,7 +52,7 @@ void writeArchive(const QString& path, int count, qsizetype size, Fill fill) {
 QList<QByteArray> photos(QRandomGenerator& random) {
     QList<QByteArray> made;
     for (int k = 0; k < kPhotoKinds; ++k) {
-        QImage image(60, 80, QImage::Format_RGB32);
+        QImage image(32, 40, QImage::Format_RGB32);
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x)
                 image.setPixel(x, y, random.generate());

@@ -100,12 +100,14 @@ TfrmBackup::TfrmBackup(QWidget* parent) : Dialog(parent, QStringLiteral("Backup"
     m_list->verticalHeader()->hide();
     m_list->horizontalHeader()->setStretchLastSection(true);
     m_list->setMinimumHeight(180);
+    m_list->setAccessibleName(QStringLiteral("Backup trovati"));
     m_contents = new QLabel(m_controls);
     m_contents->setObjectName(QStringLiteral("lblContenuto"));
     m_contents->setMinimumHeight(110);
+    m_contents->setAccessibleName(QStringLiteral("Contenuto del backup"));
     m_contents->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     auto* restore = dialogButton(m_controls, "btnRipristina", QStringLiteral("Ripristina"), "edit-undo");
-    auto* close = dialogButton(this, "btnChiudi", QStringLiteral("Chiudi"), "window-close");
+    m_close = dialogButton(this, "btnChiudi", QStringLiteral("Chiudi"), "window-close");
 
     m_progress = new QProgressBar(this);
     m_progress->setObjectName(QStringLiteral("prgBackup"));
@@ -129,7 +131,7 @@ TfrmBackup::TfrmBackup(QWidget* parent) : Dialog(parent, QStringLiteral("Backup"
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(m_progress, 1);
     bottom->addWidget(m_cancel);
-    bottom->addWidget(close);
+    bottom->addWidget(m_close);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_controls);
     layout->addLayout(bottom);
@@ -141,7 +143,7 @@ TfrmBackup::TfrmBackup(QWidget* parent) : Dialog(parent, QStringLiteral("Backup"
     connect(restore, &QPushButton::clicked, this, &TfrmBackup::restoreSelected);
     connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &TfrmBackup::showSelected);
-    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_close, &QPushButton::clicked, this, &QDialog::accept);
     fillList();
 }
 
@@ -169,9 +171,12 @@ void TfrmBackup::saveSettings() {
 }
 
 BackupOutcome TfrmBackup::runWork(const std::function<BackupOutcome(BackupControl&)>& work) {
+    // While the work runs only "Annulla" answers: the dialog cannot close under it.
     m_controls->setEnabled(false);
+    m_close->setEnabled(false);
     const BackupOutcome outcome = runInBackground(m_progress, m_cancel, work);
     m_controls->setEnabled(true);
+    m_close->setEnabled(true);
     return outcome;
 }
 

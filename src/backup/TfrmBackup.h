@@ -44,5 +44,6 @@ private:
     QLabel* m_contents;
     QProgressBar* m_progress;
     QPushButton* m_cancel;
+    QPushButton* m_close;
     QWidget* m_controls;
 };
