@@ -46,6 +46,8 @@ public:
     // Asks before replacing an existing file.
     virtual QString saveFileName(const QString& title, const QString& filter,
                                  const QString& proposedName) = 0;
+    // The folder chooser, opening on `start`; empty when the user cancels.
+    virtual QString folderName(const QString& title, const QString& start) = 0;
     // The text input box; nothing when the user cancels.
     virtual std::optional<QString> inputText(const QString& title, const QString& prompt,
                                              const QString& value) = 0;
@@ -61,6 +63,9 @@ public:
     // is read as more than it is.
     void open(const QUrl& address) { open(address.toString(QUrl::FullyEncoded)); }
     virtual std::unique_ptr<CameraSource> camera() = 0;
+    // Ends the program and starts it again with the same arguments, so every screen reads its
+    // files afresh.
+    virtual void restart() = 0;
     virtual QDate today() const = 0;
     virtual QDateTime now() const = 0;
 

@@ -14,6 +14,7 @@
 #include <QMutex>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QUrl>
@@ -212,6 +213,10 @@ QVariant FileColumnsInItalian::data(const QModelIndex& index, int role) const {
     return QIdentityProxyModel::data(index, role);
 }
 
+QString QtPlatform::folderName(const QString& title, const QString& start) {
+    return QFileDialog::getExistingDirectory(QApplication::activeWindow(), title, start);
+}
+
 std::optional<QString> QtPlatform::inputText(const QString& title, const QString& prompt,
                                              const QString& value) {
     bool ok = false;
@@ -239,6 +244,13 @@ void QtPlatform::open(const QString& target) {
                          t.startsWith(QStringLiteral("http:"), Qt::CaseInsensitive) ||
                          t.startsWith(QStringLiteral("https:"), Qt::CaseInsensitive);
     QDesktopServices::openUrl(address ? QUrl(t, QUrl::TolerantMode) : QUrl::fromLocalFile(t));
+}
+
+void QtPlatform::restart() {
+    QProcess::startDetached(QCoreApplication::applicationFilePath(), QCoreApplication::arguments().mid(1));
+    // exit(), not quit(): quitting closes the windows first, and the main menu's closing work (the
+    // automatic backup) is not for a program that is only starting again.
+    QCoreApplication::exit(0);
 }
 
 std::unique_ptr<CameraSource> QtPlatform::camera() {

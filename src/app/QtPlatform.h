@@ -14,6 +14,7 @@ public:
     bool ask(const QString& text) override;
     QString openFileName(const QString& title, const QStringList& filters) override;
     QString saveFileName(const QString& title, const QString& filter, const QString& proposedName) override;
+    QString folderName(const QString& title, const QString& start) override;
     std::optional<QString> inputText(const QString& title, const QString& prompt,
                                      const QString& value) override;
     bool printDialog(QPrinter& printer, QWidget* parent) override;
@@ -21,6 +22,7 @@ public:
                       QWidget* parent) override;
     void open(const QString& target) override;
     std::unique_ptr<CameraSource> camera() override;
+    void restart() override;
     QDate today() const override;
     QDateTime now() const override;
 

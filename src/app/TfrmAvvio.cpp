@@ -15,6 +15,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace {
 
 struct TileInfo {
@@ -68,6 +70,11 @@ TfrmAvvio::TfrmAvvio() {
     auto* imgGuida = pictureButton(this, "imgGuida", "help-contents", 48, QStringLiteral("Guida"));
     auto* imgCopyright =
         pictureButton(this, "imgCopyright", "games-highscores", 48, QStringLiteral("Riconoscimenti"));
+    auto* imgBackup =
+        pictureButton(this, "imgBackup", "preferences-system-backup", 48, QStringLiteral("Backup"));
+    imgBackup->setToolTip(QStringLiteral("Copia di sicurezza e ripristino dei dati."));
+    imgBackup->setAccessibleDescription(imgBackup->toolTip());
+    imgBackup->setEnabled(false);
     auto* imgEsci = pictureButton(this, "imgEsci", "application-exit", 48, QStringLiteral("Esci"));
     auto* imgSito = pictureButton(this, "imgSito", "internet-web-browser", 32, Maker::kWebSite);
     imgSito->setText(Maker::kWebSite);
@@ -83,7 +90,7 @@ TfrmAvvio::TfrmAvvio() {
         credits.exec();
     });
     connect(imgSito, &QToolButton::clicked, this, [] { platform().open(Maker::kWebSite); });
-    connect(imgEsci, &QToolButton::clicked, qApp, &QApplication::quit);
+    connect(imgEsci, &QToolButton::clicked, this, &TfrmAvvio::quitProgram);
 
     auto* title = new QLabel(QStringLiteral("<span style='font-size:26pt; font-weight:bold; color:white'>"
                                             "Zandorio</span>"),
@@ -111,6 +118,7 @@ TfrmAvvio::TfrmAvvio() {
 
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(imgCopyright);
+    bottom->addWidget(imgBackup);
     bottom->addStretch();
     bottom->addWidget(imgSito);
     bottom->addStretch();
@@ -151,7 +159,21 @@ bool TfrmAvvio::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
+void TfrmAvvio::setBackup(std::function<void()> open, std::function<void()> atExit) {
+    QAbstractButton* icon = tileButton("imgBackup");
+    icon->setEnabled(true);
+    connect(icon, &QAbstractButton::clicked, this, std::move(open));
+    m_atExit = std::move(atExit);
+}
+
+void TfrmAvvio::quitProgram() {
+    // Quitting closes the menu too, which comes back here: the closing work runs once.
+    if (const std::function<void()> atExit = std::exchange(m_atExit, nullptr))
+        atExit();
+    qApp->quit();
+}
+
 void TfrmAvvio::closeEvent(QCloseEvent* event) {
     event->accept();
-    qApp->quit();
+    quitProgram();
 }

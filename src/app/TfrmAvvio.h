@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class QAbstractButton;
 
 // The main menu: six tiles, each opening a module screen; closing it ends the program.
@@ -16,6 +18,8 @@ public:
     void setModule(Tile tile, QWidget* screen);
     // Closing `screen`, opened from a module's own menu, shows the menu again.
     void returnFrom(QWidget* screen);
+    // Enables the "Backup" icon, which calls `open`; `atExit` runs when the menu ends the program.
+    void setBackup(std::function<void()> open, std::function<void()> atExit);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -23,4 +27,7 @@ protected:
 
 private:
     QAbstractButton* tileButton(const char* name) const;
+    void quitProgram();
+
+    std::function<void()> m_atExit;
 };

@@ -4,6 +4,7 @@
 #include "app/QtPlatform.h"
 #include "app/TfrmAvvio.h"
 #include "app/TfrmPassword.h"
+#include "backup/TfrmBackup.h"
 #include "cards/TfrmTessera.h"
 #include "entries/TfrmIngressi.h"
 #include "entries/TfrmMenuIngressi.h"
@@ -45,6 +46,12 @@ Startup::Startup()
         m_receipts->openYear(year, path);
     });
     m_menu->returnFrom(m_receipts.get());
+    m_menu->setBackup(
+        [this] {
+            TfrmBackup backup(m_menu.get());
+            backup.exec();
+        },
+        &TfrmBackup::backupAtExit);
 }
 
 Startup::~Startup() = default;

@@ -1,4 +1,5 @@
 #include "FakePlatform.h"
+#include "NextModal.h"
 #include "TempProgramFolder.h"
 #include "TestMain.h"
 #include "app/TfrmAvvio.h"
@@ -11,8 +12,10 @@
 #include "startup/Startup.h"
 #include "training/TfrmAllenamenti.h"
 
+#include <QDir>
 #include <QPushButton>
 #include <QTest>
+#include <QToolButton>
 
 // How a user moves through the program: from the main menu into each module and back.
 class StartupTest : public QObject {
@@ -74,6 +77,25 @@ private Q_SLOTS:
         startup.statistics().close();
         QVERIFY(startup.menu().isVisible());
         QVERIFY(!startup.statistics().isVisible());
+    }
+
+    void backupIconOpensTheBackupDialogAndClosingTheMenuMakesTheAutomaticBackup() {
+        FakePlatformScope fake;
+        TempProgramFolder folder;
+        folder.write("unins000.dll", "[Accesso]\r\n");
+        Startup startup;
+        startup.menu().show();
+        auto* icon = startup.menu().findChild<QToolButton*>("imgBackup");
+        QVERIFY(icon->isEnabled());
+        QCOMPARE(icon->toolTip(), "Copia di sicurezza e ripristino dei dati.");
+        QString opened;
+        inspectNextModal([&](QWidget* modal) { opened = modal->objectName(); });
+        QTest::mouseClick(icon, Qt::LeftButton);
+        QCOMPARE(opened, "frmBackup");
+
+        startup.menu().close();
+        QCOMPARE(QDir(folder.path("Backup")).entryList({"*_automatico.zip"}),
+                 QStringList({"Zandorio_2024-03-05_1030_automatico.zip"}));
     }
 };
 

@@ -23,6 +23,10 @@ QString FakePlatform::saveFileName(const QString&, const QString&, const QString
     return fileNames.isEmpty() ? QString() : fileNames.dequeue();
 }
 
+QString FakePlatform::folderName(const QString&, const QString&) {
+    return folders.isEmpty() ? QString() : folders.dequeue();
+}
+
 std::optional<QString> FakePlatform::inputText(const QString&, const QString&, const QString&) {
     return inputs.isEmpty() ? std::nullopt : inputs.dequeue();
 }

@@ -21,6 +21,7 @@ public:
     QStringList questions;
     QQueue<bool> answers;      // for ask(); empty answers Yes
     QQueue<QString> fileNames; // for openFileName() and saveFileName(); empty means cancel
+    QQueue<QString> folders;   // for folderName(); empty means cancel
     QQueue<std::optional<QString>> inputs;
     QStringList opened; // every target handed to open()
     bool printAccepted = true;
@@ -30,6 +31,7 @@ public:
     int dialogCopies = 0;   // when set, the copies the print dialog settles on
     int previews = 0;
     bool cameraPresent = true;
+    int restarts = 0;
     QDate date = QDate(2024, 3, 5);
     QTime time = QTime(10, 30);
     // Called while a message box would be open, e.g. to check what the screen shows then.
@@ -39,6 +41,7 @@ public:
     bool ask(const QString& text) override;
     QString openFileName(const QString& title, const QStringList& filters) override;
     QString saveFileName(const QString& title, const QString& filter, const QString& proposedName) override;
+    QString folderName(const QString& title, const QString& start) override;
     std::optional<QString> inputText(const QString& title, const QString& prompt,
                                      const QString& value) override;
     bool printDialog(QPrinter& printer, QWidget* parent) override;
@@ -46,6 +49,7 @@ public:
                       QWidget* parent) override;
     void open(const QString& target) override;
     std::unique_ptr<CameraSource> camera() override;
+    void restart() override { ++restarts; }
     QDate today() const override { return date; }
     QDateTime now() const override { return QDateTime(date, time); }
 
