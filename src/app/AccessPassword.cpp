@@ -29,9 +29,9 @@ bool storable(const QString& password) {
 }
 
 void store(const QString& password) {
-    IniFile ini = IniFile::read(ProgramFolder::file(kFile));
-    ini.setValue(kSection, kKey, Text::trimBlanks(Crypt::Scramble(normalised(password))));
-    ini.write();
+    IniFile::update(ProgramFolder::file(kFile), [&](IniFile& ini) {
+        ini.setValue(kSection, kKey, Text::trimBlanks(Crypt::Scramble(normalised(password))));
+    });
 }
 
 } // namespace AccessPassword

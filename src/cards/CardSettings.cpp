@@ -48,6 +48,13 @@ QString valueOf(const std::optional<IniFile>& ini, const QString& section, const
     return ini ? ini->value(section, key) : QString();
 }
 
+// A value is stored when the screen changed it, or when the file holds none yet: the first visit
+// writes every key, and a key left as it was keeps what another workstation stored meanwhile.
+void store(IniFile& ini, const QString& section, const QString& key, const QString& value, bool changed) {
+    if (changed || ini.value(section, key).isEmpty())
+        ini.setValue(section, key, value);
+}
+
 int margin(const std::optional<IniFile>& ini, const QString& key) {
     bool ok = false;
     const int value = valueOf(ini, kMargins, key).toInt(&ok);
@@ -70,11 +77,14 @@ void readAssociation(CardFace& face) {
     }
 }
 
-void writeAssociation(const CardFace& face) {
-    IniFile ini = IniFile::read(path());
-    for (const Line& line : kLines)
-        ini.setValue(kAssociation, QString::fromLatin1(line.key), storable(face.*line.text));
-    ini.write();
+void writeAssociation(const CardFace& face, const CardFace& shown) {
+    IniFile::update(path(), [&](IniFile& ini) {
+        for (const Line& line : kLines) {
+            const QString value = storable(face.*line.text);
+            store(ini, kAssociation, QString::fromLatin1(line.key), value,
+                  value != storable(shown.*line.text));
+        }
+    });
 }
 
 Print readPrint() {
@@ -87,13 +97,14 @@ Print readPrint() {
     return print;
 }
 
-void writePrint(const Print& print) {
-    IniFile ini = IniFile::read(path());
-    ini.setValue(kMargins, kTop, QString::number(print.top));
-    ini.setValue(kMargins, kLeft, QString::number(print.left));
-    ini.setValue(kPrinting, kOrientation,
-                 print.orientation == QPageLayout::Landscape ? kLandscape : kPortrait);
-    ini.write();
+void writePrint(const Print& print, const Print& shown) {
+    IniFile::update(path(), [&](IniFile& ini) {
+        store(ini, kMargins, kTop, QString::number(print.top), print.top != shown.top);
+        store(ini, kMargins, kLeft, QString::number(print.left), print.left != shown.left);
+        store(ini, kPrinting, kOrientation,
+              print.orientation == QPageLayout::Landscape ? kLandscape : kPortrait,
+              print.orientation != shown.orientation);
+    });
 }
 
 QString storable(const QString& line) {

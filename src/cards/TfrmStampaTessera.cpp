@@ -58,7 +58,7 @@ TfrmStampaTessera::TfrmStampaTessera(QWidget* card, CardFace face)
                    QStringLiteral("Regolare se necessario i margini di stampa e l'orientamento del foglio, "
                                   "quindi premere Stampa."),
                    PrintMessages::kPrintFailed),
-      m_face(std::move(face)), m_print(CardSettings::readPrint()) {
+      m_face(std::move(face)), m_shown(CardSettings::readPrint()), m_print(m_shown) {
     addContent(buildSettings());
     setWaitingText(QStringLiteral("Elaborazione in corso. Attendere..."));
     showMargins();
@@ -125,7 +125,8 @@ ReportTemplate TfrmStampaTessera::fill() {
     const Print print = chosen();
     // Kept before printing, so the margins found stay even when this print fails.
     try {
-        CardSettings::writePrint(print);
+        CardSettings::writePrint(print, m_shown);
+        m_shown = print;
     } catch (const StorageError& e) {
         throw ReportError(e.what());
     }

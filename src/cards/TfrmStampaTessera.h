@@ -24,6 +24,8 @@ private:
     CardSettings::Print chosen() const;
 
     CardFace m_face;
+    // The settings as read when the dialog opened: printing stores only the values changed since.
+    CardSettings::Print m_shown;
     CardSettings::Print m_print;
     QRadioButton* m_optVerticale;
     QRadioButton* m_optOrizzontale;

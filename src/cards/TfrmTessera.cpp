@@ -153,6 +153,7 @@ void TfrmTessera::showEvent(QShowEvent* event) {
         return;
     cmdNuovoClick();
     CardSettings::readAssociation(m_face);
+    m_shown = m_face;
     const QImage logo = CardLogo::load();
     setLogo(logo.isNull() ? CardLogo::builtIn() : logo, false);
 }
@@ -249,7 +250,8 @@ void TfrmTessera::saveLogo() {
 
 void TfrmTessera::saveAssociation() {
     try {
-        CardSettings::writeAssociation(m_face);
+        CardSettings::writeAssociation(m_face, m_shown);
+        m_shown = m_face;
     } catch (const StorageError&) {
         platform().message(Platform::Box::Warning, kAssociationNotSaved);
     }

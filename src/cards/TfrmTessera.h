@@ -45,6 +45,8 @@ private:
     QWidget* buildSide();
 
     CardFace m_face;
+    // The card as its association's lines were read: closing stores only those changed since.
+    CardFace m_shown;
     // The logo shown is written only when the user changed it during this visit, or when there
     // is no logo file yet: a logo that could not be read (a file locked on a shared folder) must
     // never be replaced by the built-in picture shown in its place.

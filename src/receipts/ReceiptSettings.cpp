@@ -5,6 +5,8 @@
 #include "storage/StorageError.h"
 #include "storage/Text.h"
 
+#include <vector>
+
 namespace {
 
 const QString kPayee = QStringLiteral("Ricevente");
@@ -36,16 +38,17 @@ PayeeLines payeeLines() {
     return lines;
 }
 
-void setPayeeLines(const PayeeLines& lines) {
-    IniFile ini = IniFile::read(path());
-    bool changed = false;
+void setPayeeLines(const PayeeLines& lines, const PayeeLines& shown) {
+    std::vector<std::size_t> changed;
     for (std::size_t i = 0; i < lines.size(); ++i)
-        changed = changed || ini.value(kPayee, payeeKey(i)) != Text::trimBlanks(lines[i]);
-    if (!changed)
+        if (Text::trimBlanks(lines[i]) != Text::trimBlanks(shown[i]))
+            changed.push_back(i);
+    if (changed.empty())
         return;
-    for (std::size_t i = 0; i < lines.size(); ++i)
-        ini.setValue(kPayee, payeeKey(i), Text::trimBlanks(lines[i]));
-    ini.write();
+    IniFile::update(path(), [&](IniFile& ini) {
+        for (std::size_t i : changed)
+            ini.setValue(kPayee, payeeKey(i), Text::trimBlanks(lines[i]));
+    });
 }
 
 QString startNumber() {
@@ -57,9 +60,7 @@ QString startNumber() {
 }
 
 void setStartNumber(const QString& start) {
-    IniFile ini = IniFile::read(path());
-    ini.setValue(kNumbering, kStart, Text::trimBlanks(start));
-    ini.write();
+    IniFile::update(path(), [&](IniFile& ini) { ini.setValue(kNumbering, kStart, Text::trimBlanks(start)); });
 }
 
 } // namespace ReceiptSettings

@@ -388,9 +388,9 @@ void TfrmRicevuta::emptyReceipt() {
 }
 
 void TfrmRicevuta::screenShown() {
-    const ReceiptSettings::PayeeLines payee = ReceiptSettings::payeeLines();
-    for (std::size_t i = 0; i < payee.size(); ++i)
-        fields()->setText(kPayeeLines[i], payee[i]);
+    m_shownPayee = ReceiptSettings::payeeLines();
+    for (std::size_t i = 0; i < m_shownPayee.size(); ++i)
+        fields()->setText(kPayeeLines[i], m_shownPayee[i]);
     emptyReceipt();
     fields()->setText("txtNumRic", QString());
     fields()->control("txtPagatore")->setFocus();
@@ -495,7 +495,8 @@ void TfrmRicevuta::closeEvent(QCloseEvent* event) {
     for (std::size_t i = 0; i < payee.size(); ++i)
         payee[i] = fields()->text(kPayeeLines[i]);
     try {
-        ReceiptSettings::setPayeeLines(payee);
+        ReceiptSettings::setPayeeLines(payee, m_shownPayee);
+        m_shownPayee = payee;
     } catch (const StorageError&) {
         platform().message(Box::Warning, kSettingsFailure);
     }

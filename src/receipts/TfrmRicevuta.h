@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ReceiptSettings.h"
 #include "TSchedaRicevuta.h"
 #include "app/RecordScreen.h"
 #include "members/MemberTarget.h"
@@ -42,6 +43,8 @@ private:
     void cmdNumerazioneClick();
     void impPagatoreClick();
 
+    // The payee lines as read when the screen was shown: closing stores only those changed since.
+    ReceiptSettings::PayeeLines m_shownPayee;
     QLabel* m_lblFile;
     QLabel* m_lblInizio;
     QWidget* m_bkgLettere;

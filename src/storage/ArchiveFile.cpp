@@ -2,30 +2,103 @@
 
 #include "StorageError.h"
 
-#include <QDeadlineTimer>
+#include "FileLock.h"
+
+#include <QCryptographicHash>
 #include <QFile>
+#include <QFileInfo>
 #include <QScopeGuard>
-#include <QThread>
+#include <QtEndian>
 
 #include <cerrno>
 #include <condition_variable>
 #include <exception>
 #include <fcntl.h>
+#include <limits>
 #include <mutex>
+#include <optional>
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
 
 namespace {
 
-// A workstation holds an archive's lock for the few milliseconds of one operation. One that
-// holds it longer has hung or left a stale lock on the network share: after this wait the
-// operation fails with its archive message instead of freezing this workstation too.
-constexpr std::chrono::milliseconds kLockWait{3000};
-constexpr unsigned long kLockRetryMs = 20;
+const QByteArray kJournalMagic = QByteArrayLiteral("ZNDJRNL1");
+constexpr QCryptographicHash::Algorithm kJournalHash = QCryptographicHash::Sha256;
+constexpr qsizetype kJournalHeader = 8 + 8 + 4; // magic, offset, length
 
 [[noreturn]] void fail(const QString& path, const char* what) {
     throw StorageError(QStringLiteral("%1: %2 (%3)").arg(path, what, qt_error_string(errno)).toStdString());
+}
+
+// The journal's bytes: the header, the record, and the checksum of both.
+QByteArray journalOf(QByteArrayView record, qint64 offset) {
+    QByteArray bytes = kJournalMagic;
+    bytes.resize(kJournalHeader);
+    qToLittleEndian<qint64>(offset, bytes.data() + 8);
+    qToLittleEndian<qint32>(qint32(record.size()), bytes.data() + 16);
+    bytes += record;
+    return bytes + QCryptographicHash::hash(bytes, kJournalHash);
+}
+
+// The record and offset of a complete journal for records of `recordSize`; nothing when the
+// journal was cut short, damaged or is not one.
+std::optional<std::pair<qint64, QByteArray>> journalRecord(const QByteArray& bytes, int recordSize) {
+    const qsizetype hashSize = QCryptographicHash::hashLength(kJournalHash);
+    if (bytes.size() != kJournalHeader + recordSize + hashSize || !bytes.startsWith(kJournalMagic) ||
+        qFromLittleEndian<qint32>(bytes.constData() + 16) != recordSize)
+        return std::nullopt;
+    const QByteArrayView body = QByteArrayView(bytes).first(bytes.size() - hashSize);
+    if (QCryptographicHash::hash(body, kJournalHash) != QByteArrayView(bytes).last(hashSize))
+        return std::nullopt;
+    const qint64 offset = qFromLittleEndian<qint64>(bytes.constData() + 8);
+    if (offset < 0 || offset % recordSize != 0)
+        return std::nullopt;
+    return std::pair{offset, body.sliced(kJournalHeader).toByteArray()};
+}
+
+// Reads a whole small file without following a link; nothing when it is missing, a link or larger
+// than `limit`.
+std::optional<QByteArray> readSmallFile(const QString& path, qsizetype limit) {
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    QByteArray bytes(limit + 1, Qt::Uninitialized);
+    qsizetype done = 0;
+    ssize_t n = 0;
+    while (done < bytes.size() &&
+           ((n = ::read(fd, bytes.data() + done, bytes.size() - done)) > 0 || (n < 0 && errno == EINTR)))
+        done += std::max<ssize_t>(n, 0);
+    ::close(fd);
+    if (n < 0 || done > limit)
+        return std::nullopt;
+    bytes.truncate(done);
+    return bytes;
+}
+
+void writeAll(const QString& path, int fd, QByteArrayView bytes, qint64 offset) {
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::pwrite(fd, bytes.data() + done, bytes.size() - done, offset + done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            if (n == 0)
+                errno = ENOSPC;
+            fail(path, "cannot write");
+        }
+        done += n;
+    }
+}
+
+// A file system that cannot sync a folder loses nothing by it.
+void syncFolderOf(const QString& path) {
+    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
 }
 
 } // namespace
@@ -36,38 +109,49 @@ ArchiveFile::~ArchiveFile() {
     close();
 }
 
+QString ArchiveFile::journalPath(const QString& path) {
+    return path + QStringLiteral(".journal");
+}
+
 void ArchiveFile::open(Access access) {
     close();
     const QByteArray native = QFile::encodeName(m_path);
-    m_fd = ::open(native.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    m_fd = ::open(native.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (m_fd < 0)
         fail(m_path, "cannot open");
-    if (!lock(access)) {
+    auto closeOnFailure = qScopeGuard([this] {
         const int saved = errno;
-        ::close(m_fd);
-        m_fd = -1;
+        close();
         errno = saved;
+    });
+    if (!FileLock::acquire(m_fd, access == Access::Write))
         fail(m_path, "cannot lock");
-    }
+    recover(access);
+    closeOnFailure.dismiss();
     m_position = 1;
 }
 
-bool ArchiveFile::lock(Access access) {
-    struct flock lock {};
-    lock.l_type = access == Access::Read ? F_RDLCK : F_WRLCK;
-    lock.l_whence = SEEK_SET;
-    const QDeadlineTimer deadline(kLockWait);
-    while (::fcntl(m_fd, F_SETLK, &lock) < 0) {
-        // A file system without locks still allows the open-work-close pattern.
-        if (errno == ENOLCK || errno == EOPNOTSUPP)
-            return true;
-        if (errno == EINTR)
-            continue;
-        if ((errno != EACCES && errno != EAGAIN) || deadline.hasExpired())
-            return false;
-        QThread::msleep(kLockRetryMs);
+void ArchiveFile::recover(Access access) {
+    const QString journal = journalPath(m_path);
+    const QByteArray native = QFile::encodeName(journal);
+    struct stat st {};
+    if (::lstat(native.constData(), &st) != 0)
+        return; // the usual case: the last overwrite finished
+    // A reader must not read the record a crash may have torn, nor leave the journal for later:
+    // for the repair it takes the exclusive lock, then goes back to the shared one.
+    if (access == Access::Read && !FileLock::acquire(m_fd, true))
+        fail(m_path, "cannot lock");
+    const std::optional<QByteArray> bytes =
+        readSmallFile(journal, kJournalHeader + m_recordSize + QCryptographicHash::hashLength(kJournalHash));
+    const auto record = bytes ? journalRecord(*bytes, m_recordSize) : std::nullopt;
+    if (record && record->first + m_recordSize <= size()) {
+        writeAll(m_path, m_fd, record->second, record->first);
+        sync();
     }
-    return true;
+    if (::unlink(native.constData()) != 0 && errno != ENOENT)
+        fail(journal, "cannot remove");
+    if (access == Access::Read)
+        FileLock::acquire(m_fd, false);
 }
 
 void ArchiveFile::close() {
@@ -81,12 +165,20 @@ void ArchiveFile::requireOpen() const {
         throw StorageError(QStringLiteral("%1: not open").arg(m_path).toStdString());
 }
 
-int ArchiveFile::count() const {
+qint64 ArchiveFile::size() const {
     requireOpen();
     struct stat st {};
     if (::fstat(m_fd, &st) < 0)
         fail(m_path, "cannot read size");
-    return int(st.st_size / m_recordSize);
+    return st.st_size;
+}
+
+int ArchiveFile::count() const {
+    const qint64 records = size() / m_recordSize;
+    // One position more than the count must stay addressable: the next append's.
+    if (records >= std::numeric_limits<int>::max())
+        throw StorageError(QStringLiteral("%1: too large").arg(m_path).toStdString());
+    return int(records);
 }
 
 void ArchiveFile::seek(int position) {
@@ -98,17 +190,17 @@ void ArchiveFile::seek(int position) {
 QByteArray ArchiveFile::read() {
     requireOpen();
     QByteArray record(m_recordSize, Qt::Uninitialized);
-    readAt(record.data(), m_recordSize, off_t(m_position - 1) * m_recordSize);
+    readAt(record.data(), m_recordSize, qint64(m_position - 1) * m_recordSize);
     ++m_position;
     return record;
 }
 
-void ArchiveFile::readAt(char* dst, qsizetype bytes, long long offset) const {
+void ArchiveFile::readAt(char* dst, qsizetype bytes, qint64 offset) const {
     if (readUpTo(dst, bytes, offset) < bytes)
         throw StorageError(QStringLiteral("%1: read beyond the end").arg(m_path).toStdString());
 }
 
-qsizetype ArchiveFile::readUpTo(char* dst, qsizetype bytes, long long offset) const {
+qsizetype ArchiveFile::readUpTo(char* dst, qsizetype bytes, qint64 offset) const {
     qsizetype done = 0;
     while (done < bytes) {
         const ssize_t n = ::pread(m_fd, dst + done, bytes - done, offset + done);
@@ -127,17 +219,56 @@ void ArchiveFile::write(QByteArrayView record) {
     requireOpen();
     if (record.size() != m_recordSize)
         throw StorageError(QStringLiteral("%1: record of wrong size").arg(m_path).toStdString());
-    const off_t offset = off_t(m_position - 1) * m_recordSize;
-    qsizetype done = 0;
-    while (done < m_recordSize) {
-        const ssize_t n = ::pwrite(m_fd, record.data() + done, m_recordSize - done, offset + done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            fail(m_path, "cannot write");
-        done += n;
-    }
+    const qint64 offset = qint64(m_position - 1) * m_recordSize;
+    const qint64 oldSize = size();
+    if (offset + m_recordSize <= oldSize)
+        overwrite(record, offset);
+    else
+        appendAt(record, offset, oldSize);
     ++m_position;
+}
+
+void ArchiveFile::sync() {
+    if (::fsync(m_fd) != 0 && errno != EINVAL)
+        fail(m_path, "cannot sync");
+}
+
+void ArchiveFile::overwrite(QByteArrayView record, qint64 offset) {
+    const QString journal = journalPath(m_path);
+    const QByteArray native = QFile::encodeName(journal);
+    // Whatever holds the journal's name now (a journal already applied at open, a planted link)
+    // goes: the journal is always a new file of this program's own.
+    if (::unlink(native.constData()) != 0 && errno != ENOENT)
+        fail(journal, "cannot remove");
+    const int fd = ::open(native.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd < 0)
+        fail(journal, "cannot create");
+    {
+        const auto closeJournal = qScopeGuard([fd] { ::close(fd); });
+        writeAll(journal, fd, journalOf(record, offset), 0);
+        if (::fsync(fd) != 0 && errno != EINVAL)
+            fail(journal, "cannot sync");
+    }
+    syncFolderOf(m_path);
+    // From here on a crash leaves a complete journal: the next open finishes the overwrite.
+    writeAll(m_path, m_fd, record, offset);
+    sync();
+    if (::unlink(native.constData()) != 0)
+        fail(journal, "cannot remove");
+}
+
+void ArchiveFile::appendAt(QByteArrayView record, qint64 offset, qint64 oldSize) {
+    try {
+        writeAll(m_path, m_fd, record, offset);
+    } catch (const StorageError&) {
+        // A full disk may take part of the record: the fragment would become the start of the next
+        // record appended.
+        const int saved = errno;
+        while (::ftruncate(m_fd, oldSize) != 0 && errno == EINTR) {
+        }
+        errno = saved;
+        throw;
+    }
 }
 
 int ArchiveFile::append(QByteArrayView record) {
@@ -181,7 +312,7 @@ void ArchiveFile::scan(const std::function<void(int, QByteArrayView)>& visit) {
                 // it is scanned (it takes no lock): the scan then ends with the last whole record
                 // still there.
                 block.records =
-                    int(readUpTo(block.bytes.data(), block.bytes.size(), off_t(first - 1) * m_recordSize) /
+                    int(readUpTo(block.bytes.data(), block.bytes.size(), qint64(first - 1) * m_recordSize) /
                         m_recordSize);
                 block.cutShort = block.records < wanted;
             } catch (...) {

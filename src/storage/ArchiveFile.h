@@ -12,6 +12,16 @@
 // workstations sharing the program folder never append onto the same position or read a
 // half-written record. Waiting for another workstation's lock is bounded: open() gives up after a
 // few seconds. Every operation is open - work - close; the destructor closes.
+//
+// An overwrite is all or nothing even when the program is killed or the power fails halfway: the
+// new record, its offset and a checksum go first to the journal "<archive>.journal" beside the
+// archive and are synced; only then is the record written in place and synced, and the journal
+// removed. Whoever opens the archive next and finds a complete journal writes its record again;
+// an incomplete one is discarded (the old record is still whole then). The archive's own bytes
+// stay those every installation reads. An append that fails cuts the file back to its old size.
+//
+// A symbolic link in the archive's place is refused, never followed: on a shared folder anyone
+// may plant one pointing at another user's file.
 class ArchiveFile {
 public:
     enum class Access { Read, Write };
@@ -27,6 +37,8 @@ public:
     // Opens for reading and writing, creating the file empty when it does not exist; an existing
     // file that cannot be opened for both is an error and is never replaced.
     void open(Access access = Access::Write);
+    // The whole records; an archive holding more than positions can address (a damaged or sparse
+    // file of terabytes) raises StorageError.
     int count() const;
     void seek(int position);
     QByteArray read();
@@ -36,6 +48,8 @@ public:
 
     // Appends at count + 1, computed under the exclusive lock; returns the new record's position.
     int append(QByteArrayView record);
+    // The journal of the archive at `path`.
+    static QString journalPath(const QString& path);
     // Visits every whole record in file order, reading the file in large blocks, the next block
     // on a second thread while the records of one are visited. A file cut short meanwhile ends the
     // scan at its last whole record. A visited record is valid only during its visit; a visit must
@@ -47,11 +61,18 @@ public:
                          const std::function<void(int position, QByteArrayView record)>& visit);
 
 private:
-    bool lock(Access access);
     void requireOpen() const;
-    void readAt(char* dst, qsizetype bytes, long long offset) const;
+    qint64 size() const;
+    void writeAt(QByteArrayView bytes, qint64 offset);
+    void sync();
+    void overwrite(QByteArrayView record, qint64 offset);
+    void appendAt(QByteArrayView record, qint64 offset, qint64 oldSize);
+    // Writes a complete journal's record in place and removes the journal; an incomplete one is
+    // only removed.
+    void recover(Access access);
+    void readAt(char* dst, qsizetype bytes, qint64 offset) const;
     // Reads until `bytes` are read or the file ends; returns how many were read.
-    qsizetype readUpTo(char* dst, qsizetype bytes, long long offset) const;
+    qsizetype readUpTo(char* dst, qsizetype bytes, qint64 offset) const;
 
     QString m_path;
     int m_recordSize;

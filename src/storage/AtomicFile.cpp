@@ -70,12 +70,7 @@ AtomicFile::Fault::~Fault() {
     s_fault.reset();
 }
 
-AtomicFile::AtomicFile(QString path) : m_path(std::move(path)) {
-    // A settings file kept elsewhere through a link is written where it really is.
-    const QFileInfo info(m_path);
-    if (info.isSymLink())
-        m_path = info.symLinkTarget();
-}
+AtomicFile::AtomicFile(QString path) : m_path(std::move(path)) {}
 
 AtomicFile::~AtomicFile() {
     discard();
@@ -86,8 +81,13 @@ bool AtomicFile::open(OpenMode mode) {
         setErrorString(QStringLiteral("unsupported open mode"));
         return false;
     }
+    // A link in the target's place is replaced by the new file, never written through: on a shared
+    // folder anyone may plant one pointing at a file of another user. Only a file that is really
+    // there may refuse to be written.
     const QByteArray target = QFile::encodeName(m_path);
-    if (::access(target.constData(), F_OK) == 0 && ::access(target.constData(), W_OK) != 0) {
+    struct stat st {};
+    if (::lstat(target.constData(), &st) == 0 && !S_ISLNK(st.st_mode) &&
+        ::access(target.constData(), W_OK) != 0) {
         setErrorString(m_path + QStringLiteral(": ") + qt_error_string(errno));
         return false;
     }
@@ -176,7 +176,7 @@ bool AtomicFile::renameIntoPlace() {
 // is left as it made it.
 void AtomicFile::keepOwnershipAndMode() {
     struct stat old {};
-    if (::stat(QFile::encodeName(m_path).constData(), &old) != 0)
+    if (::lstat(QFile::encodeName(m_path).constData(), &old) != 0 || !S_ISREG(old.st_mode))
         return;
     [[maybe_unused]] const bool kept =
         ::fchown(m_fd, old.st_uid, old.st_gid) == 0 || ::fchown(m_fd, uid_t(-1), old.st_gid) == 0;

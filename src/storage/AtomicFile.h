@@ -16,6 +16,7 @@
 // sync, the close and the rename are checked: a full disk, a vanished folder or a lost network
 // share makes commit() return false, the temporary is removed and the old file stays exactly as
 // it was. A file that exists but may not be written is refused at open(), as the user meant it.
+// A symbolic link in the target's place is itself replaced: its target is never written.
 //
 // Used as a QIODevice, picture writers can write into it; a write that fails stays failed, so a
 // writer that ignores one failed write still cannot commit a cut-short file.
@@ -75,7 +76,7 @@ private:
     void keepOwnershipAndMode();
     void discard();
 
-    QString m_path;      // the target, symbolic links resolved
+    QString m_path;      // the target; a link there is replaced, not followed
     QString m_temporary; // empty when none exists
     int m_fd = -1;
     QByteArray m_buffer;

@@ -1,11 +1,17 @@
 #include "IniFile.h"
 
 #include "AtomicFile.h"
+#include "FileLock.h"
 #include "StorageError.h"
 #include "Text.h"
 
 #include <QFile>
 #include <QRegularExpression>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -23,24 +29,100 @@ bool sameName(const QString& a, const QString& b) {
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
+[[noreturn]] void fail(const QString& path, const char* what) {
+    throw StorageError(QStringLiteral("%1: %2 (%3)").arg(path, what, qt_error_string(errno)).toStdString());
+}
+
+// The lock of one settings file, held while it lives. The settings file itself cannot carry the
+// lock: every write replaces it by a new file, and a workstation waiting on the old one would
+// then reread a file nobody writes any more. The lock file stays, empty, beside it.
+class SettingsLock {
+public:
+    explicit SettingsLock(const QString& settings) {
+        const QString path = settings + QStringLiteral(".lock");
+        const QByteArray native = QFile::encodeName(path);
+        // A link planted under the lock's name is removed, never followed.
+        for (int attempt = 0; attempt < 2 && m_fd < 0; ++attempt) {
+            m_fd = ::open(native.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
+            if (m_fd < 0 && errno == ELOOP)
+                ::unlink(native.constData());
+        }
+        if (m_fd < 0)
+            fail(path, "cannot open");
+        // Whoever may write the settings file may lock it (only the lock's owner can change it).
+        struct stat st {};
+        if (::lstat(QFile::encodeName(settings).constData(), &st) == 0 && S_ISREG(st.st_mode))
+            ::fchmod(m_fd, st.st_mode & 0666);
+        if (!FileLock::acquire(m_fd, true)) {
+            const int saved = errno;
+            ::close(m_fd);
+            errno = saved;
+            fail(path, "cannot lock");
+        }
+    }
+    ~SettingsLock() { ::close(m_fd); } // releases the lock
+    SettingsLock(const SettingsLock&) = delete;
+    SettingsLock& operator=(const SettingsLock&) = delete;
+
+private:
+    int m_fd = -1;
+};
+
 } // namespace
+
+bool IniFile::load() {
+    m_lines.clear();
+    const int fd = ::open(QFile::encodeName(m_path).constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0 && (errno == ENOENT || errno == ENOTDIR))
+        return true; // missing, or its folder is: reads as empty, and writing it will fail
+    if (fd < 0 && errno == ELOOP)
+        return false;
+    if (fd < 0)
+        fail(m_path, "cannot read");
+    // At most one byte more than a usable file can hold: a file growing meanwhile is caught too.
+    QByteArray bytes(kMaxBytes + 1, Qt::Uninitialized);
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            const int saved = errno;
+            ::close(fd);
+            errno = saved;
+            fail(m_path, "cannot read");
+        }
+        if (n == 0)
+            break;
+        done += n;
+    }
+    ::close(fd);
+    if (done > kMaxBytes)
+        return false;
+    bytes.truncate(done);
+    QString text = Text::fromWin1252(bytes);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    m_lines = text.split(u'\n');
+    if (!m_lines.isEmpty() && m_lines.last().isEmpty())
+        m_lines.removeLast();
+    return true;
+}
 
 IniFile IniFile::read(const QString& path) {
     IniFile ini(path);
-    QFile file(path);
-    if (!file.exists())
-        return ini;
-    if (!file.open(QIODevice::ReadOnly))
-        throw StorageError(QStringLiteral("%1: cannot read").arg(path).toStdString());
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw StorageError(QStringLiteral("%1: cannot read").arg(path).toStdString());
-    QString text = Text::fromWin1252(bytes);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    ini.m_lines = text.split(u'\n');
-    if (!ini.m_lines.isEmpty() && ini.m_lines.last().isEmpty())
-        ini.m_lines.removeLast();
+    if (!ini.load())
+        throw StorageError(QStringLiteral("%1: too large or a link").arg(path).toStdString());
     return ini;
+}
+
+void IniFile::update(const QString& path, const std::function<void(IniFile&)>& change) {
+    const SettingsLock lock(path);
+    IniFile ini(path);
+    ini.load(); // a file too large or a link starts empty and is replaced
+    const QStringList before = ini.m_lines;
+    change(ini);
+    if (ini.m_lines != before)
+        ini.write();
 }
 
 qsizetype IniFile::sectionLine(const QString& section) const {
@@ -81,10 +163,12 @@ void IniFile::setValue(const QString& section, const QString& key, const QString
         m_lines.append(u'[' + section + u']');
         header = m_lines.size() - 1;
     }
-    const QString entry = key + u'=' + oneLine(value);
+    const QString stored = oneLine(value);
+    const QString entry = key + u'=' + stored;
     const qsizetype line = keyLine(header, key);
     if (line >= 0) {
-        m_lines[line] = entry;
+        if (Text::trimBlanks(m_lines[line].mid(m_lines[line].indexOf(u'=') + 1)) != Text::trimBlanks(stored))
+            m_lines[line] = entry;
         return;
     }
     // After the section's last non-empty line, so a blank separator line stays where it is.

@@ -156,7 +156,7 @@ private Q_SLOTS:
 
     void previewIsPortraitWithoutMargins() {
         PrintFixture f;
-        CardSettings::writePrint({7, 9, QPageLayout::Landscape});
+        CardSettings::writePrint({7, 9, QPageLayout::Landscape}, {});
         const QString kept = f.settings();
         f.face.member = QStringLiteral("Rossi Mario");
         TfrmAnteprimaTessera dialog(nullptr, f.face);
@@ -187,7 +187,7 @@ private Q_SLOTS:
 
     void fullDiskKeepsTheOldSettingsAndFailsThePrint() {
         PrintFixture f;
-        CardSettings::writePrint({2, 3, QPageLayout::Portrait});
+        CardSettings::writePrint({2, 3, QPageLayout::Portrait}, {});
         const QString kept = f.settings();
         TfrmStampaTessera dialog(nullptr, f.face);
         dialog.show();
@@ -200,7 +200,7 @@ private Q_SLOTS:
 
     void marginsThatLeaveNoRoomFailThePrint() {
         PrintFixture f;
-        CardSettings::writePrint({400, 0, QPageLayout::Portrait});
+        CardSettings::writePrint({400, 0, QPageLayout::Portrait}, {});
         TfrmStampaTessera dialog(nullptr, f.face);
         dialog.show();
         f.press(&dialog, "btnStampa");

@@ -49,8 +49,8 @@ private Q_SLOTS:
         CardSettings::readAssociation(face);
         QCOMPARE(linesOf(face), kPlaceholders);
         QCOMPARE(CardSettings::readPrint(), CardSettings::Print{});
-        QVERIFY_THROWS_EXCEPTION(StorageError, CardSettings::writeAssociation(face));
-        QVERIFY_THROWS_EXCEPTION(StorageError, CardSettings::writePrint({}));
+        QVERIFY_THROWS_EXCEPTION(StorageError, CardSettings::writeAssociation(face, face));
+        QVERIFY_THROWS_EXCEPTION(StorageError, CardSettings::writePrint({}, {}));
         QVERIFY(QFileInfo(folder.path(CardSettings::kFileName)).isDir());
     }
 
@@ -63,7 +63,7 @@ private Q_SLOTS:
         face.address = QStringLiteral("Via Roma 1\r\nForlì");
         face.contacts = QString();
         face.note = QStringLiteral("C:\\tessere\\2024");
-        CardSettings::writeAssociation(face);
+        CardSettings::writeAssociation(face, CardFace());
         QCOMPARE(folder.read(CardSettings::kFileName),
                  QByteArray("; scritto a mano\r\n"
                             "[Stampa Tesserino]\r\n"
@@ -144,7 +144,7 @@ private Q_SLOTS:
 
     void printSettingsJoinTheAssociationInOneFile() {
         TempProgramFolder folder;
-        CardSettings::writePrint({});
+        CardSettings::writePrint({}, {});
         QCOMPARE(folder.read(CardSettings::kFileName), QByteArray("[Margini Stampa]\r\n"
                                                                   "Superiore=0\r\n"
                                                                   "Sinistro=0\r\n"
@@ -152,9 +152,9 @@ private Q_SLOTS:
                                                                   "Orientamento=Verticale\r\n"));
         CardFace face;
         CardSettings::readAssociation(face);
-        CardSettings::writeAssociation(face);
+        CardSettings::writeAssociation(face, face);
         const CardSettings::Print print{-3, 12, QPageLayout::Landscape};
-        CardSettings::writePrint(print);
+        CardSettings::writePrint(print, {});
         QCOMPARE(CardSettings::readPrint(), print);
         QCOMPARE(folder.read(CardSettings::kFileName),
                  QByteArray("[Margini Stampa]\r\n"

@@ -156,10 +156,11 @@ private Q_SLOTS:
         QCOMPARE(ReceiptSettings::startNumber(), QString());
 
         ReceiptSettings::setPayeeLines({QStringLiteral(" A.S.D. Delfini "), QStringLiteral("Via Mare 3"),
-                                        QString(), QStringLiteral("P.IVA 01234567890")});
+                                        QString(), QStringLiteral("P.IVA 01234567890")},
+                                       {});
         ReceiptSettings::setStartNumber(QStringLiteral(" 100 "));
         QCOMPARE(folder.read(ReceiptSettings::kFileName),
-                 QByteArray("[Ricevente]\r\nRigo 1=A.S.D. Delfini\r\nRigo 2=Via Mare 3\r\nRigo 3=\r\n"
+                 QByteArray("[Ricevente]\r\nRigo 1=A.S.D. Delfini\r\nRigo 2=Via Mare 3\r\n"
                             "Rigo 4=P.IVA 01234567890\r\n[Numerazione Ricevute]\r\nInizio=100\r\n"));
         QCOMPARE(ReceiptSettings::payeeLines()[0], QStringLiteral("A.S.D. Delfini"));
         QCOMPARE(ReceiptSettings::payeeLines()[3], QStringLiteral("P.IVA 01234567890"));
@@ -182,11 +183,11 @@ private Q_SLOTS:
     void unchangedPayeeLinesLeaveTheFileAlone() {
         TempProgramFolder folder;
         // Nothing typed and no file: closing writes nothing.
-        ReceiptSettings::setPayeeLines({});
+        ReceiptSettings::setPayeeLines({}, {});
         QVERIFY(!QFile::exists(folder.path(ReceiptSettings::kFileName)));
         const QByteArray byHand = "; scritto a mano\r\n[Ricevente]\r\nRigo 1=Delfini\r\n";
         folder.write(ReceiptSettings::kFileName, byHand);
-        ReceiptSettings::setPayeeLines({QStringLiteral("Delfini")});
+        ReceiptSettings::setPayeeLines({QStringLiteral("Delfini")}, {});
         QCOMPARE(folder.read(ReceiptSettings::kFileName), byHand);
     }
 
@@ -195,7 +196,8 @@ private Q_SLOTS:
         QVERIFY(QDir(folder.path()).mkdir(ReceiptSettings::kFileName)); // a folder where the file should be
         QCOMPARE(ReceiptSettings::payeeLines(), ReceiptSettings::PayeeLines());
         QCOMPARE(ReceiptSettings::startNumber(), QString());
-        QVERIFY_THROWS_EXCEPTION(StorageError, ReceiptSettings::setPayeeLines({QStringLiteral("Squali")}));
+        QVERIFY_THROWS_EXCEPTION(StorageError,
+                                 ReceiptSettings::setPayeeLines({QStringLiteral("Squali")}, {}));
         QVERIFY_THROWS_EXCEPTION(StorageError, ReceiptSettings::setStartNumber(QStringLiteral("5")));
         QVERIFY(QFileInfo(folder.path(ReceiptSettings::kFileName)).isDir());
     }

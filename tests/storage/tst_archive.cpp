@@ -3,12 +3,17 @@
 #include "storage/ArchiveFile.h"
 #include "storage/StorageError.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QTest>
+#include <QtEndian>
 
+#include <csignal>
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -18,6 +23,26 @@ constexpr int kSize = 3189;
 
 QByteArray record(char fill) {
     return QByteArray(kSize, fill);
+}
+
+// A journal as an overwrite leaves it when killed after syncing it: header, record, checksum.
+QByteArray journal(qint64 offset, const QByteArray& rec) {
+    QByteArray bytes = "ZNDJRNL1" + QByteArray(12, '\0');
+    qToLittleEndian<qint64>(offset, bytes.data() + 8);
+    qToLittleEndian<qint32>(qint32(rec.size()), bytes.data() + 16);
+    bytes += rec;
+    return bytes + QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
+}
+
+// Whether every byte of `rec` is its first one: records written whole are.
+bool whole(const QByteArray& rec) {
+    return rec.count(rec.front()) == rec.size();
+}
+
+int waitExit(pid_t child) {
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 } // namespace
@@ -186,6 +211,141 @@ private Q_SLOTS:
             ::close(fd);
     }
 
+    // Whoever opens the archive next finishes an overwrite a crash interrupted, or keeps the old
+    // record when the journal itself was not complete; either way the journal goes.
+    void journalLeftByACrash_data() {
+        const QByteArray complete = journal(kSize, record('n'));
+        QTest::addColumn<QByteArray>("left");
+        QTest::addColumn<char>("second");
+        QTest::newRow("complete") << complete << 'n';
+        QTest::newRow("cut short") << complete.first(complete.size() - 1) << 'b';
+        QTest::newRow("empty") << QByteArray() << 'b';
+        QByteArray damaged = complete;
+        damaged[100] = 'x';
+        QTest::newRow("damaged") << damaged << 'b';
+        QTest::newRow("beyond the end") << journal(5 * kSize, record('n')) << 'b';
+        QTest::newRow("other record size") << journal(kSize, QByteArray(100, 'n')) << 'b';
+    }
+    void journalLeftByACrash() {
+        QFETCH(QByteArray, left);
+        QFETCH(char, second);
+        for (const ArchiveFile::Access access : {ArchiveFile::Access::Read, ArchiveFile::Access::Write}) {
+            TempProgramFolder folder;
+            // The record in place half new, as the crash left it.
+            folder.write("a.pro",
+                         record('a') + record('b').first(kSize / 2) + record('n').first(kSize / 2 + 1));
+            if (second == 'b')
+                folder.write("a.pro", record('a') + record('b'));
+            folder.write("a.pro.journal", left);
+            ArchiveFile file(folder.path("a.pro"), kSize);
+            file.open(access);
+            file.seek(2);
+            QCOMPARE(file.read(), record(second));
+            QVERIFY(!QFile::exists(folder.path("a.pro.journal")));
+            file.close();
+            QCOMPARE(folder.read("a.pro"), record('a') + record(second));
+        }
+    }
+
+    // A program killed at any moment of an overwrite leaves the record wholly old or wholly new.
+    void overwriteKilledAtRandomIsNeverTorn() {
+        constexpr int kSizeOfACard = 13175; // larger than a disk page
+        constexpr int kKills = 200;
+        TempProgramFolder folder;
+        const QString path = folder.path("cards.pro");
+        folder.write("cards.pro", QByteArray(3 * kSizeOfACard, 'a'));
+        int torn = 0;
+        for (int kill = 0; kill < kKills; ++kill) {
+            const pid_t child = ::fork();
+            if (child == 0) {
+                try {
+                    ArchiveFile file(path, kSizeOfACard);
+                    for (char fill = 'b';; fill = fill == 'z' ? 'b' : char(fill + 1)) {
+                        file.open();
+                        file.seek(2);
+                        file.write(QByteArray(kSizeOfACard, fill));
+                        file.close();
+                    }
+                } catch (...) {
+                    ::_exit(1);
+                }
+            }
+            ::usleep(useconds_t(QRandomGenerator::global()->bounded(1000, 6000)));
+            ::kill(child, SIGKILL);
+            QCOMPARE(waitExit(child), -1);
+            ArchiveFile file(path, kSizeOfACard);
+            file.open(ArchiveFile::Access::Read);
+            QCOMPARE(file.count(), 3);
+            file.seek(2);
+            torn += !whole(file.read());
+        }
+        QCOMPARE(torn, 0);
+    }
+
+    // A full disk may take part of an appended record: the archive goes back to its old size, so
+    // the next record appended is not shifted by the fragment.
+    void failedAppendLeavesNoFragment() {
+        TempProgramFolder folder;
+        folder.write("a.pro", record('a'));
+        const QString path = folder.path("a.pro");
+        const pid_t child = ::fork();
+        if (child == 0) {
+            // The file may grow by less than a record, as on a disk that fills up meanwhile.
+            ::signal(SIGXFSZ, SIG_IGN);
+            const struct rlimit limit { rlim_t(kSize + kSize / 2), rlim_t(kSize + kSize / 2) };
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+            try {
+                ArchiveFile file(path, kSize);
+                file.open();
+                file.append(record('b'));
+            } catch (const StorageError&) {
+                ::_exit(0);
+            }
+            ::_exit(1);
+        }
+        QCOMPARE(waitExit(child), 0);
+        QCOMPARE(folder.read("a.pro"), record('a'));
+        ArchiveFile file(path, kSize);
+        file.open();
+        QCOMPARE(file.append(record('c')), 2);
+        file.close();
+        QCOMPARE(folder.read("a.pro"), record('a') + record('c'));
+    }
+
+    // A link planted in the shared folder under an archive's name is refused, its target untouched.
+    void aPlantedLinkIsNeverWrittenThrough() {
+        TempProgramFolder folder;
+        QDir(folder.path()).mkdir("other");
+        folder.write("other/.bashrc", "alias ls=ls");
+        QVERIFY(QFile::link(folder.path("other/.bashrc"), folder.path("a.pro")));
+        QVERIFY(QFile::link(folder.path("other/missing"), folder.path("b.pro")));
+        for (const char* name : {"a.pro", "b.pro"}) {
+            ArchiveFile file(folder.path(name), kSize);
+            QVERIFY_THROWS_EXCEPTION(StorageError, file.open());
+        }
+        QCOMPARE(folder.read("other/.bashrc"), QByteArray("alias ls=ls"));
+        QVERIFY(!QFile::exists(folder.path("other/missing")));
+    }
+
+    // A sparse or damaged file of terabytes gives an error, never a count gone negative.
+    void archiveTooLargeToAddressFails() {
+        TempProgramFolder folder;
+        folder.write("a.pro", "");
+        folder.write("b.pro", "");
+        QVERIFY(QFile::resize(folder.path("a.pro"), qint64(std::numeric_limits<int>::max()) - 1));
+        ArchiveFile file(folder.path("a.pro"), 1);
+        file.open(ArchiveFile::Access::Read);
+        QCOMPARE(file.count(), std::numeric_limits<int>::max() - 1);
+        file.close();
+        QVERIFY(QFile::resize(folder.path("a.pro"), qint64(std::numeric_limits<int>::max())));
+        file.open(ArchiveFile::Access::Read);
+        QVERIFY_THROWS_EXCEPTION(StorageError, file.count());
+        QVERIFY_THROWS_EXCEPTION(StorageError, file.append("x"));
+        QVERIFY(QFile::resize(folder.path("b.pro"), qint64(2500) * 1000 * 1000 * 1000));
+        QVERIFY_THROWS_EXCEPTION(
+            StorageError, ArchiveFile::scanFile(folder.path("b.pro"), 1099, [](int, QByteArrayView) {}));
+    }
+
     // Two workstations appending at the same moment must never write onto the same position.
     void concurrentAppendsFromTwoProcesses() {
         TempProgramFolder folder;
@@ -207,11 +367,8 @@ private Q_SLOTS:
                 ::_exit(0);
             }
         }
-        for (pid_t child : children) {
-            int status = 0;
-            ::waitpid(child, &status, 0);
-            QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-        }
+        for (pid_t child : children)
+            QCOMPARE(waitExit(child), 0);
         const QByteArray bytes = folder.read("shared.pro");
         QCOMPARE(bytes.size(), 2 * kEach * kSize);
         int ones = 0, twos = 0;

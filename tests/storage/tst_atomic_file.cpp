@@ -127,14 +127,25 @@ private Q_SLOTS:
         QCOMPARE(after.st_gid, group);
     }
 
-    void aLinkedFileIsWrittenWhereItIs() {
+    // Anyone using a shared folder may plant a link to another user's file under a name the
+    // program writes: the link itself is replaced, whether its target may be written or not.
+    void aPlantedLinkIsReplacedNeverWrittenThrough() {
         TempProgramFolder folder;
-        QDir(folder.path()).mkdir("real");
-        folder.write("real/a.ini", kOld);
-        QVERIFY(QFile::link(folder.path("real/a.ini"), folder.path("a.ini")));
-        QVERIFY(AtomicFile::replace(folder.path("a.ini"), "new"));
-        QVERIFY(QFileInfo(folder.path("a.ini")).isSymLink());
-        QCOMPARE(folder.read("real/a.ini"), QByteArray("new"));
+        QDir(folder.path()).mkdir("other");
+        folder.write("other/.bashrc", kOld);
+        const QByteArray target = QFile::encodeName(folder.path("other/.bashrc"));
+        for (const mode_t mode : {0644, 0444}) {
+            QCOMPARE(::chmod(target.constData(), mode), 0);
+            QFile::remove(folder.path("Scheda_Allenamento.rtf"));
+            QVERIFY(QFile::link(folder.path("other/.bashrc"), folder.path("Scheda_Allenamento.rtf")));
+            QVERIFY(AtomicFile::replace(folder.path("Scheda_Allenamento.rtf"), "new"));
+            QVERIFY(!QFileInfo(folder.path("Scheda_Allenamento.rtf")).isSymLink());
+            QCOMPARE(folder.read("Scheda_Allenamento.rtf"), QByteArray("new"));
+            QCOMPARE(folder.read("other/.bashrc"), kOld);
+            struct stat st {};
+            QCOMPARE(::stat(target.constData(), &st), 0);
+            QCOMPARE(st.st_mode & 07777, mode);
+        }
     }
 
     // Only temporaries go, and only once nobody can still be writing them.
