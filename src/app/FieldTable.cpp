@@ -12,8 +12,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QTextDocument>
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -80,6 +82,37 @@ QString keptText(Input input, const QString& text) {
     }
 }
 
+bool isFiltered(Input input) {
+    return input == Input::Digits || input == Input::Amount;
+}
+
+bool hasRule(Input input) {
+    return isFiltered(input) || input == Input::Upper || input == Input::Trimmed;
+}
+
+struct Amount {
+    QString euros;
+    QString cents; // two digits, or empty when the text has no decimals
+};
+
+// A text that reads as an amount of euros, as it is copied from a document or a web page: "12",
+// "1.234,50", "€ 1.234,5", "1234,5 €", or "12.50" with a decimal point. Dots followed by three
+// digits group thousands.
+std::optional<Amount> readAmount(const QString& text) {
+    static const QRegularExpression amount(
+        QStringLiteral("^\\s*(?:€\\s*)?(?:([0-9]{1,3}(?:\\.[0-9]{3})+|[0-9]+)(?:,([0-9]{1,2}))?|"
+                       "([0-9]+)\\.([0-9]{1,2}))\\s*(?:€\\s*)?$"),
+        QRegularExpression::UseUnicodePropertiesOption);
+    const QRegularExpressionMatch m = amount.match(text);
+    if (!m.hasMatch())
+        return std::nullopt;
+    const bool point = m.capturedLength(3) > 0;
+    QString cents = m.captured(point ? 4 : 2);
+    if (cents.size() == 1)
+        cents += u'0';
+    return Amount{m.captured(point ? 3 : 1).remove(u'.'), cents};
+}
+
 // A pick list lets through what chooses an item of its list or moves the cursor; anything that
 // would type into it is swallowed.
 bool pickLetsThrough(int key) {
@@ -133,26 +166,18 @@ QWidget* FieldTable::build(const FieldRow& row) {
     switch (row.control) {
     case Control::Line: {
         auto* field = new QLineEdit(m_form);
-        if (row.maxLength > 0)
+        // A filtered field's own limit would cut a pasted text before the filter has dropped what
+        // it does not keep: its rule keeps the capacity instead.
+        if (row.maxLength > 0 && !isFiltered(row.input))
             field->setMaxLength(row.maxLength);
         field->setAlignment(row.align | Qt::AlignVCenter);
         if (row.input == Input::Date)
             field->setReadOnly(true);
         if (row.input == Input::Masked)
             field->setEchoMode(QLineEdit::Password);
-        if (row.input != Input::Free && row.input != Input::Date && row.input != Input::Masked) {
-            const Input input = row.input;
-            connect(field, &QLineEdit::textEdited, field, [field, input](const QString& text) {
-                const QString fixed = keptText(input, text);
-                if (fixed == text)
-                    return;
-                // The cursor stays after what was typed or pasted, less what was dropped before it.
-                const int cursor = field->cursorPosition();
-                const bool filtered = input == Input::Digits || input == Input::Amount;
-                field->setText(fixed);
-                field->setCursorPosition(filtered ? int(keptText(input, text.left(cursor)).size())
-                                                  : std::min<int>(cursor, fixed.size()));
-            });
+        if (hasRule(row.input)) {
+            const int i = int(m_controls.size());
+            connect(field, &QLineEdit::textEdited, this, [this, i] { keepInput(i); });
         }
         m_lines.push_back(field);
         control = field;
@@ -304,6 +329,55 @@ int FieldTable::firstEmptyMandatory() const {
         if (m_rows[i].mandatory && Text::trimBlanks(textAt(i)).isEmpty())
             return int(i);
     return -1;
+}
+
+bool FieldTable::keepInput(int i) {
+    auto* field = static_cast<QLineEdit*>(m_controls[i]);
+    const FieldRow& row = m_rows[i];
+    const QString text = field->text();
+    // Digits alone are typing, which the cursor follows; an amount is a text pasted whole.
+    const std::optional<Amount> amount = row.cents && !Text::isDigits(text) ? readAmount(text) : std::nullopt;
+    QString kept;
+    qsizetype cursor = 0;
+    if (amount) {
+        kept = amount->euros;
+        cursor = kept.size();
+    } else {
+        kept = keptText(row.input, text);
+        // The cursor stays after what was typed or pasted, less what was dropped before it.
+        cursor = isFiltered(row.input) ? keptText(row.input, text.left(field->cursorPosition())).size()
+                                       : std::min<qsizetype>(field->cursorPosition(), kept.size());
+    }
+    // What runs over the capacity goes from just before the cursor, that is from what was typed or
+    // pasted last, as a field's own limit cuts it.
+    if (isFiltered(row.input) && row.maxLength > 0 && kept.size() > row.maxLength) {
+        const qsizetype from = std::max<qsizetype>(0, cursor - (kept.size() - row.maxLength));
+        kept.remove(from, cursor - from);
+        kept.truncate(row.maxLength);
+        cursor = from;
+    }
+    if (amount && !amount->cents.isEmpty()) {
+        auto* cents = static_cast<QLineEdit*>(m_controls[rowOf(row.cents)]);
+        if (cents->text() != amount->cents) {
+            cents->setText(amount->cents);
+            Q_EMIT cents->textEdited(cents->text());
+        }
+    }
+    if (kept == text)
+        return false;
+    field->setText(kept);
+    field->setCursorPosition(int(cursor));
+    return true;
+}
+
+void FieldTable::applyInputRules() {
+    for (std::size_t i = 0; i < m_rows.size(); ++i) {
+        if (m_rows[i].control != Control::Line || !hasRule(m_rows[i].input))
+            continue;
+        auto* field = static_cast<QLineEdit*>(m_controls[i]);
+        if (keepInput(int(i)))
+            Q_EMIT field->textEdited(field->text());
+    }
 }
 
 void FieldTable::clear() {

@@ -13,7 +13,8 @@ class QLineEdit;
 class QWidget;
 
 // What a field lets in. Key filters swallow a wrong key; text pasted or dropped into the field
-// keeps only what the filter would have let through.
+// keeps only what the filter would have let through, and so does a text that reached the field
+// without typing (assistive tools, input methods) once the screen uses the field's value.
 enum class Input {
     Free,
     Digits,  // only 0-9 (and Backspace, Delete, Left, Right)
@@ -56,6 +57,9 @@ struct FieldRow {
     QStringList (*items)() = nullptr; // the items of a pick list
     int section = 0;                  // Enter wraps from the last field of a section to its first
     const char* fill = nullptr;       // fill without the focus in place of the ordinary colour
+    // Whole euros beside a cents field: a text that reads as an amount ("€ 1.234,50") gives the
+    // euros to this field and its cents to the field named here.
+    const char* cents = nullptr;
 };
 
 // Builds a screen's controls and captions from its table and gives them the common behaviour: the
@@ -92,6 +96,10 @@ public:
     void setEnterAction(std::function<void()> action) { m_enterAction = std::move(action); }
     // The row of the first mandatory field that is empty without its blanks, or -1.
     int firstEmptyMandatory() const;
+    // Puts every one-line field through its input rule, as if its text had just been pasted: a
+    // text set without typing keeps what typing could have given. Each field changed emits its
+    // textEdited, as an edit would.
+    void applyInputRules();
     // Empties every control and unchecks every box.
     void clear();
     void clear(std::span<const char* const> names);
@@ -109,6 +117,9 @@ private:
     std::size_t rowOf(const char* name) const;
     int nextInSection(int i) const;
     void applyColour(int i, bool focused) const;
+    // The field of row `i` through its input rule, the cursor after what it kept of the text
+    // before it; true when the text changed.
+    bool keepInput(int i);
     void openDatePicker(QLineEdit* field, const FieldRow& row);
 
     QWidget* m_form;

@@ -76,11 +76,17 @@ void RecordBrowser::browse(Step step, Platform::Box failureBox, const Show& show
     }
 }
 
-std::optional<RecordBrowser::Saved> RecordBrowser::save(QByteArrayView record, Platform::Box failureBox) {
+std::optional<RecordBrowser::Saved> RecordBrowser::save(QByteArrayView screen, Platform::Box failureBox,
+                                                        const Settle& settle) {
     int position = m_position;
     try {
         ArchiveFile file(m_path(), m_recordSize);
         file.open(ArchiveFile::Access::Write);
+        QByteArray record = screen.toByteArray();
+        if (settle && !settle(file, position, record)) {
+            file.close();
+            return Saved::Withheld;
+        }
         if (position > 0) {
             file.seek(position);
             file.write(record);

@@ -8,6 +8,7 @@
 #include <functional>
 #include <optional>
 
+class ArchiveFile;
 class QLabel;
 class QWidget;
 
@@ -19,7 +20,8 @@ class QWidget;
 class RecordBrowser {
 public:
     enum class Step { First, Previous, Next, Last };
-    enum class Saved { Overwritten, Appended };
+    // Withheld: the settling step kept the record out of the archive.
+    enum class Saved { Overwritten, Appended, Withheld };
     // Puts a record on the screen; the screen records the position with setPosition().
     using Show = std::function<void(QByteArrayView record, int position)>;
 
@@ -32,9 +34,14 @@ public:
     void setPosition(int position);
 
     void browse(Step step, Platform::Box failureBox, const Show& show);
+    // Decides what a save writes from what the archive holds, under its exclusive lock: may change
+    // the record, or return false to write nothing. `position` is where it goes, 0 for the end.
+    // The lock is held meanwhile, so it waits for nobody and shows nothing.
+    using Settle = std::function<bool(ArchiveFile& file, int position, QByteArray& record)>;
+
     // Overwrites the record at the held position, or appends it and holds its new position;
     // nothing when the archive failed.
-    std::optional<Saved> save(QByteArrayView record, Platform::Box failureBox);
+    std::optional<Saved> save(QByteArrayView record, Platform::Box failureBox, const Settle& settle = {});
     // The number of records, or nothing when the archive failed.
     std::optional<int> count(Platform::Box failureBox) const;
 

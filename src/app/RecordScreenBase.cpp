@@ -80,6 +80,8 @@ void RecordScreenBase::duplicate() {
 
 void RecordScreenBase::save() {
     m_btnFocus->setFocus();
+    // A text can reach a field without typing: what is saved is what typing could have given.
+    m_fields->applyInputRules();
     if (const int empty = m_fields->firstEmptyMandatory(); empty >= 0) {
         platform().message(Platform::Box::Warning, QString::fromUtf8(m_fields->rows()[empty].mandatory));
         focusField(m_fields->controlAt(empty));
@@ -87,9 +89,16 @@ void RecordScreenBase::save() {
     }
     if (!acceptSave())
         return;
-    const std::optional<RecordBrowser::Saved> saved = m_browser.save(encodeScreen(), m_setup.saveFailure);
+    const std::optional<RecordBrowser::Saved> saved = m_browser.save(
+        encodeScreen(), m_setup.saveFailure, [this](ArchiveFile& file, int position, QByteArray& record) {
+            return settleRecord(file, position, record);
+        });
     if (!saved)
         return;
+    if (*saved == RecordBrowser::Saved::Withheld) {
+        recordWithheld();
+        return;
+    }
     recordSaved(m_browser.position());
     platform().message(Platform::Box::Information,
                        QString::fromUtf8(*saved == RecordBrowser::Saved::Overwritten ? m_setup.overwritten

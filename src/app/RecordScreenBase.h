@@ -63,8 +63,20 @@ protected:
     // The checks that follow the mandatory fields at "Salva"; false stops the save (the screen
     // has said why and moved the focus).
     virtual bool acceptSave() { return true; }
+    // At "Salva", with the archive open under its exclusive lock, before the record is written at
+    // `position` (0: appended): a screen that checks its record against the others may change it,
+    // or return false to keep it out. Nothing is shown meanwhile, as the lock is held: the
+    // screen says what happened in recordSaved() or recordWithheld().
+    virtual bool settleRecord(ArchiveFile& file, int position, QByteArray& record) {
+        Q_UNUSED(file);
+        Q_UNUSED(position);
+        Q_UNUSED(record);
+        return true;
+    }
     // After the record was written at `position`, before the confirmation.
     virtual void recordSaved(int position) { Q_UNUSED(position); }
+    // After settleRecord() kept the record out, with the archive closed again.
+    virtual void recordWithheld() {}
     // Gives the focus to a field the user has to look at; a screen with sections shows the
     // field's section first.
     virtual void focusField(QWidget* field);

@@ -4,7 +4,7 @@
 #include "Dialog.h"
 #include "Platform.h"
 #include "TfrmGuida.h"
-#include "storage/Text.h"
+#include "storage/DateText.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -147,13 +147,14 @@ void YearlyArchiveMenu::showEvent(QShowEvent* event) {
 
 void YearlyArchiveMenu::btnApriClick() {
     QLineEdit* year = m_year->fields().front();
-    if (year->text().size() != 4) {
+    // The key filter is not the only way in (assistive tools, input methods), and the year names
+    // the file opened: anything but four digits could name one outside the program folder.
+    if (!DateText::isYear(year->text())) {
         platform().message(Platform::Box::Warning,
                            QStringLiteral("Attenzione: indicare l'anno solare utilizzando quattro cifre."));
         year->setFocus();
         return;
     }
-    const QString typed = Text::trimBlanks(year->text());
-    m_open(typed, m_config.archivePath(typed));
+    m_open(year->text(), m_config.archivePath(year->text()));
     leaveFor(QString::fromLatin1(m_config.key));
 }

@@ -16,6 +16,7 @@
 #include "reports/ChartReport.h"
 #include "reports/ReportError.h"
 #include "reports/ReportRenderer.h"
+#include "storage/DateText.h"
 #include "storage/StorageError.h"
 #include "storage/Text.h"
 
@@ -184,7 +185,8 @@ void TfrmStatIngressi::showEvent(QShowEvent* event) {
 }
 
 void TfrmStatIngressi::btnApriClick() {
-    if (m_txtAnno->text().size() != 4) {
+    // The year names the register read: never anything but four digits, however it was entered.
+    if (!DateText::isYear(m_txtAnno->text())) {
         platform().message(Platform::Box::Warning,
                            QStringLiteral("Attenzione: indicare l'anno solare utilizzando quattro cifre."));
         m_txtAnno->setFocus();

@@ -47,7 +47,8 @@ QString dateText(const QString& day, const QString& month, const QString& year) 
 namespace IncomeSummary {
 
 std::variant<Problem, Period> check(const Request& request) {
-    if (request.year.size() != 4)
+    // The year names the archive opened: a text set without typing must not name another file.
+    if (!DateText::isYear(request.year))
         return Problem{QStringLiteral("Attenzione: indicare l'anno solare utilizzando quattro cifre."), false,
                        "txtAnno"};
     for (const Required& r : kRequired)

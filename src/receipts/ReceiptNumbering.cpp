@@ -17,6 +17,21 @@ std::optional<QString> proposed(const QString& start, int count) {
     return QString::number(number);
 }
 
+Settled settle(const QString& number, bool proposed, const QSet<QString>& others) {
+    if (!others.contains(number))
+        return {Settled::Kept, number};
+    bool ok = false;
+    qint64 next = proposed ? number.toLongLong(&ok) : 0;
+    // A proposal is always a plain decimal number; anything else is the user's.
+    if (!ok || QString::number(next) != number)
+        return {Settled::Taken, number};
+    do {
+        if (qAddOverflow(next, qint64(1), &next))
+            return {Settled::Taken, number};
+    } while (others.contains(QString::number(next)));
+    return {Settled::Renumbered, QString::number(next)};
+}
+
 QString normalisedStart(const QString& typed) {
     const std::optional<Currency> number = Currency::parse(typed);
     if (!number)

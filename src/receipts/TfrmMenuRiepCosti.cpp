@@ -218,6 +218,7 @@ void TfrmMenuRiepCosti::btnVisualizzaClick() {
 
     TfrmRiepCosti result(this, m_lblFile->text(), m_fields->text("txtEsecutore"), m_fields->text("txtCCP"),
                          period);
-    result.exec();
+    // Listed: the result shows what it read.
     m_lblAttendere->hide();
+    result.exec();
 }

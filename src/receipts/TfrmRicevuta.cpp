@@ -18,6 +18,7 @@
 #include "members/CodeCheck.h"
 #include "members/TSchedaIscritto.h"
 #include "members/TfrmTrovaTiratori.h"
+#include "storage/ArchiveFile.h"
 #include "storage/DateText.h"
 #include "storage/StorageError.h"
 #include "storage/Text.h"
@@ -72,7 +73,8 @@ constexpr FieldBinding<R> kFields[] = {
       .maxLength = 8,
       .input = Input::Digits,
       .align = Qt::AlignRight,
-      .fill = kWhite},
+      .fill = kWhite,
+      .cents = "txtCents"},
      &R::ImportoEuro},
     {{.name = "txtCents", .label = nullptr, .maxLength = 2, .input = Input::Digits, .fill = kWhite},
      &R::ImportoCentesimi},
@@ -111,6 +113,9 @@ constexpr const char* kReceipt[] = {
     "txtIntero", "txtPagatore",   "txtCodFisc",   "txtSport",      "txtDal",
     "txtAl",     "txtPraticante", "txtLuogoNasc", "txtDataNasc",   "txtIndirizzo",
 };
+
+// The amount as the save normalises it.
+constexpr const char* kAmount[] = {"txtImporto", "txtCents", "txtCentLettere", "txtIntero"};
 
 // The save's checks in their order: the first that fails is the one the user hears of.
 struct Check {
@@ -372,6 +377,7 @@ QLayout* TfrmRicevuta::buildReceipt() {
 
 void TfrmRicevuta::openYear(const QString& year, const QString& path) {
     m_lblFile->setText(path);
+    m_year = Text::trimBlanks(year);
     setWindowTitle(QStringLiteral(" Zandorio - Archivio ricevute anno ") + Text::trimBlanks(year));
 }
 
@@ -393,6 +399,7 @@ void TfrmRicevuta::screenShown() {
         fields()->setText(kPayeeLines[i], m_shownPayee[i]);
     emptyReceipt();
     fields()->setText("txtNumRic", QString());
+    m_proposed.clear();
     fields()->control("txtPagatore")->setFocus();
 }
 
@@ -411,6 +418,7 @@ void TfrmRicevuta::clearRecord() {
         return;
     }
     fields()->setText("txtNumRic", *number);
+    m_proposed = *number;
     fields()->control("txtPagatore")->setFocus();
 }
 
@@ -419,6 +427,7 @@ bool TfrmRicevuta::prepareCopy() {
     if (!browser().count(Box::Error))
         return false;
     fields()->setText("txtNumRic", QString());
+    m_proposed.clear();
     fields()->setText("txtData", DateText::format(platform().today()));
     fields()->control("txtNumRic")->setFocus();
     return true;
@@ -437,6 +446,9 @@ void TfrmRicevuta::normaliseAmount() {
 }
 
 bool TfrmRicevuta::acceptSave() {
+    QStringList before;
+    for (const char* name : kAmount)
+        before << fields()->text(name);
     normaliseAmount();
     for (const Check& check : kChecks) {
         if (!check.fails(fields()->text(check.field)))
@@ -445,7 +457,70 @@ bool TfrmRicevuta::acceptSave() {
         focusField(fields()->control(check.field));
         return false;
     }
+    if (acceptDate())
+        return true;
+    // Not saving leaves the amount as it was typed.
+    for (qsizetype i = 0; i < before.size(); ++i)
+        fields()->setText(kAmount[i], before[i]);
+    focusField(fields()->control("txtData"));
+    return false;
+}
+
+bool TfrmRicevuta::acceptDate() {
+    // A receipt dated in another year is listed by no income summary of its archive's year; it
+    // may still be what the user means (a late copy, a date to correct later).
+    if (!DateText::isYear(m_year) || DateText::parse(fields()->text("txtData")).year() == m_year.toInt())
+        return true;
+    return platform().ask(QStringLiteral("Attenzione: la data della ricevuta non appartiene all'anno "
+                                         "dell'archivio (%1). Salvare comunque?")
+                              .arg(m_year));
+}
+
+bool TfrmRicevuta::settleRecord(ArchiveFile& file, int position, QByteArray& record) {
+    const QString number = ReceiptCodec::field(record, &R::NumeroRicevuta);
+    QSet<QString> others;
+    QString own;
+    file.scan([&](int at, QByteArrayView stored) {
+        const QString n = ReceiptCodec::field(stored, &R::NumeroRicevuta);
+        if (at == position)
+            own = n;
+        else
+            others.insert(n);
+    });
+    // A stored receipt keeps its own number, even one an older receipt shares.
+    if (position > 0 && own == number) {
+        m_settled = {ReceiptNumbering::Settled::Kept, number};
+        return true;
+    }
+    m_settled = ReceiptNumbering::settle(number, position == 0 && number == m_proposed, others);
+    if (m_settled.kind == ReceiptNumbering::Settled::Taken)
+        return false;
+    if (m_settled.kind == ReceiptNumbering::Settled::Renumbered) {
+        R renumbered = ReceiptCodec::decode(record);
+        renumbered.NumeroRicevuta = m_settled.number;
+        record = ReceiptCodec::encode(renumbered);
+    }
     return true;
+}
+
+void TfrmRicevuta::recordSaved(int) {
+    m_proposed.clear();
+    if (m_settled.kind != ReceiptNumbering::Settled::Renumbered)
+        return;
+    const QString taken = Text::trimBlanks(fields()->text("txtNumRic"));
+    fields()->setText("txtNumRic", m_settled.number);
+    platform().message(Box::Warning, QStringLiteral("Attenzione: il numero %1 è già stato usato da un'altra "
+                                                    "postazione. La ricevuta sarà salvata con il numero %2.")
+                                         .arg(taken, m_settled.number));
+}
+
+void TfrmRicevuta::recordWithheld() {
+    platform().message(Box::Warning,
+                       QStringLiteral("Attenzione: il numero %1 è già stato usato per un'altra ricevuta "
+                                      "dell'archivio.\n\r\n\rPer poter salvare la scheda è necessario "
+                                      "indicare un numero diverso.")
+                           .arg(m_settled.number));
+    focusField(fields()->control("txtNumRic"));
 }
 
 void TfrmRicevuta::receiveMember(const TSchedaIscritto& member, int) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ReceiptNumbering.h"
 #include "ReceiptSettings.h"
 #include "TSchedaRicevuta.h"
 #include "app/RecordScreen.h"
@@ -26,6 +27,10 @@ protected:
     void clearRecord() override;
     bool prepareCopy() override;
     bool acceptSave() override;
+    // No two receipts of the archive share a number, whichever workstation saved first.
+    bool settleRecord(ArchiveFile& file, int position, QByteArray& record) override;
+    void recordSaved(int position) override;
+    void recordWithheld() override;
     void screenShown() override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -35,6 +40,8 @@ private:
     // Empties the receipt but for its number and payee lines.
     void emptyReceipt();
     void normaliseAmount();
+    // Whether the receipt may be saved with its date outside the archive's year: asked.
+    bool acceptDate();
     void txtImportoEdited();
     void txtCentsEdited();
     void leaveCents();
@@ -46,6 +53,10 @@ private:
     // The payee lines as read when the screen was shown: closing stores only those changed since.
     ReceiptSettings::PayeeLines m_shownPayee;
     QLabel* m_lblFile;
+    QString m_year;
+    // The number "Nuovo" proposed, while it waits for its first save.
+    QString m_proposed;
+    ReceiptNumbering::Settled m_settled{};
     QLabel* m_lblInizio;
     QWidget* m_bkgLettere;
 };

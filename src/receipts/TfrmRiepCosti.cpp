@@ -17,6 +17,7 @@
 
 #include <QGridLayout>
 #include <QLabel>
+#include <QTimer>
 #include <QToolButton>
 
 namespace {
@@ -100,11 +101,21 @@ TfrmRiepCosti::TfrmRiepCosti(QWidget* parent, QString path, QString payer, QStri
     connect(m_results, &ResultListPanel::closeRequested, this, &QDialog::reject);
     connect(imgGuida, &QToolButton::clicked, this,
             [this] { showGuide(this, IncomeGuide::kTitle, IncomeGuide::kText); });
+    list();
 }
 
 void TfrmRiepCosti::showEvent(QShowEvent* event) {
     Dialog::showEvent(event);
-    list();
+    m_results->focusFinder();
+    // A box opened from here would open before the screen itself, leaving it unplaced behind.
+    if (m_told)
+        QTimer::singleShot(0, this, [this, told = *std::exchange(m_told, std::nullopt)] {
+            platform().message(told.first, told.second);
+        });
+}
+
+void TfrmRiepCosti::tell(Platform::Box kind, const QString& text) {
+    m_told = {kind, text};
 }
 
 void TfrmRiepCosti::list() {
@@ -118,20 +129,18 @@ void TfrmRiepCosti::list() {
         m_lblTotCosti->setText(IncomeSummary::totalText(summary.total));
         const int stoppedAt = summary.stoppedAt;
         m_results->setLines(std::move(summary.lines));
-        m_results->focusFinder();
         if (stoppedAt)
-            platform().message(
-                Platform::Box::Warning,
-                QStringLiteral(
-                    "Attenzione: il riepilogo è incompleto. La ricevuta in posizione %1 dell'archivio "
-                    "ha una data di emissione o un importo illeggibile: l'elenco si ferma alla "
-                    "ricevuta precedente e il totale non è calcolato.\n\r\n\rCorreggere la "
-                    "ricevuta nell'archivio delle ricevute e ripetere il riepilogo.")
-                    .arg(stoppedAt));
+            tell(Platform::Box::Warning,
+                 QStringLiteral(
+                     "Attenzione: il riepilogo è incompleto. La ricevuta in posizione %1 dell'archivio "
+                     "ha una data di emissione o un importo illeggibile: l'elenco si ferma alla "
+                     "ricevuta precedente e il totale non è calcolato.\n\r\n\rCorreggere la "
+                     "ricevuta nell'archivio delle ricevute e ripetere il riepilogo.")
+                     .arg(stoppedAt));
     } catch (const StorageError&) {
         m_results->clear();
         m_lblTotCosti->setText(QStringLiteral("0,00"));
-        platform().message(Platform::Box::Notice, ArchiveMessages::kFailure);
+        tell(Platform::Box::Notice, ArchiveMessages::kFailure);
     }
 }
 

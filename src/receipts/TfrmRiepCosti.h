@@ -2,13 +2,17 @@
 
 #include "IncomeSummary.h"
 #include "app/Dialog.h"
+#include "app/Platform.h"
+
+#include <optional>
+#include <utility>
 
 class QLabel;
 class ResultListPanel;
 
 // The income summary's result: the receipts of the period with the payer filter, the interval
 // and the total, the in-list finder and the printed summary "Riepilogo incassi". Created for one
-// request and listed when shown.
+// request, which it lists at once; what stopped the list is told once the screen is up.
 class TfrmRiepCosti : public Dialog {
     Q_OBJECT
 public:
@@ -25,6 +29,8 @@ protected:
 
 private:
     void list();
+    // Told over the result, once it shows at its size.
+    void tell(Platform::Box kind, const QString& text);
 
     QString m_payer;
     QString m_sport;
@@ -35,4 +41,5 @@ private:
     QLabel* m_lblTotCosti;
     QLabel* m_lblConta;
     QLabel* m_lblFile;
+    std::optional<std::pair<Platform::Box, QString>> m_told;
 };

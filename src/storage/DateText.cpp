@@ -37,4 +37,8 @@ QDate parse(QByteArrayView text) {
     return QDate(values[2], values[1], values[0]);
 }
 
+bool isYear(const QString& text) {
+    return text.size() == 4 && Text::isDigits(text);
+}
+
 } // namespace DateText

@@ -12,5 +12,7 @@ QString format(const QDate& date);
 QDate parse(const QString& text);
 // The same on stored Windows-1252 bytes, for scans that never decode a record.
 QDate parse(QByteArrayView text);
+// Exactly four digits 0-9: a year as it names a yearly archive in the program folder.
+bool isYear(const QString& text);
 
 } // namespace DateText

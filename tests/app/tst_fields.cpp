@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -92,6 +93,8 @@ private Q_SLOTS:
         // clang-format off
         QTest::newRow("digits, decimal") << "txtPeso" << "1,5" << "1159" << 3;
         QTest::newRow("digits, letters") << "txtPeso" << "abc" << "19" << 1;
+        // The capacity (8) counts what the filter keeps, and cuts what was pasted.
+        QTest::newRow("digits, past the capacity") << "txtPeso" << "a1b2c3d4e5f6g7" << "11234569" << 7;
         QTest::newRow("amount") << "txtQuota" << "€ 2,50" << "12,509" << 5;
         QTest::newRow("upper case") << "txtCodFisc" << " rs " << "1 RS 9" << 5;
         // clang-format on
@@ -109,6 +112,25 @@ private Q_SLOTS:
         QTest::sendKeyEvent(QTest::Click, f, Qt::Key_V, QString(QChar(0x16)), Qt::ControlModifier);
         QTEST(f->text(), "shown");
         QTEST(f->cursorPosition(), "cursor");
+    }
+
+    void textSetWithoutTypingKeepsWhatTypingCouldGive() {
+        TestScreen screen(Highlight::Colour);
+        screen.field("txtPeso")->setText(QStringLiteral("1,5 kg"));
+        screen.field("txtQuota")->setText(QStringLiteral("€ 2,50"));
+        screen.field("txtCodFisc")->setText(QStringLiteral(" rs t "));
+        screen.field("txtNome")->setText(QStringLiteral(" a,b "));
+        QSignalSpy edited(screen.field("txtPeso"), &QLineEdit::textEdited);
+        screen.table->applyInputRules();
+        QCOMPARE(screen.field("txtPeso")->text(), QStringLiteral("15"));
+        QCOMPARE(screen.field("txtQuota")->text(), QStringLiteral("2,50"));
+        QCOMPARE(screen.field("txtCodFisc")->text(), QStringLiteral("RS T"));
+        QCOMPARE(screen.field("txtNome")->text(), QStringLiteral(" a,b "));
+        // Whoever follows the field's edits hears of the change.
+        QCOMPARE(edited.size(), 1);
+        QCOMPARE(edited.first().first().toString(), QStringLiteral("15"));
+        screen.table->applyInputRules();
+        QCOMPARE(edited.size(), 1);
     }
 
     void editingKeysPassTheDigitsFilter() {

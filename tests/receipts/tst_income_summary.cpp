@@ -19,6 +19,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 namespace {
 
@@ -131,6 +132,8 @@ private Q_SLOTS:
                            "data valida.");
         // clang-format off
         QTest::newRow("three digits") << Request{"202", "", "", "", ""}
+            << "Attenzione: indicare l'anno solare utilizzando quattro cifre." << false << "txtAnno";
+        QTest::newRow("a path set without typing") << Request{"../x", "01", "Marzo", "31", "Marzo"}
             << "Attenzione: indicare l'anno solare utilizzando quattro cifre." << false << "txtAnno";
         QTest::newRow("no start day") << Request{"2024", "", "Marzo", "", ""}
             << "Attenzione: indicare il giorno di inizio intervallo selezionandolo dall'elenco a cascata."
@@ -357,28 +360,68 @@ private Q_SLOTS:
         QCOMPARE(f.fake->questions.size(), 1);
     }
 
-    void incompleteListIsToldAndUnreadableArchiveReported() {
-        RequestFixture f({issued("1", "05/03/2024", "10,00"), issued("2", "30/02/2024", "10,00")});
+    void incompleteListIsToldOverTheResultAtItsSize() {
+        RequestFixture f(
+            {issued("1", "05/03/2024", "10,00"), issued("2", "30/02/2024", "10,00", "Bianchi Anna")});
         f.period("01", "Gennaio", "31", "Dicembre");
-        inspectNextModal([&](QWidget* result) {
-            QCOMPARE(text(result, "lblTotCosti"), QStringLiteral("0,00"));
-            QCOMPARE(result->findChild<ResultListPanel*>()->count(), 1);
-        });
+        // What the screens show while the warning is open; then the result is closed, once the
+        // warning's OK has returned.
+        int lines = -1;
+        QString total;
+        QSize size;
+        bool onScreen = false;
+        bool waiting = true;
+        f.fake->onMessage = [&](const FakePlatform::Shown&) {
+            auto* result = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QVERIFY(result);
+            lines = result->findChild<ResultListPanel*>()->count();
+            total = text(result, "lblTotCosti");
+            size = result->size();
+            onScreen = result->windowHandle() && result->windowHandle()->isVisible() &&
+                       result->screen()->geometry().intersects(result->geometry());
+            waiting = f.screen.findChild<QLabel*>("lblAttendere")->isVisible();
+            QTimer::singleShot(0, result, &QDialog::reject);
+        };
         f.request();
         QCOMPARE(f.fake->messages.size(), 1);
         QCOMPARE(f.fake->messages[0].kind, Platform::Box::Warning);
         QVERIFY(f.fake->lastText().startsWith(
             "Attenzione: il riepilogo è incompleto. La ricevuta in posizione 2 "));
+        QCOMPARE(lines, 1);
+        QCOMPARE(total, QStringLiteral("0,00"));
+        QVERIFY(onScreen);
+        QVERIFY2(size.width() > 400 && size.height() > 200,
+                 qPrintable(QStringLiteral("%1 x %2").arg(size.width()).arg(size.height())));
+        QVERIFY(!waiting);
 
+        // The request screen is free again: a payer that leaves the damaged receipt out lists in full.
+        f.fake->onMessage = nullptr;
         f.fake->messages.clear();
+        QVERIFY(!QApplication::activeModalWidget());
+        QTest::keyClicks(f.field("txtEsecutore"), "rossi");
+        inspectNextModal(
+            [](QWidget* result) { QCOMPARE(text(result, "lblTotCosti"), QStringLiteral("10,00")); });
+        f.request();
+        QVERIFY(f.fake->messages.isEmpty());
+    }
+
+    void unreadableArchiveIsReported() {
+        RequestFixture f({});
+        f.period("01", "Gennaio", "31", "Dicembre");
         // The year's archive is a folder: it cannot be read.
         QVERIFY(QDir(f.folder.path()).mkdir(QStringLiteral("2023.ric")));
         f.field("txtAnno")->setText(QStringLiteral("2023"));
-        inspectNextModal(
-            [](QWidget* result) { QCOMPARE(text(result, "lblTotCosti"), QStringLiteral("0,00")); });
+        QString total;
+        f.fake->onMessage = [&](const FakePlatform::Shown&) {
+            auto* result = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QVERIFY(result && result->isVisible());
+            total = text(result, "lblTotCosti");
+            QTimer::singleShot(0, result, &QDialog::reject);
+        };
         f.request();
         QCOMPARE(f.fake->messages,
                  (QList<FakePlatform::Shown>{{Platform::Box::Notice, ArchiveMessages::kFailure}}));
+        QCOMPARE(total, QStringLiteral("0,00"));
     }
 
     void findGoesOnFromTheLastSummary() {

@@ -131,6 +131,35 @@ private Q_SLOTS:
         QTEST(ReceiptNumbering::proposed(start, count).value_or(QString()), "proposed");
     }
 
+    void savedNumberAgainstTheOthers_data() {
+        using S = ReceiptNumbering::Settled;
+        QTest::addColumn<QString>("number");
+        QTest::addColumn<bool>("proposed");
+        QTest::addColumn<QStringList>("others");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("settled");
+        const QString max = QString::number(std::numeric_limits<qint64>::max());
+        // clang-format off
+        QTest::newRow("free")                 << "3"   << true  << QStringList{"1", "2"}      << int(S::Kept)       << "3";
+        QTest::newRow("free, typed")          << "A-1" << false << QStringList{"1", "2"}      << int(S::Kept)       << "A-1";
+        QTest::newRow("proposal taken")       << "2"   << true  << QStringList{"1", "2"}      << int(S::Renumbered) << "3";
+        QTest::newRow("skips taken numbers")  << "2"   << true  << QStringList{"2", "3", "5"} << int(S::Renumbered) << "4";
+        QTest::newRow("negative start")       << "-1"  << true  << QStringList{"-1", "0"}     << int(S::Renumbered) << "1";
+        QTest::newRow("typed and taken")      << "2"   << false << QStringList{"1", "2"}      << int(S::Taken)      << "2";
+        QTest::newRow("no plain number")      << "02"  << true  << QStringList{"02"}          << int(S::Taken)      << "02";
+        QTest::newRow("no number after it")   << max   << true  << QStringList{max}           << int(S::Taken)      << max;
+        // clang-format on
+    }
+    void savedNumberAgainstTheOthers() {
+        QFETCH(QString, number);
+        QFETCH(bool, proposed);
+        QFETCH(QStringList, others);
+        const ReceiptNumbering::Settled s =
+            ReceiptNumbering::settle(number, proposed, QSet<QString>(others.begin(), others.end()));
+        QTEST(int(s.kind), "kind");
+        QTEST(s.number, "settled");
+    }
+
     void startNumberAsTheDialogLeavesIt_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("kept");

@@ -51,12 +51,17 @@ private Q_SLOTS:
         QCOMPARE(year->text(), QStringLiteral("2024"));
         QCOMPARE(menu.modeKey(), QStringLiteral("avvio"));
 
-        year->setText(QStringLiteral("202"));
-        QTest::mouseClick(menu.findChild<QPushButton*>("btnApriPreventivi"), Qt::LeftButton);
-        QCOMPARE(f.takeMessages(), (QList<FakePlatform::Shown>{
-                                       {Box::Warning, QStringLiteral("Attenzione: indicare l'anno solare "
-                                                                     "utilizzando quattro cifre.")}}));
-        QVERIFY(menu.isVisible());
+        // Three digits, and four characters set without typing that would name a file elsewhere.
+        for (const char* wrong : {"202", "../x", " 202"}) {
+            year->setText(QString::fromLatin1(wrong));
+            QTest::mouseClick(menu.findChild<QPushButton*>("btnApriPreventivi"), Qt::LeftButton);
+            QCOMPARE(f.takeMessages(), (QList<FakePlatform::Shown>{
+                                           {Box::Warning, QStringLiteral("Attenzione: indicare l'anno solare "
+                                                                         "utilizzando quattro cifre.")}}));
+            QVERIFY(menu.isVisible());
+        }
+        QVERIFY(!QFile::exists(f.folder.path(QStringLiteral("../x.ric"))));
+        QVERIFY(!startup.receipts().isVisible());
 
         year->setText(QStringLiteral("2023"));
         QTest::mouseClick(menu.findChild<QPushButton*>("btnApriPreventivi"), Qt::LeftButton);

@@ -2,6 +2,8 @@
 #include "TestMain.h"
 #include "app/ArchiveMessages.h"
 #include "members/TSchedaIscritto.h"
+#include "receipts/AmountInWords.h"
+#include "receipts/Currency.h"
 #include "receipts/ReceiptSettings.h"
 #include "receipts/TfrmRicevuta.h"
 
@@ -10,6 +12,7 @@
 #include <QDir>
 #include <QListView>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 
 namespace {
@@ -229,20 +232,172 @@ private Q_SLOTS:
         QCOMPARE(QApplication::focusWidget(), s.field("txtRicevente01"));
     }
 
-    void pastedAmountsKeepOnlyTheirDigits() {
+    void pastedAmountFillsEurosAndCents_data() {
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("euros");
+        QTest::addColumn<QString>("cents");
+        // clang-format off
+        QTest::newRow("thousands and cents") << "1.234,50"   << "1234" << "50";
+        QTest::newRow("euro sign, one digit") << "€ 1.234,5" << "1234" << "50";
+        QTest::newRow("decimal point")       << "12.05"     << "12"   << "05";
+        QTest::newRow("comma")               << "1,5"       << "1"    << "50";
+        QTest::newRow("no amount: digits")   << "1,5abc"    << "15"   << "00";
+        QTest::newRow("no digits")           << "abc"       << ""     << "00";
+        // clang-format on
+    }
+    void pastedAmountFillsEurosAndCents() {
+        QFETCH(QString, pasted);
         ScreenFixture s;
         s.field("txtImporto")->setFocus();
-        QGuiApplication::clipboard()->setText(QStringLiteral("1,5"));
+        QGuiApplication::clipboard()->setText(pasted);
         QTest::sendKeyEvent(QTest::Click, s.field("txtImporto"), Qt::Key_V, QString(QChar(0x16)),
                             Qt::ControlModifier);
-        QCOMPARE(s.text("txtImporto"), QStringLiteral("15"));
-        QCOMPARE(s.text("txtImpLettere"), QStringLiteral("QUINDICI"));
-        QGuiApplication::clipboard()->setText(QStringLiteral("abc"));
-        s.field("txtImporto")->selectAll();
-        QTest::sendKeyEvent(QTest::Click, s.field("txtImporto"), Qt::Key_V, QString(QChar(0x16)),
-                            Qt::ControlModifier);
+        QTEST(s.text("txtImporto"), "euros");
+        QTEST(s.text("txtCents"), "cents");
+        QTEST(s.text("txtCentLettere"), "cents");
+        const QString euros = s.text("txtImporto");
+        QCOMPARE(s.text("txtImpLettere"),
+                 euros.isEmpty() ? QString() : ImportoInLettere(*Currency::parse(euros)));
+    }
+
+    // An assistive tool, drag and drop or an input method set the boxes without typing.
+    void amountSetWithoutTypingIsSavedAsTypingWouldGiveIt_data() {
+        QTest::addColumn<QString>("euros");
+        QTest::addColumn<QString>("cents");
+        QTest::addColumn<QString>("total");
+        QTest::addColumn<QString>("words");
+        // clang-format off
+        QTest::newRow("letters")        << "1,5abc"   << "00" << "15,00"   << "QUINDICI";
+        QTest::newRow("an amount")      << "1.234,50" << "00" << "1234,50" << "MILLEDUECENTOTRENTAQUATTRO";
+        QTest::newRow("cents with a sign") << "7"     << "5%" << "7,50"    << "";
+        // clang-format on
+    }
+    void amountSetWithoutTypingIsSavedAsTypingWouldGiveIt() {
+        QFETCH(QString, euros);
+        QFETCH(QString, cents);
+        ScreenFixture s;
+        s.fill();
+        s.field("txtImporto")->setText(euros);
+        s.field("txtCents")->setText(cents);
+        s.click("cmdSalva");
+        QCOMPARE(s.takeMessages().value(0).kind, Box::Information);
+        const TSchedaRicevuta stored = s.archive().value(0);
+        QTEST(stored.ImportoTotale, "total");
+        QTEST(stored.ImportoLettere, "words");
+        QCOMPARE(stored.ImportoEuro + u',' + stored.ImportoCentesimi, stored.ImportoTotale);
+        QCOMPARE(stored.CentesimiLettere, stored.ImportoCentesimi);
+        // The screen shows what was saved.
+        QCOMPARE(s.text("txtIntero"), stored.ImportoTotale);
+        QCOMPARE(s.text("txtImporto"), stored.ImportoEuro);
+    }
+
+    void proposedNumberTakenMeanwhileMovesOnToTheNextFree() {
+        ScreenFixture s;
+        s.click("cmdNuovo");
+        QCOMPARE(s.text("txtNumRic"), QStringLiteral("1"));
+        // Another workstation saves two receipts meanwhile, the second numbered by hand.
+        s.seed({receipt(QStringLiteral("1")), receipt(QStringLiteral("2"))});
+        s.fill();
+        s.field("txtNumRic")->setText(QStringLiteral("1"));
+        s.click("cmdSalva");
+        QCOMPARE(
+            s.takeMessages(),
+            (QList<FakePlatform::Shown>{
+                {Box::Warning, QStringLiteral("Attenzione: il numero 1 è già stato usato da un'altra "
+                                              "postazione. La ricevuta sarà salvata con il numero 3.")},
+                {Box::Information, QStringLiteral("La scheda corrente è stata inserita in archivio.")}}));
+        QCOMPARE(s.archive().value(2).NumeroRicevuta, QStringLiteral("3"));
+        QCOMPARE(s.text("txtNumRic"), QStringLiteral("3"));
+        QCOMPARE(s.position(), QStringLiteral("3"));
+        // Saved again, it keeps its own number.
+        s.click("cmdSalva");
+        QCOMPARE(s.takeMessages().value(0).kind, Box::Information);
+        QCOMPARE(s.archive().size(), 3);
+    }
+
+    void numberOfAnotherReceiptIsRefused() {
+        ScreenFixture s;
+        // Two old receipts that share a number, as saved before numbers were checked.
+        s.seed({receipt(QStringLiteral("1")), receipt(QStringLiteral("5")), receipt(QStringLiteral("5"))});
+        const QString taken =
+            QStringLiteral("Attenzione: il numero 5 è già stato usato per un'altra ricevuta "
+                           "dell'archivio.\n\r\n\rPer poter salvare la scheda è "
+                           "necessario indicare un numero diverso.");
+        // Typed on a new receipt: nothing is saved.
+        s.fill();
+        s.field("txtNumRic")->setText(QStringLiteral(" 5 "));
+        s.click("cmdSalva");
+        QCOMPARE(s.takeMessages(), (QList<FakePlatform::Shown>{{Box::Warning, taken}}));
+        QCOMPARE(QApplication::focusWidget(), s.field("txtNumRic"));
+        QCOMPARE(s.archive().size(), 3);
+        QCOMPARE(s.position(), QString());
+        s.field("txtNumRic")->setText(QStringLiteral("6"));
+        s.click("cmdSalva");
+        QCOMPARE(s.takeMessages().value(0).kind, Box::Information);
+        QCOMPARE(s.archive().value(3).NumeroRicevuta, QStringLiteral("6"));
+
+        // A stored receipt keeps its own number, even one an older receipt shares...
+        s.click("cmdPrimo");
+        s.click("cmdAvanti");
+        s.field("txtPagatore")->setText(QStringLiteral("Bianchi Anna"));
+        s.click("cmdSalva");
+        QCOMPARE(s.takeMessages().value(0).kind, Box::Information);
+        QCOMPARE(s.archive().value(1).Pagatore, QStringLiteral("Bianchi Anna"));
+        // ...but takes no other receipt's number.
+        s.click("cmdPrimo");
+        s.field("txtNumRic")->setText(QStringLiteral("5"));
+        s.click("cmdSalva");
+        QCOMPARE(s.takeMessages(), (QList<FakePlatform::Shown>{{Box::Warning, taken}}));
+        QCOMPARE(s.archive().value(0).NumeroRicevuta, QStringLiteral("1"));
+    }
+
+    // Two workstations issuing receipts into one archive at once, each as a process of its own.
+    void twoWorkstationsNeverShareANumber() {
+        ReceiptFolder f;
+        const QString writer = QCoreApplication::applicationDirPath() + QStringLiteral("/receipt_writer");
+        QProcess first;
+        QProcess second;
+        for (QProcess* p : {&first, &second})
+            p->start(writer, {f.folder.path(), QStringLiteral("200")});
+        for (QProcess* p : {&first, &second}) {
+            QVERIFY(p->waitForFinished(120000));
+            QCOMPARE(p->exitStatus(), QProcess::NormalExit);
+            QCOMPARE(p->exitCode(), 0);
+        }
+        QSet<QString> numbers;
+        for (const TSchedaRicevuta& r : f.archive())
+            numbers.insert(r.NumeroRicevuta);
+        QCOMPARE(f.archive().size(), 400);
+        QCOMPARE(numbers.size(), 400);
+    }
+
+    void dateOutsideTheArchiveYearIsAskedAbout_data() {
+        QTest::addColumn<bool>("answer");
+        QTest::newRow("yes") << true;
+        QTest::newRow("no") << false;
+    }
+    void dateOutsideTheArchiveYearIsAskedAbout() {
+        QFETCH(bool, answer);
+        ScreenFixture s;
+        s.fill();
+        s.field("txtData")->setText(QStringLiteral("11/12/2023"));
+        s.fake->answers.enqueue(answer);
+        s.click("cmdSalva");
+        QCOMPARE(s.fake->questions, QStringList({"Attenzione: la data della ricevuta non appartiene "
+                                                 "all'anno dell'archivio (2024). Salvare comunque?"}));
+        QCOMPARE(s.archive().size(), int(answer));
+        if (answer) {
+            QCOMPARE(s.archive().value(0).DataRicevuta, QStringLiteral("11/12/2023"));
+            QCOMPARE(s.position(), QStringLiteral("1"));
+            return;
+        }
+        QVERIFY(s.takeMessages().isEmpty());
+        QCOMPARE(s.position(), QString());
+        QCOMPARE(s.text("txtData"), QStringLiteral("11/12/2023"));
+        // As it was: the amount was not normalised for a save that did not happen.
         QCOMPARE(s.text("txtImporto"), QString());
-        QCOMPARE(s.text("txtImpLettere"), QString());
+        QCOMPARE(s.text("txtIntero"), QString());
+        QCOMPARE(QApplication::focusWidget(), s.field("txtData"));
     }
 
     void clickingTheWordsTellsWhereToTypeTheAmount() {
