@@ -347,7 +347,11 @@ void FieldTable::applyColour(int i, bool focused) const {
 
 void FieldTable::openDatePicker(QWidget* field, const FieldRow& row) {
     TfrmCalendario picker(field->window());
-    picker.setModeKey(QString::fromLatin1(row.dateKey));
+    // A date field without a mode key receives the date itself.
+    if (row.dateKey)
+        picker.setModeKey(QString::fromLatin1(row.dateKey));
+    else
+        picker.setTarget(static_cast<QLineEdit*>(field));
     picker.exec();
     field->setFocus();
 }

@@ -78,7 +78,7 @@ void TfrmCalendario::setModeKey(const QString& key) {
 }
 
 void TfrmCalendario::btnImportaDataClick() {
-    QLineEdit* field = targetField(m_lblMemory->text());
+    QLineEdit* field = m_target ? m_target : targetField(m_lblMemory->text());
     if (!field)
         return;
     field->setText(DateText::format(m_calendar->selectedDate()));

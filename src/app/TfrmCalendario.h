@@ -4,6 +4,7 @@
 
 class QCalendarWidget;
 class QLabel;
+class QLineEdit;
 
 // The date picker: "Importa" writes the chosen date into the field that the mode key names.
 class TfrmCalendario : public Dialog {
@@ -11,10 +12,13 @@ class TfrmCalendario : public Dialog {
 public:
     explicit TfrmCalendario(QWidget* parent = nullptr);
     void setModeKey(const QString& key);
+    // The field that receives the date, given by the opener: it takes the place of a mode key.
+    void setTarget(QLineEdit* field) { m_target = field; }
 
 private:
     void btnImportaDataClick();
 
     QLabel* m_lblMemory;
     QCalendarWidget* m_calendar;
+    QLineEdit* m_target = nullptr;
 };
