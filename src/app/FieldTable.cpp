@@ -431,7 +431,8 @@ void FieldTable::openDatePicker(const char* name) {
 
 void FieldTable::openDatePicker(QLineEdit* field, const FieldRow& row) {
     TfrmCalendario picker(field, field->window());
-    picker.setModeKey(QString::fromLatin1(row.dateKey));
+    if (row.dateKey)
+        picker.setModeKey(QString::fromLatin1(row.dateKey));
     picker.exec();
     field->setFocus();
 }

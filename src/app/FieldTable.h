@@ -50,7 +50,7 @@ struct FieldRow {
     Input input = Input::Free;
     // The warning shown when the field is empty at save; a mandatory field is coloured beige.
     const char* mandatory = nullptr;
-    const char* dateKey = nullptr; // date picker mode key of a date field
+    const char* dateKey = nullptr; // date picker mode key of a date field; none: the field itself
     const char* frame = nullptr;   // highlight frame name when not "eff" + name without "txt"
     Qt::Alignment align = Qt::AlignLeft;
     Control control = Control::Line;

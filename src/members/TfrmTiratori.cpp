@@ -4,6 +4,7 @@
 #include "CodeCheck.h"
 #include "FeeText.h"
 #include "MemberPhoto.h"
+#include "MemberRegister.h"
 #include "PhotoFrame.h"
 #include "TSchedaIscritto.h"
 #include "TfrmAllegaCartella.h"
@@ -11,11 +12,14 @@
 #include "TfrmCertScaduti.h"
 #include "TfrmExpTiratori.h"
 #include "TfrmImc.h"
+#include "TfrmLibroSoci.h"
+#include "TfrmSocio.h"
 #include "TfrmStampaTiratori.h"
 #include "TfrmTessereScadute.h"
 #include "TfrmTrovaTiratori.h"
 #include "TfrmWebCam.h"
 #include "TfrmZoom.h"
+#include "app/ArchiveMessages.h"
 #include "app/CommandBar.h"
 #include "app/FieldTable.h"
 #include "app/GeneralGuide.h"
@@ -23,6 +27,7 @@
 #include "app/Platform.h"
 #include "app/StatusLine.h"
 #include "app/TfrmGuida.h"
+#include "storage/StorageError.h"
 #include "storage/Text.h"
 
 #include <QEvent>
@@ -132,6 +137,8 @@ constexpr Command kCommands[] = {
     {"cmdScadCert", "Certificati", "chronometer", "Visualizza il riepilogo dei certificati medici scaduti."},
     {"cmdScadute", "Tessere", "clock", "Visualizza il riepilogo delle tessere scadute."},
     {"cmdEsporta", "Esporta", "x-office-spreadsheet", "Esporta l'archivio in un file di Microsoft Excel."},
+    {"cmdSocio", "Socio", "contact-new", "Dati del libro soci, certificato medico e consensi."},
+    {"cmdLibroSoci", "Libro soci", "x-office-address-book", "Visualizza il libro soci."},
     {"cmdGuida", "Guida", "help-contents", "Visualizza la guida in linea."},
     {"cmdEsci", "Esci", "application-exit", "Esci da questa schermata di lavoro."},
 };
@@ -183,6 +190,8 @@ TfrmTiratori::TfrmTiratori() : RecordScreen(kSetup, kCommands, kFields, &TScheda
                   GeneralGuide::text(GeneralGuide::kMembersFirst, GeneralGuide::kMembersLast));
     });
     connect(button("cmdFile"), &QToolButton::clicked, this, &TfrmTiratori::cmdFileClick);
+    connect(button("cmdSocio"), &QToolButton::clicked, this, &TfrmTiratori::cmdSocioClick);
+    connect(button("cmdLibroSoci"), &QToolButton::clicked, this, [this] { TfrmLibroSoci(this).exec(); });
 
     fields()->control("txtQuota")->installEventFilter(this);
     clearRecord();
@@ -322,4 +331,24 @@ void TfrmTiratori::btnIMCClick() {
     calculator.setValues(Text::trimBlanks(fields()->text("txtGruppo")),
                          Text::trimBlanks(fields()->text("txtProfessione")));
     calculator.exec();
+}
+
+void TfrmTiratori::cmdSocioClick() {
+    if (position() == 0) {
+        platform().message(
+            Platform::Box::Warning,
+            QStringLiteral("Attenzione: salvare la scheda dell'iscritto prima di inserire i dati del "
+                           "socio."));
+        return;
+    }
+    TSchedaSocio socio;
+    try {
+        socio = MemberRegister::load(position());
+    } catch (const StorageError&) {
+        platform().message(Platform::Box::Error, ArchiveMessages::kFailure);
+        return;
+    }
+    TfrmSocio dialog(this, position(), Text::trimBlanks(fields()->text("txtTiratore")), socio,
+                     fields()->field("txtStudio"));
+    dialog.exec();
 }

@@ -27,6 +27,7 @@ protected:
 private:
     void cmdFileClick();
     void cmdTrovaClick();
+    void cmdSocioClick();
     void btnEmailClick();
     void btnIMCClick();
     QWidget* buildFields();

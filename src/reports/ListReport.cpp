@@ -42,6 +42,13 @@ ReportTemplate blank() {
                                                     .color = Qt::white,
                                                     .align = Qt::AlignCenter},
                                                    {}, kSlateGrey));
+    // Empty unless a list numbers its pages (ReportRenderer's page tokens).
+    footer.elements.append(ReportElement::makeText(QStringLiteral("txtPagina"), QRectF(kWidth - 62, 1, 60, 6),
+                                                   {.family = QStringLiteral("Verdana"),
+                                                    .pointSize = 8,
+                                                    .bold = true,
+                                                    .color = Qt::white,
+                                                    .align = Qt::AlignRight | Qt::AlignVCenter}));
     report.add(footer);
     return report;
 }

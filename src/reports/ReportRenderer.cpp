@@ -10,12 +10,22 @@
 #include <QPdfWriter>
 #include <QtNumeric>
 
+#include <list>
+
 namespace {
 
 // The resolution of the printers the program prints on, and of its PDF files.
 constexpr int kDotsPerInch = 1200;
 // Frames and lines are thin but must survive a 1200 dpi printer.
 constexpr double kThinPen = 0.2;
+
+bool numbersPages(const ReportBand& band) {
+    for (const ReportElement& e : band.elements)
+        if (e.text.contains(QLatin1String(ReportRenderer::kPageToken)) ||
+            e.text.contains(QLatin1String(ReportRenderer::kPagesToken)))
+            return true;
+    return false;
+}
 
 // Draws the elements of a laid-out template in millimetres on the painter's device.
 class Page {
@@ -156,6 +166,19 @@ void ReportRenderer::render(QPagedPaintDevice& device, int copies) const {
         painter.restore();
     };
 
+    // Footers that number their pages are filled per page; the layout keeps the lines of each
+    // element by its address, so every filled copy lives until the drawing is done.
+    std::list<ReportBand> numberedFooters;
+    const auto footerOf = [&](const ReportBand& band, qsizetype page) -> const ReportBand& {
+        if (!numbersPages(band))
+            return band;
+        ReportBand& numbered = numberedFooters.emplace_back(band);
+        for (ReportElement& e : numbered.elements)
+            e.text.replace(QLatin1String(kPageToken), QString::number(page + 1))
+                .replace(QLatin1String(kPagesToken), QString::number(pages.size()));
+        return numbered;
+    };
+
     for (qsizetype n = 0; n < pages.size() * std::max(copies, 1); ++n) {
         if (n > 0 && !device.newPage())
             throw ReportError("The printer refused a new page of " + m_report.name().toStdString());
@@ -169,7 +192,7 @@ void ReportRenderer::render(QPagedPaintDevice& device, int copies) const {
         double y = layout.room();
         for (const ReportBand& band : m_report.bands())
             if (band.placement == ReportBand::Placement::PageFooter) {
-                drawBand(band, 0, band.height, y);
+                drawBand(footerOf(band, n % pages.size()), 0, band.height, y);
                 y += band.height;
             }
     }

@@ -6,9 +6,13 @@ class QPagedPaintDevice;
 
 // Draws a filled report template with QPainter on any paged device: the same drawing goes to the
 // printer, the print preview and a PDF file. The renderer keeps its own copy of the template.
-// Every failure throws ReportError.
+// Every failure throws ReportError. In a page footer's texts, kPageToken and kPagesToken become the
+// page's number and the number of pages.
 class ReportRenderer {
 public:
+    static constexpr const char* kPageToken = "[PAGINA]";
+    static constexpr const char* kPagesToken = "[PAGINE]";
+
     explicit ReportRenderer(ReportTemplate report) : m_report(std::move(report)) {}
 
     const ReportTemplate& report() const { return m_report; }
