@@ -1,11 +1,8 @@
 #include "ReceiptExport.h"
 
 #include "TSchedaRicevuta.h"
+#include "app/RecordColumn.h"
 #include "app/TableColumn.h"
-#include "storage/ArchiveFile.h"
-#include "storage/FieldBytes.h"
-
-#include <array>
 
 namespace {
 
@@ -13,12 +10,7 @@ using R = TSchedaRicevuta;
 
 // The exported columns and the receipt field each shows. The address's header reads shorter in
 // the preview grid than in the spreadsheet.
-struct Column {
-    SpreadsheetColumn column;
-    QString R::*member;
-};
-
-constexpr Column kTable[] = {
+constexpr RecordColumn<R> kTable[] = {
     {{"Ricevuta n.", 200}, &R::NumeroRicevuta},
     {{"Data emissione", 200}, &R::DataRicevuta},
     {{"Pagatore", 300}, &R::Pagatore},
@@ -33,7 +25,7 @@ constexpr Column kTable[] = {
     {{"Totale: €", 200}, &R::ImportoTotale},
 };
 
-constexpr auto kColumns = tableColumn(kTable, &Column::column);
+constexpr auto kColumns = tableColumn(kTable, &RecordColumn<R>::column);
 
 constexpr SpreadsheetExport kFormat{"Ricevute.xls", "Riepilogo Ricevute", kColumns};
 
@@ -46,29 +38,8 @@ const SpreadsheetExport& format() {
 }
 
 GridRows rows(const QString& path) {
-    static const auto fields = [] {
-        std::array<FieldBytes, std::size(kTable)> located{};
-        for (std::size_t i = 0; i < located.size(); ++i)
-            located[i] = FieldBytes::of(kTable[i].member);
-        return located;
-    }();
-    // Room for every record's fields at their longest: only what the rows fill takes memory.
-    static const qsizetype rowCapacity = [] {
-        qsizetype capacity = 0;
-        for (const FieldBytes& field : fields)
-            capacity += field.capacity;
-        return capacity;
-    }();
-    ArchiveFile file(path, R::Size);
-    file.open(ArchiveFile::Access::Read);
-    GridRows grid(int(fields.size()));
-    grid.reserve(file.count(), file.count() * rowCapacity);
-    std::array<QByteArrayView, std::size(kTable)> cells;
-    file.scan([&](int, QByteArrayView record) {
-        for (std::size_t i = 0; i < cells.size(); ++i)
-            cells[i] = fields[i].text(record);
-        grid.append(cells);
-    });
+    GridRows grid(int(std::size(kTable)));
+    appendRecordRows<R>(grid, path, kTable);
     return grid;
 }
 

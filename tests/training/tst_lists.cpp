@@ -41,6 +41,20 @@ QStringList linesOf(const ResultLines& lines) {
     return out;
 }
 
+// The export's rows as texts, appended to a grid of its columns.
+QList<QStringList> exportedRows() {
+    GridRows grid(int(TrainingExport::format().columns.size()));
+    TrainingExport::appendRows(grid);
+    QList<QStringList> rows;
+    for (qsizetype r = 0; r < grid.rowCount(); ++r) {
+        QStringList row;
+        for (int c = 0; c < grid.columnCount(); ++c)
+            row << grid.text(r, c);
+        rows << row;
+    }
+    return rows;
+}
+
 } // namespace
 
 class TrainingListsTest : public QObject {
@@ -109,8 +123,7 @@ private Q_SLOTS:
 
     void exportRowsHoldTheColumnsTrimmed() {
         TempProgramFolder folder;
-        QList<QStringList> rows;
-        TrainingExport::appendRows(rows);
+        QList<QStringList> rows = exportedRows();
         QVERIFY(rows.isEmpty());
 
         R first =
@@ -122,7 +135,7 @@ private Q_SLOTS:
             card(QStringLiteral("Resistenza"), QStringLiteral("01/04/2024"), QStringLiteral("30/06/2024"));
         second.GruppiMuscolari = QStringLiteral("Addominali Spalle");
         seed(folder, {first, second});
-        TrainingExport::appendRows(rows);
+        rows = exportedRows();
         QCOMPARE(rows.size(), 2);
         QCOMPARE(rows[0].size(), 25);
         QCOMPARE(rows[0], (QStringList{"Forza",
@@ -193,7 +206,7 @@ private Q_SLOTS:
     void unreadableArchiveRaises() {
         TempProgramFolder folder;
         QDir().mkdir(folder.path(QString::fromLatin1(R::FileName)));
-        QList<QStringList> rows;
+        GridRows rows(int(TrainingExport::format().columns.size()));
         QVERIFY_THROWS_EXCEPTION(StorageError, TrainingExport::appendRows(rows));
         ResultLines lines;
         QVERIFY_THROWS_EXCEPTION(StorageError, ActiveTrainings::appendLines(lines, QDate(2024, 3, 5)));
