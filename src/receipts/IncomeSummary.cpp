@@ -88,11 +88,12 @@ Summary list(const QString& path, const QString& payer, const QString& sport, co
     const qint64 first = period.start.toJulianDay();
     const qint64 last = period.end.toJulianDay();
 
+    static const RecordLine line{kReceiptLine};
     Summary summary;
     ArchiveFile file(path, R::Size);
     file.open(ArchiveFile::Access::Read);
     // Room for every receipt's line asked for at once: a year's list is never moved as it grows.
-    summary.lines.reserve(file.count(), file.count() * ReceiptLine::maxLength());
+    summary.lines.reserve(file.count(), file.count() * line.maxLength());
     file.scan([&](int position, QByteArrayView record) {
         if (summary.stoppedAt || !filter.matches(record))
             return;
@@ -113,7 +114,7 @@ Summary list(const QString& path, const QString& payer, const QString& sport, co
             return;
         }
         summary.total = sum;
-        ReceiptLine::appendTo(summary.lines, record);
+        line.appendTo(summary.lines, record);
     });
     if (summary.stoppedAt)
         summary.total = {};

@@ -21,15 +21,13 @@ constexpr ArchiveFilter<R> kFilters[] = {
     {{"txtIndirizzo", "Indirizzo:"}, &R::IndirizzoPraticante},
 };
 
-constexpr ArchiveSearchSetup kSetup{
+constexpr ArchiveSearchSetup<R> kSetup{
     "frmTrovaRic",
     " Trova ricevute in archivio",
     "Fare doppio clic su una voce in elenco per richiamare la scheda",
     "Riepilogo ricevute emesse",
     "ricevuta",
-    ReceiptLine::of,
-    ReceiptLine::appendTo,
-    ReceiptLine::maxLength,
+    kReceiptLine,
 };
 
 } // namespace

@@ -63,14 +63,14 @@ private Q_SLOTS:
     void lineHasFixedColumns() {
         R r = card(QStringLiteral("  Forza  "), QStringLiteral("01/03/2024"), QStringLiteral("31/05/2024"));
         r.CognomeNome = QStringLiteral(" Perè Anna ");
-        QCOMPARE(TrainingLine::of(TrainingCodec::encode(r)),
+        QCOMPARE(RecordLine(kTrainingLine).of(TrainingCodec::encode(r)),
                  QStringLiteral("Forza") + QString(35, u' ') + QStringLiteral("  Tipo: Pesi") +
                      QString(22, u' ') +
                      QStringLiteral("  Da: 01/03/2024  A: 31/05/2024  Perè Anna  Cel. 333 1234567"));
         // Long texts are cut to their column.
         r.NomeAllenamento = QString(45, u'n');
         r.Tipologia = QString(30, u't');
-        QCOMPARE(TrainingLine::of(TrainingCodec::encode(r)).left(76),
+        QCOMPARE(RecordLine(kTrainingLine).of(TrainingCodec::encode(r)).left(76),
                  QString(40, u'n') + QStringLiteral("  Tipo: ") + QString(26, u't') + QStringLiteral("  "));
     }
 
@@ -83,11 +83,11 @@ private Q_SLOTS:
             const FieldBytes field = FieldBytes::of(member);
             record.replace(field.offset, field.capacity + 1, QByteArray(field.capacity + 1, 'x'));
         }
-        const QString line = TrainingLine::of(record);
+        const QString line = RecordLine(kTrainingLine).of(record);
         QVERIFY(line.endsWith(QString(51, u'x') + QStringLiteral("  Cel. ") + QString(51, u'x')));
         ResultLines lines;
-        lines.reserve(1, TrainingLine::maxLength());
-        TrainingLine::appendTo(lines, record);
+        lines.reserve(1, RecordLine(kTrainingLine).maxLength());
+        RecordLine(kTrainingLine).appendTo(lines, record);
         QCOMPARE(lines.size(), 1);
         QCOMPARE(lines.line(0), line);
     }
@@ -107,7 +107,7 @@ private Q_SLOTS:
              });
         const auto activeOn = [](const QDate& today) {
             ResultLines lines;
-            ActiveTrainings::appendLines(lines, today);
+            ActiveTrainings::appendLines(lines, RecordLine(kTrainingLine), today);
             QStringList names;
             for (const QString& line : linesOf(lines))
                 names << line.left(40).trimmed();
@@ -209,7 +209,8 @@ private Q_SLOTS:
         GridRows rows(int(TrainingExport::format().columns.size()));
         QVERIFY_THROWS_EXCEPTION(StorageError, TrainingExport::appendRows(rows));
         ResultLines lines;
-        QVERIFY_THROWS_EXCEPTION(StorageError, ActiveTrainings::appendLines(lines, QDate(2024, 3, 5)));
+        QVERIFY_THROWS_EXCEPTION(
+            StorageError, ActiveTrainings::appendLines(lines, RecordLine(kTrainingLine), QDate(2024, 3, 5)));
     }
 };
 
