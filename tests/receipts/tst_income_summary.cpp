@@ -122,6 +122,22 @@ private Q_SLOTS:
         }
     }
 
+    // Pressing "Visualizza riepilogo" shows the waiting text in a line kept for it: the button
+    // stays under the pointer, so the release that follows makes the click.
+    void waitingTextMovesNothing() {
+        FakePlatformScope fake;
+        TempProgramFolder folder;
+        TfrmMenuRiepCosti screen;
+        screen.show();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        auto* button = screen.findChild<QPushButton*>(QStringLiteral("btnVisualizza"));
+        const QPoint before = button->mapTo(&screen, QPoint(0, 0));
+        Q_EMIT button->pressed();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        QVERIFY(screen.findChild<QLabel*>(QStringLiteral("lblAttendere"))->isVisible());
+        QCOMPARE(button->mapTo(&screen, QPoint(0, 0)), before);
+    }
+
     void requestChecksRunInOrder_data() {
         QTest::addColumn<Request>("request");
         QTest::addColumn<QString>("message");
