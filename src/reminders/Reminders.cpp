@@ -14,6 +14,7 @@
 #include <QHash>
 
 #include <algorithm>
+#include <array>
 
 namespace Reminders {
 
@@ -76,6 +77,10 @@ void personKey(QByteArray& key, QByteArrayView code, QByteArrayView name) {
 struct Latest {
     int position = 0;
     QDate expiry;
+};
+
+// The member fields a line shows, kept for the records that may be listed.
+struct Contact {
     QByteArray name;
     QByteArray mobile;
     QByteArray email;
@@ -94,16 +99,10 @@ QString associationOrDefault(const QString& association) {
     return name.isEmpty() ? QStringLiteral("l'associazione") : name;
 }
 
-// The log's key of a reminder: position, kind and expiry, as the log stores them.
-QByteArray sentKey(QByteArrayView position, QByteArrayView kind, QByteArrayView expiry) {
-    QByteArray key;
-    key.reserve(position.size() + kind.size() + expiry.size() + 2);
-    key += position;
-    key += '|';
-    key += kind;
-    key += '|';
-    key += expiry;
-    return key;
+// A reminder's member, kind and expiry in one number, for finding the log's records among the
+// lines without a string for either.
+quint64 sentKey(int position, ReminderKind kind, const QDate& expiry) {
+    return (quint64(quint32(position)) << 33) | (quint64(kind) << 32) | quint32(expiry.toJulianDay());
 }
 
 QStringList cellsOf(const Row& row, const QDate& today) {
@@ -139,13 +138,21 @@ Listing list(const QDate& today, int daysBefore, int daysAfter) {
                                     FieldBytes::of(&M::ScadenzaCertificato)};
 
     Listing listing;
-    QHash<QByteArray, Latest> latest[2]; // by kind
+    QHash<QByteArray, std::size_t> personOf;
+    std::vector<std::array<Latest, 2>> latest; // by person, then kind
+    std::vector<Contact> contacts;             // by position
     QByteArray key;
     ArchiveFile::scanFile(M::path(), M::Size, [&](int p, QByteArrayView record) {
         const bool left = flags.has(flags.left, p);
         const QByteArrayView nameText = name.text(record);
         personKey(key, code.text(record), nameText);
+        auto person = personOf.constFind(key);
+        if (person == personOf.constEnd()) {
+            person = personOf.insert(key, latest.size());
+            latest.emplace_back();
+        }
         bool unreadable = false;
+        bool listable = false;
         for (int k = 0; k < 2; ++k) {
             if (k == int(ReminderKind::Certificate) && flags.has(flags.notRequired, p))
                 continue;
@@ -154,46 +161,59 @@ Listing list(const QDate& today, int daysBefore, int daysAfter) {
                 unreadable = true;
                 continue;
             }
-            Latest& l = latest[k][key];
+            Latest& l = latest[*person][std::size_t(k)];
             if (l.position != 0 && expiry < l.expiry)
                 continue;
-            // The member fields are kept only for what may be listed: the most records of a
-            // large archive lie outside the window.
-            const bool inWindow = !left && expiry >= from && expiry <= to;
-            l = Latest{p, expiry, inWindow ? nameText.toByteArray() : QByteArray(),
-                       inWindow ? mobile.text(record).toByteArray() : QByteArray(),
-                       inWindow ? email.text(record).toByteArray() : QByteArray()};
+            l = Latest{p, expiry};
+            listable = listable || (!left && expiry >= from && expiry <= to);
         }
         if (unreadable && !left)
             ++listing.unreadable;
+        // The member fields are kept only for what may be listed: the most records of a large
+        // archive lie outside the window.
+        if (listable) {
+            contacts.resize(std::size_t(p) + 1);
+            contacts[std::size_t(p)] = {nameText.toByteArray(), mobile.text(record).toByteArray(),
+                                        email.text(record).toByteArray()};
+        }
     });
 
-    QHash<QByteArray, std::size_t> rowOf;
-    for (int k = 0; k < 2; ++k) {
-        const auto kind = ReminderKind(k);
-        const QByteArray kindBytes = Text::toWin1252(kindText(kind));
-        for (const Latest& l : std::as_const(latest[k])) {
+    QHash<quint64, std::size_t> rowOf;
+    for (const auto& kinds : latest)
+        for (int k = 0; k < 2; ++k) {
+            const auto kind = ReminderKind(k);
+            const Latest& l = kinds[std::size_t(k)];
+            if (l.position == 0)
+                continue;
             if (flags.has(flags.left, l.position) || l.expiry < from || l.expiry > to)
                 continue;
             if (kind == ReminderKind::Certificate && flags.has(flags.notRequired, l.position))
                 continue;
-            rowOf.insert(sentKey(QByteArray::number(l.position), kindBytes,
-                                 Text::toWin1252(DateText::format(l.expiry))),
-                         listing.rows.size());
-            listing.rows.push_back(Row{l.position, kind, l.expiry, Text::fromWin1252(l.name),
-                                       Text::fromWin1252(l.mobile), Text::fromWin1252(l.email),
+            const Contact& c = contacts[std::size_t(l.position)];
+            rowOf.insert(sentKey(l.position, kind, l.expiry), listing.rows.size());
+            listing.rows.push_back(Row{l.position, kind, l.expiry, Text::fromWin1252(c.name),
+                                       Text::fromWin1252(c.mobile), Text::fromWin1252(c.email),
                                        std::nullopt});
         }
-    }
 
     if (!listing.rows.empty()) {
         const FieldBytes position = FieldBytes::of(&P::Posizione);
         const FieldBytes kind = FieldBytes::of(&P::Tipo);
         const FieldBytes expiry = FieldBytes::of(&P::Scadenza);
+        const QByteArray card = Text::toWin1252(kindText(ReminderKind::Card));
+        const QByteArray certificate = Text::toWin1252(kindText(ReminderKind::Certificate));
         // The log is in the order the reminders were sent: the last one found is the latest.
         ArchiveFile::scanFile(P::path(), P::Size, [&](int, QByteArrayView record) {
-            const auto found =
-                rowOf.constFind(sentKey(position.text(record), kind.text(record), expiry.text(record)));
+            const QByteArrayView kindText = kind.text(record);
+            if (kindText != card && kindText != certificate)
+                return;
+            bool ok = false;
+            const int p = position.text(record).toInt(&ok);
+            const QDate date = DateText::parse(expiry.text(record));
+            if (!ok || !date.isValid())
+                return;
+            const auto found = rowOf.constFind(
+                sentKey(p, kindText == card ? ReminderKind::Card : ReminderKind::Certificate, date));
             if (found != rowOf.constEnd())
                 listing.rows[*found].last = sentOf(PromemoriaCodec::decode(record));
         });
@@ -326,11 +346,22 @@ Sent sentOf(const TSchedaPromemoria& record) {
 const SpreadsheetExport kExport{"Scadenze.xls", "Scadenze", kColumns};
 
 GridRows gridRows(std::span<const Row> rows, const QDate& today) {
-    QList<QStringList> cells;
-    cells.reserve(qsizetype(rows.size()));
-    for (const Row& row : rows)
-        cells << cellsOf(row, today);
-    return GridRows(kColumnCount, cells);
+    GridRows grid(kColumnCount);
+    grid.reserve(qsizetype(rows.size()), qsizetype(rows.size()) * 128);
+    const QByteArray kinds[2] = {Text::toWin1252(kindText(ReminderKind::Card)),
+                                 Text::toWin1252(kindText(ReminderKind::Certificate))};
+    for (const Row& row : rows) {
+        const QByteArray texts[] = {Text::toWin1252(DateText::format(row.expiry)),
+                                    Text::toWin1252(state(row.kind, row.expiry, today)),
+                                    Text::toWin1252(row.name),
+                                    Text::toWin1252(row.mobile),
+                                    Text::toWin1252(row.email),
+                                    Text::toWin1252(lastText(row))};
+        const QByteArrayView cells[kColumnCount] = {
+            kinds[int(row.kind)], texts[0], texts[1], texts[2], texts[3], texts[4], texts[5]};
+        grid.append(cells);
+    }
+    return grid;
 }
 
 QStringList lines(std::span<const Row> rows, const QDate& today) {
