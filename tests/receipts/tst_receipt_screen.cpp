@@ -23,28 +23,16 @@ const QString kWordsHint = QStringLiteral("Digitare l'importo in cifre nella cas
                                           "Totale.\n\r\n\rL'importo in lettere apparirà in automatico.");
 
 // The receipt screen opened on the archive of 2024, as the receipts menu opens it.
-struct ScreenFixture : ReceiptFolder {
+struct ScreenFixture : ReceiptFolder, ScreenDriver<TfrmRicevuta> {
     ScreenFixture() {
         screen.openYear(QStringLiteral("2024"), path());
-        screen.show();
-        QApplication::setActiveWindow(&screen);
-        (void)QTest::qWaitForWindowActive(&screen);
+        show();
     }
-    QLineEdit* field(const char* name) const { return screen.findChild<QLineEdit*>(name); }
-    QString text(const char* name) const {
-        return screen.findChild<QWidget*>(name)->property("text").toString();
-    }
-    QString position() const { return text("lblPosizione"); }
     // Another visit to the screen, which is only ever hidden and shown again.
     void reopen() {
         screen.hide();
         screen.show();
         QApplication::setActiveWindow(&screen);
-    }
-    void click(const char* name) const {
-        QToolButton* b = screen.findChild<QToolButton*>(name);
-        QVERIFY2(b && b->isEnabled(), name);
-        QTest::mouseClick(b, Qt::LeftButton);
     }
     void type(const char* name, const QString& text) const {
         field(name)->setFocus();
@@ -60,8 +48,6 @@ struct ScreenFixture : ReceiptFolder {
         field("txtDal")->setText(r.PeriodoDal);
         field("txtAl")->setText(r.PeriodoAl);
     }
-
-    TfrmRicevuta screen;
 };
 
 } // namespace
