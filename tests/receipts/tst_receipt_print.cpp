@@ -114,10 +114,9 @@ private Q_SLOTS:
         QCOMPARE(PdfTools::pageCount(printed.pdf()), 1);
         QVERIFY(PdfTools::info(printed.pdf()).contains(QStringLiteral("595 x 842 pts (A4)")));
         for (const char* twice : {"Ricevuta n. 12", "05/03/2024", "CENTOVENTI/50", "RSSMRA80A01H501U",
-                                  "Riceviamo da", "per l'attività sportiva", "(OVE RICHIESTO)", "TOTALE :"})
+                                  "Riceviamo da", "per l'attività sportiva", "TOTALE :"})
             QVERIFY2(printed.text.count(QString::fromUtf8(twice)) == 2, twice);
-        for (const char* once : {"BOLLO VIGENTE", "BOLLO APPOSTO SULL'ORIGINALE", "COPIA PER IL PAGATORE",
-                                 "COPIA PER IL RICEVENTE"})
+        for (const char* once : {"COPIA PER IL PAGATORE", "COPIA PER IL RICEVENTE"})
             QVERIFY2(printed.text.count(QString::fromUtf8(once)) == 1, once);
         QVERIFY(printed.text.contains(QStringLiteral("-----")));
         // The payer's copy above the receiver's.
