@@ -266,12 +266,8 @@ TfrmRicevuta::TfrmRicevuta() : RecordScreen(kSetup, kCommands, kFields, [this] {
     // Preview and print show the receipt as it stands on screen, saved or not.
     connect(button("cmdAnteprima"), &QToolButton::clicked, this,
             [this] { TfrmAnteprimaRic(this, sheet()).exec(); });
-    connect(button("cmdStampa"), &QToolButton::clicked, this, [this] {
-        TfrmStampaRic(this, sheet()).exec();
-        // The count of prints has changed: the screen shows the receipt as it now stands.
-        if (position() > 0)
-            showExtra(position());
-    });
+    connect(button("cmdStampa"), &QToolButton::clicked, this,
+            [this] { TfrmStampaRic(this, sheet()).exec(); });
     connect(button("cmdLogo"), &QToolButton::clicked, this, [this] { TfrmLogo(this).exec(); });
     connect(button("cmdAnnullaRic"), &QToolButton::clicked, this, &TfrmRicevuta::cmdAnnullaRicClick);
     connect(button("cmdTrova"), &QToolButton::clicked, this, &TfrmRicevuta::cmdTrovaClick);
