@@ -2,9 +2,11 @@
 
 #include "ReceiptLine.h"
 #include "TSchedaRicevuta.h"
+#include "TSchedaRicevutaExtra.h"
 #include "app/DateLists.h"
 #include "app/RecordFilter.h"
 #include "storage/ArchiveFile.h"
+#include "storage/CompanionArchive.h"
 #include "storage/DateText.h"
 #include "storage/FieldBytes.h"
 #include "storage/Text.h"
@@ -88,6 +90,18 @@ Summary list(const QString& path, const QString& payer, const QString& sport, co
     const qint64 first = period.start.toJulianDay();
     const qint64 last = period.end.toJulianDay();
 
+    // Which receipts are cancelled, read first in one pass: a receipt without a companion record is
+    // not.
+    struct Extra {
+        bool cancelled = false;
+        bool damaged = false;
+    };
+    std::vector<Extra> extras;
+    CompanionArchive(path, TSchedaRicevutaExtra::Size).scan([&](int, QByteArrayView bytes) {
+        const TSchedaRicevutaExtra stored = RicevutaExtraCodec::decode(bytes);
+        extras.push_back({stored.cleaned().cancelled(), stored.damaged()});
+    });
+
     Summary summary;
     ArchiveFile file(path, R::Size);
     file.open(ArchiveFile::Access::Read);
@@ -112,12 +126,28 @@ Summary list(const QString& path, const QString& payer, const QString& sport, co
             summary.stoppedAt = position;
             return;
         }
+        const Extra extra = position <= qsizetype(extras.size()) ? extras[position - 1] : Extra{};
+        if (extra.damaged && !summary.damagedAt) {
+            summary.damagedAt = position;
+            summary.damagedNumber = ReceiptCodec::field(record, &R::NumeroRicevuta);
+        }
+        if (extra.cancelled) {
+            ++summary.cancelled;
+            summary.lines.append(QString(ReceiptLine::of(record) + QString::fromUtf16(kCancelledMark)));
+            return;
+        }
         summary.total = sum;
         ReceiptLine::appendTo(summary.lines, record);
     });
     if (summary.stoppedAt)
         summary.total = {};
     return summary;
+}
+
+QString cancelledText(int cancelled) {
+    return cancelled == 1
+               ? QStringLiteral("1 ricevuta annullata non è compresa nel totale.")
+               : QStringLiteral("%1 ricevute annullate non sono comprese nel totale.").arg(cancelled);
 }
 
 QString totalText(Currency total) {
