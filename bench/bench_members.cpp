@@ -91,7 +91,7 @@ int main(int argc, char** argv) {
     auto* name = search.findChild<QLineEdit*>(QStringLiteral("txtTiratore"));
     auto* sport = search.findChild<QLineEdit*>(QStringLiteral("txtEnte"));
 
-    const double cat = bestOf(kRuns, [&] { catToNowhere(TSchedaIscritto::path()); });
+    const double cat = bestOf(kRuns, [&] { catToNowhere({TSchedaIscritto::path()}); });
     const double raw = bestOf(kRuns, [&] { readRaw(TSchedaIscritto::path()); });
     const double all = bestOf(kRuns, [&] { cerca->click(); });
     const int listedAll = list->model()->rowCount();

@@ -53,7 +53,7 @@ int main(int argc, char** argv) {
     writeRegister(path);
 
     EntryStatistics::Counts counts{};
-    const double cat = bestOf(kRuns, [&] { catToNowhere(path); });
+    const double cat = bestOf(kRuns, [&] { catToNowhere({path}); });
     const double count = bestOf(kRuns, [&] { counts = EntryStatistics::count(path, kYear); });
 
     StatChartView view(nullptr);

@@ -79,7 +79,7 @@ int main(int argc, char** argv) {
     auto* cerca = search.findChild<QPushButton*>(QStringLiteral("btnCerca"));
     auto* list = search.findChild<QListView*>(QStringLiteral("lstRecords"));
 
-    const double cat = bestOf(kRuns, [&] { catToNowhere(path); });
+    const double cat = bestOf(kRuns, [&] { catToNowhere({path}); });
     const double all = bestOf(kRuns, [&] { cerca->click(); });
     const int listedAll = list->model()->rowCount();
     search.findChild<QLineEdit*>(QStringLiteral("txtTipologia"))->setText(QStringLiteral("pesi"));

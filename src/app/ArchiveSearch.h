@@ -13,9 +13,12 @@
 #include "storage/ArchiveFile.h"
 #include "storage/RecordLayout.h"
 #include "storage/StorageError.h"
+#include "storage/Text.h"
 
+#include <algorithm>
 #include <functional>
 #include <span>
+#include <vector>
 
 // One filter of an archive search: its field on the filter panel, and the record field it is
 // looked for in.
@@ -24,23 +27,36 @@ template <class R> struct ArchiveFilter {
     QString R::*member;
 };
 
+// A text at the end of the lines of some records (a cancelled receipt), which a list reads beside
+// the archive: `marked(path)` holds element p - 1 for record p, records past its end unmarked.
+struct LineMark {
+    const char16_t* text = nullptr;
+    std::vector<bool> (*marked)(const QString& path) = nullptr;
+};
+
 // The lines of the records of the archive at `path` that pass every filter in use, in archive
 // order: the scan of every archive search. `typed` holds the filters' texts in table order; each
-// record that passes gives its line, written straight from its bytes.
+// record that passes gives its line, written straight from its bytes, then `mark`'s text if it has
+// one.
 template <class R>
 ResultLines filteredLines(const QString& path, std::span<const ArchiveFilter<R>> filters,
-                          const QStringList& typed, const RecordLine& line) {
+                          const QStringList& typed, const RecordLine& line, const LineMark& mark = {}) {
     RecordFilter filter;
     for (std::size_t i = 0; i < filters.size(); ++i)
         filter.add(typed.value(qsizetype(i)), filters[i].member);
+    const std::vector<bool> marked = mark.marked ? mark.marked(path) : std::vector<bool>{};
+    const QByteArray markBytes = mark.text ? Text::toWin1252(QString::fromUtf16(mark.text)) : QByteArray();
     ArchiveFile file(path, R::Size);
     file.open(ArchiveFile::Access::Read);
     ResultLines lines;
     // Room for every record's line asked for at once: a long list is never moved as it grows.
-    lines.reserve(file.count(), file.count() * line.maxLength());
-    file.scan([&](int, QByteArrayView record) {
-        if (filter.matches(record))
-            line.appendTo(lines, record);
+    lines.reserve(file.count(), file.count() * (line.maxLength() + markBytes.size()));
+    file.scan([&](int position, QByteArrayView record) {
+        if (!filter.matches(record))
+            return;
+        line.appendTo(lines, record);
+        if (std::size_t(position) <= marked.size() && marked[std::size_t(position - 1)])
+            std::copy(markBytes.begin(), markBytes.end(), lines.extendLast(markBytes.size()));
     });
     return lines;
 }
@@ -56,6 +72,7 @@ template <class R> struct ArchiveSearchSetup {
     const char* mode;
     std::span<const LinePart<R>> line; // a record's line in the list
     const char* printFailed = nullptr; // UTF-8; the program's common warning when not given
+    LineMark mark = {};
 };
 
 // The filter search of a screen that shows one archive of records R (an entries register, a
@@ -89,14 +106,18 @@ public:
 
 protected:
     ResultLines search(const QStringList& typed) override {
-        return filteredLines<R>(m_path, m_filters, typed, m_line);
+        return filteredLines<R>(m_path, m_filters, typed, m_line, m_setup.mark);
     }
 
     void handOver(const QString& line) override {
         if ((m_setup.mode && modeKey() != QLatin1String(m_setup.mode)) || line.isEmpty())
             return;
+        // A marked line is found again by the record's own line.
+        QString unmarked = line;
+        if (m_setup.mark.text && unmarked.endsWith(QStringView(m_setup.mark.text)))
+            unmarked.chop(QStringView(m_setup.mark.text).size());
         try {
-            if (const auto found = lastRecordWithLine(m_path, R::Size, m_line, line))
+            if (const auto found = lastRecordWithLine(m_path, R::Size, m_line, unmarked))
                 m_open(RecordCodec<R>::decode(found->bytes), found->position);
         } catch (const StorageError&) {
             // The search just closes: the screen keeps what it showed.

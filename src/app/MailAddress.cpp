@@ -1,5 +1,7 @@
 #include "MailAddress.h"
 
+#include <QUrlQuery>
+
 namespace {
 
 bool smugglesParameters(const QString& address) {
@@ -16,6 +18,24 @@ QString encoded(const QString& text) {
 }
 
 } // namespace
+
+bool isSingleAddress(const QString& address) {
+    return !smugglesParameters(address);
+}
+
+QUrl mailtoBccUrl(const QStringList& addresses, const QString& subject, const QString& body) {
+    QStringList bcc;
+    for (const QString& address : addresses)
+        bcc << encoded(address);
+    QUrlQuery query;
+    query.setQueryItems({{QStringLiteral("bcc"), bcc.join(u',')},
+                         {QStringLiteral("subject"), encoded(subject)},
+                         {QStringLiteral("body"), encoded(body)}});
+    QUrl url;
+    url.setScheme(QStringLiteral("mailto"));
+    url.setQuery(query);
+    return url;
+}
 
 std::optional<QUrl> mailtoUrl(const QString& address, const QString& subject, const QString& body) {
     if (smugglesParameters(address))

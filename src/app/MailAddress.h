@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 
 #include <optional>
@@ -19,6 +20,14 @@
 // Subject and body are percent-encoded (UTF-8) whole, blanks as "%20", so their text reaches the
 // message exactly as written. Hand the result to the desktop with Platform::open(const QUrl&).
 std::optional<QUrl> mailtoUrl(const QString& address, const QString& subject = {}, const QString& body = {});
+
+// Whether mailtoUrl() takes `address` as one address (an empty one included).
+bool isSingleAddress(const QString& address);
+
+// One message to every address in blind copy, so that no recipient sees the others; no main
+// recipient. Each address must pass isSingleAddress() and not be empty: the caller names the
+// others to the user. The addresses, subject and body are percent-encoded whole.
+QUrl mailtoBccUrl(const QStringList& addresses, const QString& subject, const QString& body);
 
 // The warning of an e-mail button whose address mailtoUrl() refuses.
 inline const QString kRefusedMailAddress =

@@ -90,12 +90,14 @@ void ReportDialog::btnStampaClick() {
     try {
         const ReportRenderer document(fill());
         if (m_action == Action::Print) {
-            ReportOutput::print(document, this);
+            printEnded(ReportOutput::print(document, this));
         } else {
             hideWaiting();
             ReportOutput::preview(document, this);
         }
     } catch (const ReportError&) {
+        if (m_action == Action::Print)
+            printEnded(false);
         platform().message(Platform::Box::Warning, m_failure);
     }
     hideWaiting();

@@ -22,8 +22,12 @@ public Q_SLOTS:
     void btnStampaClick();
 
 protected:
+    Action action() const { return m_action; }
     // The document filled from what its screen shows now; throws ReportError when it cannot be.
     virtual ReportTemplate fill() = 0;
+    // After the print dialog: true when the document was printed, false when the dialog was
+    // cancelled or printing failed.
+    virtual void printEnded(bool printed) { Q_UNUSED(printed); }
     // Settings of the document between the instruction and the buttons.
     void addContent(QWidget* content);
     // The waiting label `lblAttendere`, shown from the moment the action button goes down until

@@ -75,6 +75,19 @@ TfrmAvvio::TfrmAvvio() {
     imgBackup->setToolTip(QStringLiteral("Copia di sicurezza e ripristino dei dati."));
     imgBackup->setAccessibleDescription(imgBackup->toolTip());
     imgBackup->setEnabled(false);
+    auto* imgScadenze = pictureButton(this, "imgScadenze", "preferences-desktop-notification-bell", 48,
+                                      QStringLiteral("Scadenze"));
+    if (imgScadenze->icon().isNull())
+        imgScadenze->setIcon(QIcon::fromTheme(QStringLiteral("appointment-soon")));
+    imgScadenze->setToolTip(
+        QStringLiteral("Tessere e certificati medici in scadenza: promemoria tramite WhatsApp ed e-mail."));
+    imgScadenze->setAccessibleDescription(imgScadenze->toolTip());
+    imgScadenze->setEnabled(false);
+    auto* lblScadenze = new QLabel(this);
+    lblScadenze->setObjectName(QStringLiteral("lblScadenze"));
+    lblScadenze->setStyleSheet(QStringLiteral("background: #C0392B; color: white; font-weight: bold; "
+                                              "border-radius: 9px; padding: 1px 6px;"));
+    lblScadenze->hide();
     auto* imgEsci = pictureButton(this, "imgEsci", "application-exit", 48, QStringLiteral("Esci"));
     auto* imgSito = pictureButton(this, "imgSito", "internet-web-browser", 32, Maker::kWebSite);
     imgSito->setText(Maker::kWebSite);
@@ -119,6 +132,8 @@ TfrmAvvio::TfrmAvvio() {
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(imgCopyright);
     bottom->addWidget(imgBackup);
+    bottom->addWidget(imgScadenze);
+    bottom->addWidget(lblScadenze);
     bottom->addStretch();
     bottom->addWidget(imgSito);
     bottom->addStretch();
@@ -164,6 +179,32 @@ void TfrmAvvio::setBackup(std::function<void()> open, std::function<void()> atEx
     icon->setEnabled(true);
     connect(icon, &QAbstractButton::clicked, this, std::move(open));
     m_atExit = std::move(atExit);
+}
+
+void TfrmAvvio::setReminders(QWidget* screen, std::function<int()> dueCount) {
+    QAbstractButton* icon = tileButton("imgScadenze");
+    icon->setEnabled(true);
+    connect(icon, &QAbstractButton::clicked, this, [this, screen] {
+        screen->showMaximized();
+        hide();
+    });
+    returnFrom(screen);
+    m_dueCount = std::move(dueCount);
+    showDueCount();
+}
+
+void TfrmAvvio::showDueCount() {
+    auto* label = findChild<QLabel*>(QStringLiteral("lblScadenze"));
+    const int due = m_dueCount ? m_dueCount() : 0;
+    label->setText(QString::number(due));
+    label->setAccessibleName(QStringLiteral("Scadenze da ricordare: ") + QString::number(due));
+    label->setVisible(due > 0);
+}
+
+void TfrmAvvio::showEvent(QShowEvent* event) {
+    // Reminders sent, members renewed or a new day since the menu was last shown.
+    showDueCount();
+    QWidget::showEvent(event);
 }
 
 void TfrmAvvio::quitProgram() {

@@ -20,14 +20,22 @@ public:
     void returnFrom(QWidget* screen);
     // Enables the "Backup" icon, which calls `open`; `atExit` runs when the menu ends the program.
     void setBackup(std::function<void()> open, std::function<void()> atExit);
+    // Enables the "Scadenze" bell: it hides the menu and shows `screen`, and closing `screen` shows
+    // the menu again. Beside the bell, each time the menu is shown, the count `dueCount` gives,
+    // when there is something due.
+    void setReminders(QWidget* screen, std::function<int()> dueCount);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QAbstractButton* tileButton(const char* name) const;
     void quitProgram();
 
+    void showDueCount();
+
     std::function<void()> m_atExit;
+    std::function<int()> m_dueCount;
 };

@@ -77,6 +77,10 @@ void readAssociation(CardFace& face) {
     }
 }
 
+QString associationName() {
+    return valueOf(readFile(), kAssociation, QString::fromLatin1(kLines[0].key));
+}
+
 void writeAssociation(const CardFace& face, const CardFace& shown) {
     IniFile::update(path(), [&](IniFile& ini) {
         for (const Line& line : kLines) {

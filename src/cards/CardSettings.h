@@ -19,6 +19,9 @@ QString path();
 // shows its placeholder ("Denominazione Associazione", "Indirizzo", "Recapiti", "Note"). A file
 // that is missing or cannot be read gives the four placeholders.
 void readAssociation(CardFace& face);
+// The association's name as stored, without placeholder: empty when the file holds none or cannot
+// be read.
+QString associationName();
 // Stores the association's lines of `face` as storable() keeps them: those that differ from
 // `shown`, the card as read for the screen, and those the file holds nothing for. A line left as
 // it was keeps whatever another workstation stored meanwhile. Raises StorageError, and the old

@@ -1,8 +1,7 @@
 #include "EntryNotice.h"
 
+#include "app/WhatsAppAddress.h"
 #include "storage/Text.h"
-
-#include <QUrlQuery>
 
 namespace {
 
@@ -14,10 +13,6 @@ QString sentence(const QString& greeting, const TSchedaIngresso& e, const QStrin
            QStringLiteral(" esibendo la sua tessera n. ") + Text::trimBlanks(e.NumeroTessera) +
            QStringLiteral(" per svolgere l'attività di ") + Text::trimBlanks(e.AttivitaSvolta) +
            QStringLiteral(". Ringraziandola per la preferenza accordataci, le porgiamo cordiali saluti.");
-}
-
-QString encoded(const QString& value) {
-    return QString::fromLatin1(QUrl::toPercentEncoding(value));
 }
 
 } // namespace
@@ -33,12 +28,7 @@ QString emailBody(const TSchedaIngresso& entry, const QString& year) {
 }
 
 QUrl whatsAppUrl(const TSchedaIngresso& entry, const QString& year) {
-    QUrlQuery query;
-    query.setQueryItems({{QStringLiteral("phone"), encoded(Text::trimBlanks(entry.TelCellulare))},
-                         {QStringLiteral("text"), encoded(whatsAppText(entry, year))}});
-    QUrl url(QStringLiteral("https://web.whatsapp.com/send"));
-    url.setQuery(query);
-    return url;
+    return ::whatsAppUrl(Text::trimBlanks(entry.TelCellulare), whatsAppText(entry, year));
 }
 
 } // namespace EntryNotice

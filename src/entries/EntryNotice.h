@@ -17,9 +17,7 @@ inline const QString kEmailSubject = QStringLiteral("Conferma registrazione ingr
 QString whatsAppText(const TSchedaIngresso& entry, const QString& year);
 QString emailBody(const TSchedaIngresso& entry, const QString& year);
 
-// The WhatsApp web client's send address for the member's mobile number and the message. Both
-// values are percent-encoded (UTF-8) whole, so that no "&", "+", "#" or "%" of the text can cut
-// or change the message on its way.
+// The WhatsApp send address (whatsAppUrl) for the member's mobile number and the message.
 QUrl whatsAppUrl(const TSchedaIngresso& entry, const QString& year);
 
 } // namespace EntryNotice

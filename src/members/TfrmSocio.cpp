@@ -5,6 +5,8 @@
 #include "app/ArchiveMessages.h"
 #include "app/FieldTable.h"
 #include "app/Platform.h"
+#include "app/RecordScreen.h"
+#include "app/TableColumn.h"
 #include "storage/StorageError.h"
 #include "storage/Text.h"
 
@@ -22,12 +24,7 @@ using S = TSchedaSocio;
 
 // The dialog's fields in Enter order with the register field each shows. The dates come from the
 // date picker, the lists only from their items.
-struct Binding {
-    FieldRow row;
-    QString S::*member;
-};
-
-const Binding kFields[] = {
+const FieldBinding<S> kFields[] = {
     {{.name = "txtDomanda", .label = "Data domanda:", .maxLength = 10, .input = Input::Date},
      &S::DataDomanda},
     {{.name = "txtAmmissione", .label = "Data ammissione:", .maxLength = 10, .input = Input::Date},
@@ -67,13 +64,6 @@ const Binding kFields[] = {
      &S::ConsensoImmagini},
 };
 
-std::vector<FieldRow> rows() {
-    std::vector<FieldRow> out;
-    for (const Binding& b : kFields)
-        out.push_back(b.row);
-    return out;
-}
-
 const QString kSaved = QStringLiteral("I dati del socio sono stati salvati.");
 
 } // namespace
@@ -83,8 +73,7 @@ TfrmSocio::TfrmSocio(QWidget* parent, int position, const QString& memberName, c
     : Dialog(parent, QStringLiteral(" Dati del socio")), m_position(position), m_number(socio.NumeroSocio),
       m_expiryField(expiryField) {
     setObjectName(QStringLiteral("frmSocio"));
-    const std::vector<FieldRow> table = rows();
-    m_fields = new FieldTable(this, table, Highlight::Frame);
+    m_fields = new FieldTable(this, tableColumn(kFields, &FieldBinding<S>::field), Highlight::Frame);
 
     auto* name = new QLabel(memberName, this);
     name->setObjectName(QStringLiteral("lblTiratore"));

@@ -1,5 +1,6 @@
 #include "IncomeSummary.h"
 
+#include "ReceiptCompanion.h"
 #include "ReceiptLine.h"
 #include "TSchedaRicevuta.h"
 #include "app/DateLists.h"
@@ -89,6 +90,9 @@ Summary list(const QString& path, const QString& payer, const QString& sport, co
     const qint64 last = period.end.toJulianDay();
 
     static const RecordLine line{kReceiptLine};
+    // Which receipts are cancelled, read first in one pass.
+    const std::vector<ReceiptCompanion::Marks> marks = ReceiptCompanion::marks(path);
+
     Summary summary;
     ArchiveFile file(path, R::Size);
     file.open(ArchiveFile::Access::Read);
@@ -113,12 +117,30 @@ Summary list(const QString& path, const QString& payer, const QString& sport, co
             summary.stoppedAt = position;
             return;
         }
+        const ReceiptCompanion::Marks mark = position <= qsizetype(marks.size())
+                                                 ? marks[std::size_t(position - 1)]
+                                                 : ReceiptCompanion::Marks{};
+        if (mark.damaged && !summary.damagedAt) {
+            summary.damagedAt = position;
+            summary.damagedNumber = ReceiptCodec::field(record, &R::NumeroRicevuta);
+        }
+        if (mark.cancelled) {
+            ++summary.cancelled;
+            summary.lines.append(line.of(record) + QString::fromUtf16(kCancelledMark));
+            return;
+        }
         summary.total = sum;
         line.appendTo(summary.lines, record);
     });
     if (summary.stoppedAt)
         summary.total = {};
     return summary;
+}
+
+QString cancelledText(int cancelled) {
+    return cancelled == 1
+               ? QStringLiteral("1 ricevuta annullata non è compresa nel totale.")
+               : QStringLiteral("%1 ricevute annullate non sono comprese nel totale.").arg(cancelled);
 }
 
 QString totalText(Currency total) {

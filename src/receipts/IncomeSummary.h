@@ -46,12 +46,21 @@ struct Summary {
     // The record position where a date or an amount could not be read and the list stopped; its
     // lines are those before it and its total is nothing. 0 when the list is whole.
     int stoppedAt = 0;
+    // The cancelled receipts listed, marked on their line and left out of the total.
+    int cancelled = 0;
+    // The first receipt listed whose companion record held what the program never writes, with
+    // its number (0: none); it counts as not cancelled.
+    int damagedAt = 0;
+    QString damagedNumber;
 };
+
+// The closing line of a summary with cancelled receipts: they are not in its total.
+QString cancelledText(int cancelled);
 
 // The receipts of the archive at `path` (created empty when missing) whose payer and sport hold
 // the filters as typed (a filter that is only blanks is no filter), whose total is not empty and
-// whose issue date lies in `period`, in archive order. Raises StorageError when the archive cannot
-// be read.
+// whose issue date lies in `period`, in archive order; the total leaves the cancelled ones out.
+// Raises StorageError when the archive or its companion cannot be read.
 Summary list(const QString& path, const QString& payer, const QString& sport, const Period& period);
 
 // A total as the summary shows it: a decimal comma, no thousands separators, at least two

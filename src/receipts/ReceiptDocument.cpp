@@ -1,5 +1,6 @@
 #include "ReceiptDocument.h"
 
+#include "Currency.h"
 #include "ReceiptArt.h"
 #include "TSchedaRicevuta.h"
 #include "storage/Text.h"
@@ -94,9 +95,8 @@ constexpr Item kCopy[] = {
     field("txtDataNasc",               44,    71, 23,   4.4, 9),
     caption("indirizzo:",              68,    71, 16.4, 4.4, 9, kBI),
     field("txtIndirizzo",              85,    71, 109,  4.4, 9),
-    box(14, 81, 55, 40, Fill::White),
-    caption(nullptr,                   15,    96, 53,   5,   8, Style::Regular, kCentre, Role::Stamp),
-    caption("(OVE RICHIESTO)",         15,    101, 53,  5,   8, Style::Regular, kCentre, Role::Stamp),
+    caption("Pagamento:",              72,    82, 19,   4.4, 9, kBI),
+    field("txtPagamento",              92,    82, 104,  4.4, 9),
     caption("TOTALE :",                80,    88.8, 37, 8,   18, Style::Regular, kRight),
     art(Shape::Euro, 119, 88, 9.4, 9),
     box(131, 88, 51, 9, Fill::White),
@@ -109,8 +109,23 @@ constexpr Item kCopy[] = {
     caption("(FIRMA)",                 99,    117, 90,  3.4, 7, Style::Regular, kCentre),
     box(10, 125, 190, 6, Fill::Tint),
     caption(nullptr,                   11.5,  126, 187, 4.4, 8, Style::Regular, Qt::AlignLeft, Role::Bar),
+    // Between the amount and the signature: the stamp duty, then whether the sheet is a duplicate or
+    // the receipt was cancelled.
+    field("txtBollo",                  72,    103.5, 124, 4, 7),
+    field("txtStato",                  72,    108, 124, 7,   16, kB, kCentre),
+};
+
+// The box where the revenue stamp goes, printed only when one is due.
+constexpr Item kStampBox[] = {
+    box(14, 81, 55, 40, Fill::White),
+    caption(nullptr,                   15,    96, 53,   5,   8, Style::Regular, kCentre, Role::Stamp),
+    caption("(OVE RICHIESTO)",         15,    101, 53,  5,   8, Style::Regular, kCentre, Role::Stamp),
 };
 // clang-format on
+
+const QString kExempt =
+    QStringLiteral("Esente da imposta di bollo ai sensi dell'art. 27-bis, Tabella B, D.P.R. 642/1972");
+const QString kStampPaid = QStringLiteral("Imposta di bollo assolta (euro 2,00)");
 
 // Where a copy lies and how it differs from the other.
 struct Copy {
@@ -237,17 +252,32 @@ void place(ReportTemplate& sheet, const Item& item, const Copy& copy) {
 
 namespace ReceiptDocument {
 
-ReportTemplate make(const TSchedaRicevuta& receipt, const QImage& logo) {
+ReportTemplate make(const TSchedaRicevuta& receipt, const QImage& logo, const Marks& marks) {
+    const std::optional<Currency> amount = Currency::parse(Text::trimBlanks(receipt.ImportoTotale));
+    const bool stamped = !marks.stampExempt && amount &&
+                         amount->units > Currency::parse(QString::fromLatin1(kStampThreshold))->units;
+    const QString stamp = marks.stampExempt ? kExempt : stamped ? kStampPaid : QString();
+    QStringList state;
+    if (marks.cancelled)
+        state << QStringLiteral("ANNULLATA");
+    if (marks.duplicate)
+        state << QStringLiteral("DUPLICATO");
     ReportTemplate sheet(QStringLiteral("Ricevuta di Pagamento"));
     // Every position is measured from the sheet's corner.
     sheet.setMargins(QMarginsF());
     for (const Copy& copy : kCopies) {
         for (const Item& item : kCopy)
             place(sheet, item, copy);
+        if (stamped)
+            for (const Item& item : kStampBox)
+                place(sheet, item, copy);
         const QString suffix = QString::fromLatin1(copy.suffix);
         sheet.setPicture(QStringLiteral("imgLogo") + suffix, logo);
         for (const Filling& f : kFillings)
             sheet.setText(QString::fromLatin1(f.name) + suffix, textOf(f, receipt));
+        sheet.setText(QStringLiteral("txtPagamento") + suffix, Text::trimBlanks(marks.method));
+        sheet.setText(QStringLiteral("txtBollo") + suffix, stamp);
+        sheet.setText(QStringLiteral("txtStato") + suffix, state.join(QStringLiteral(" - ")));
     }
     // The cut line stands where it is drawn, as the payer's copy does.
     for (const Item& item : kCutLine)

@@ -14,3 +14,6 @@ inline constexpr LinePart<TSchedaRicevuta> kReceiptLine[] = {
     {u"  Al "},     {&TSchedaRicevuta::PeriodoAl, 10},
     {u"  Tot. € "}, {&TSchedaRicevuta::ImportoTotale},
 };
+
+// What a cancelled receipt's line ends with, in the search and the income summary.
+inline constexpr const char16_t* kCancelledMark = u"  ANNULLATA";

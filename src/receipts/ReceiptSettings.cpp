@@ -12,6 +12,8 @@ namespace {
 const QString kPayee = QStringLiteral("Ricevente");
 const QString kNumbering = QStringLiteral("Numerazione Ricevute");
 const QString kStart = QStringLiteral("Inizio");
+const QString kStamp = QStringLiteral("Imposta di bollo");
+const QString kExempt = QStringLiteral("Esente");
 
 QString path() {
     return ProgramFolder::file(QString::fromLatin1(ReceiptSettings::kFileName));
@@ -48,6 +50,20 @@ void setPayeeLines(const PayeeLines& lines, const PayeeLines& shown) {
     IniFile::update(path(), [&](IniFile& ini) {
         for (std::size_t i : changed)
             ini.setValue(kPayee, payeeKey(i), Text::trimBlanks(lines[i]));
+    });
+}
+
+bool stampExempt() {
+    try {
+        return IniFile::read(path()).value(kStamp, kExempt) != QLatin1String("No");
+    } catch (const StorageError&) {
+        return true;
+    }
+}
+
+void setStampExempt(bool exempt) {
+    IniFile::update(path(), [&](IniFile& ini) {
+        ini.setValue(kStamp, kExempt, exempt ? QStringLiteral("Sì") : QStringLiteral("No"));
     });
 }
 

@@ -22,6 +22,10 @@ PayeeLines payeeLines();
 // meanwhile. The file is left untouched when it already holds them.
 void setPayeeLines(const PayeeLines& lines, const PayeeLines& shown);
 
+// Whether receipts print as exempt from stamp duty: yes unless set otherwise.
+bool stampExempt();
+void setStampExempt(bool exempt);
+
 QString startNumber();
 void setStartNumber(const QString& start);
 

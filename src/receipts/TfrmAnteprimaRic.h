@@ -6,5 +6,5 @@
 class TfrmAnteprimaRic : public ReceiptSheetDialog {
     Q_OBJECT
 public:
-    TfrmAnteprimaRic(QWidget* parent, TSchedaRicevuta receipt);
+    TfrmAnteprimaRic(QWidget* parent, ReceiptSheet sheet);
 };

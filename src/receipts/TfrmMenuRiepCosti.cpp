@@ -84,6 +84,11 @@ TfrmMenuRiepCosti::TfrmMenuRiepCosti() {
     QPushButton* btnEsci = dialogButton(card, "btnEsci", QStringLiteral("Esci"), "application-exit");
     m_lblAttendere =
         label(card, "lblAttendere", QStringLiteral("Caricamento riepilogo in corso. Attendere..."));
+    // Its line is kept while hidden: showing it moves nothing, so "Visualizza riepilogo" stays
+    // under the pointer between press and release.
+    QSizePolicy waiting = m_lblAttendere->sizePolicy();
+    waiting.setRetainSizeWhenHidden(true);
+    m_lblAttendere->setSizePolicy(waiting);
     m_lblAttendere->hide();
     m_lblDataInizio = label(card, "lblDataInizio", QString());
     m_lblDataFine = label(card, "lblDataFine", QString());

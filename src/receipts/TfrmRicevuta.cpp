@@ -2,6 +2,7 @@
 
 #include "AmountInWords.h"
 #include "ReceiptAmount.h"
+#include "ReceiptCompanion.h"
 #include "ReceiptGuide.h"
 #include "ReceiptNumbering.h"
 #include "ReceiptSettings.h"
@@ -24,6 +25,7 @@
 #include "storage/Text.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -78,6 +80,12 @@ constexpr FieldBinding<R> kFields[] = {
      &R::ImportoEuro},
     {{.name = "txtCents", .label = nullptr, .maxLength = 2, .input = Input::Digits, .fill = kWhite},
      &R::ImportoCentesimi},
+    // Kept in the companion of the archive, not in the receipt.
+    {{.name = "cboPagamento",
+      .label = "Pagamento:",
+      .maxLength = 40,
+      .control = Control::Pick,
+      .items = &TSchedaRicevutaExtra::methods}},
     {{"txtRicevente01", nullptr, 50}, &R::Ricevente1},
     {{"txtRicevente02", nullptr, 50}, &R::Ricevente2},
     {{"txtRicevente03", nullptr, 50}, &R::Ricevente3},
@@ -109,9 +117,9 @@ constexpr const char* kPayeeLines[] = {"txtRicevente01", "txtRicevente02", "txtR
 
 // What "Nuovo" empties: everything but the number and the payee lines.
 constexpr const char* kReceipt[] = {
-    "txtData",   "txtImporto",    "txtCents",     "txtImpLettere", "txtCentLettere",
-    "txtIntero", "txtPagatore",   "txtCodFisc",   "txtSport",      "txtDal",
-    "txtAl",     "txtPraticante", "txtLuogoNasc", "txtDataNasc",   "txtIndirizzo",
+    "txtData",      "txtImporto",  "txtCents",     "txtImpLettere", "txtCentLettere", "txtIntero",
+    "txtPagatore",  "txtCodFisc",  "txtSport",     "txtDal",        "txtAl",          "txtPraticante",
+    "txtLuogoNasc", "txtDataNasc", "txtIndirizzo", "cboPagamento",
 };
 
 // The amount as the save normalises it.
@@ -182,6 +190,8 @@ constexpr Command kCommands[] = {
     {"cmdAnteprima", "Anteprima", "document-print-preview",
      "Visualizza l'anteprima di stampa della ricevuta corrente."},
     {"cmdStampa", "Stampa", "document-print", "Stampa la ricevuta corrente."},
+    {"cmdAnnullaRic", "Annulla ricevuta", "edit-delete",
+     "Annulla la ricevuta corrente: resta in archivio e il suo numero non viene più assegnato."},
     {"cmdPrimo", "Primo", "go-first", "Visualizza la prima ricevuta in archivio."},
     {"cmdIndietro", "Indietro", "go-previous", "Visualizza la ricevuta precedente in archivio."},
     {"cmdAvanti", "Avanti", "go-next", "Visualizza la ricevuta successiva in archivio."},
@@ -201,8 +211,18 @@ constexpr Command kImport = {"impPagatore", "Importa iscritto", nullptr,
 constexpr Command kCodeCheck = {"btnCodFisc", "Controlla codice fiscale", "dialog-ok-apply",
                                 "Controlla il codice fiscale."};
 
+const QString kCancelledNoChange =
+    QStringLiteral("Attenzione: la ricevuta è stata annullata e non può più essere modificata.");
+
 const QString kWordsHint = QStringLiteral("Digitare l'importo in cifre nella casella del "
                                           "Totale.\n\r\n\rL'importo in lettere apparirà in automatico.");
+// Cash at or above this amount is not allowed to an amateur sports association.
+constexpr Currency kCashLimit = Currency::euros(1000);
+
+// The ages, reached in the receipt's year, of a practitioner whose sports fees are deductible.
+constexpr int kYoungest = 5;
+constexpr int kOldest = 18;
+
 // The settings file could not be written when the screen closed.
 const QString kSettingsFailure = QStringLiteral(
     "Attenzione: i dati del beneficiario delle ricevute non sono stati salvati.\n\r\n\rAccertarsi di "
@@ -245,10 +265,11 @@ TfrmRicevuta::TfrmRicevuta() : RecordScreen(kSetup, kCommands, kFields, [this] {
 
     // Preview and print show the receipt as it stands on screen, saved or not.
     connect(button("cmdAnteprima"), &QToolButton::clicked, this,
-            [this] { TfrmAnteprimaRic(this, record()).exec(); });
+            [this] { TfrmAnteprimaRic(this, sheet()).exec(); });
     connect(button("cmdStampa"), &QToolButton::clicked, this,
-            [this] { TfrmStampaRic(this, record()).exec(); });
+            [this] { TfrmStampaRic(this, sheet()).exec(); });
     connect(button("cmdLogo"), &QToolButton::clicked, this, [this] { TfrmLogo(this).exec(); });
+    connect(button("cmdAnnullaRic"), &QToolButton::clicked, this, &TfrmRicevuta::cmdAnnullaRicClick);
     connect(button("cmdTrova"), &QToolButton::clicked, this, &TfrmRicevuta::cmdTrovaClick);
     connect(button("cmdEsporta"), &QToolButton::clicked, this,
             [this] { TfrmExpRic(this, archivePath()).exec(); });
@@ -355,6 +376,13 @@ QLayout* TfrmRicevuta::buildReceipt() {
     f->label("txtImporto")->setStyleSheet(QStringLiteral("font-weight: bold;"));
     f->control("txtImporto")->setFixedWidth(110);
     f->control("txtCents")->setFixedWidth(40);
+    auto* payment = new QHBoxLayout;
+    payment->addWidget(f->label("cboPagamento"));
+    payment->addWidget(f->control("cboPagamento"));
+    payment->addStretch();
+    total->addLayout(payment, 0, 0, Qt::AlignLeft);
+    f->label("cboPagamento")->setStyleSheet(QStringLiteral("font-weight: bold;"));
+    f->control("cboPagamento")->setMinimumWidth(280);
 
     auto* receipt = new QVBoxLayout(paper);
     receipt->setContentsMargins(24, 18, 24, 18);
@@ -368,9 +396,21 @@ QLayout* TfrmRicevuta::buildReceipt() {
     receipt->addLayout(total);
     receipt->addStretch();
 
+    // A cancelled receipt is shown under its mark, and cannot be changed.
+    m_paper = paper;
+    m_lblAnnullata = new QLabel(QStringLiteral("ANNULLATA"), this);
+    m_lblAnnullata->setObjectName(QStringLiteral("lblAnnullata"));
+    m_lblAnnullata->setStyleSheet(
+        QStringLiteral("color: rgba(200, 0, 0, 170); font-size: 64pt; font-weight: bold;"));
+    m_lblAnnullata->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_lblAnnullata->hide();
+    auto* sheet = new QGridLayout;
+    sheet->addWidget(paper, 0, 0);
+    sheet->addWidget(m_lblAnnullata, 0, 0, Qt::AlignCenter);
+
     auto* body = new QHBoxLayout;
     body->addStretch();
-    body->addWidget(paper, 1);
+    body->addLayout(sheet, 1);
     body->addStretch();
     return body;
 }
@@ -387,6 +427,7 @@ QString TfrmRicevuta::archivePath() const {
 
 void TfrmRicevuta::emptyReceipt() {
     fields()->clear(kReceipt);
+    showCancelled(TSchedaRicevutaExtra{});
     browser().setPosition(0);
     fields()->setText("txtData", DateText::format(platform().today()));
     fields()->setText("txtCents", QStringLiteral("00"));
@@ -428,6 +469,8 @@ bool TfrmRicevuta::prepareCopy() {
         return false;
     fields()->setText("txtNumRic", QString());
     m_proposed.clear();
+    // The copy is a new receipt, even of a cancelled one: never cancelled, never printed.
+    showCancelled(TSchedaRicevutaExtra{});
     fields()->setText("txtData", DateText::format(platform().today()));
     fields()->control("txtNumRic")->setFocus();
     return true;
@@ -457,13 +500,47 @@ bool TfrmRicevuta::acceptSave() {
         focusField(fields()->control(check.field));
         return false;
     }
-    if (acceptDate())
+    const QString method = fields()->text("cboPagamento");
+    // A receipt saved before the way of payment was kept may stay without one.
+    if (position() == 0 && method.isEmpty()) {
+        platform().message(Box::Warning, QStringLiteral("Attenzione: indicare il metodo di pagamento."));
+        focusField(fields()->control("cboPagamento"));
+        return false;
+    }
+    const char* refused = !acceptCash() ? "cboPagamento" : !acceptDate() ? "txtData" : nullptr;
+    if (!refused) {
+        tellDeduction();
         return true;
+    }
     // Not saving leaves the amount as it was typed.
     for (qsizetype i = 0; i < before.size(); ++i)
         fields()->setText(kAmount[i], before[i]);
-    focusField(fields()->control("txtData"));
+    focusField(fields()->control(refused));
     return false;
+}
+
+bool TfrmRicevuta::acceptCash() {
+    if (fields()->text("cboPagamento") != TSchedaRicevutaExtra::cash())
+        return true;
+    const std::optional<Currency> amount = Currency::parse(fields()->text("txtIntero"));
+    if (!amount || amount->units < kCashLimit.units)
+        return true;
+    return platform().ask(QStringLiteral(
+        "Attenzione: per le associazioni sportive dilettantistiche gli incassi di importo pari o superiore "
+        "a 1.000 euro devono avvenire con mezzi tracciabili. Salvare comunque la ricevuta?"));
+}
+
+void TfrmRicevuta::tellDeduction() {
+    if (fields()->text("cboPagamento") != TSchedaRicevutaExtra::cash())
+        return;
+    const QDate born = DateText::parse(fields()->text("txtDataNasc"));
+    const QDate issued = DateText::parse(fields()->text("txtData"));
+    if (!born.isValid() || !issued.isValid())
+        return;
+    const int age = issued.year() - born.year();
+    if (age >= kYoungest && age <= kOldest)
+        platform().message(Box::Information, QStringLiteral("Il pagamento in contanti non consente la "
+                                                            "detrazione delle spese sportive dei ragazzi."));
 }
 
 bool TfrmRicevuta::acceptDate() {
@@ -490,10 +567,12 @@ bool TfrmRicevuta::settleRecord(ArchiveFile& file, int position, QByteArray& rec
     // A stored receipt keeps its own number, even one an older receipt shares.
     if (position > 0 && own == number) {
         m_settled = {ReceiptNumbering::Settled::Kept, number};
-        return true;
+        return saveMethod(file, position);
     }
     m_settled = ReceiptNumbering::settle(number, position == 0 && number == m_proposed, others);
     if (m_settled.kind == ReceiptNumbering::Settled::Taken)
+        return false;
+    if (!saveMethod(file, position))
         return false;
     if (m_settled.kind == ReceiptNumbering::Settled::Renumbered) {
         R renumbered = ReceiptCodec::decode(record);
@@ -503,8 +582,19 @@ bool TfrmRicevuta::settleRecord(ArchiveFile& file, int position, QByteArray& rec
     return true;
 }
 
-void TfrmRicevuta::recordSaved(int) {
+bool TfrmRicevuta::saveMethod(ArchiveFile& file, int position) {
+    // The way of payment is written first: should the receipt's own write fail, its companion
+    // record lies past the archive's end, where the next new receipt writes its own.
+    const int at = position > 0 ? position : file.count() + 1;
+    if (ReceiptCompanion::saveMethod(archivePath(), file, at, fields()->text("cboPagamento")))
+        return true;
+    m_cancelledMeanwhile = true;
+    return false;
+}
+
+void TfrmRicevuta::recordSaved(int position) {
     m_proposed.clear();
+    showExtra(position);
     if (m_settled.kind != ReceiptNumbering::Settled::Renumbered)
         return;
     const QString taken = Text::trimBlanks(fields()->text("txtNumRic"));
@@ -515,6 +605,11 @@ void TfrmRicevuta::recordSaved(int) {
 }
 
 void TfrmRicevuta::recordWithheld() {
+    if (std::exchange(m_cancelledMeanwhile, false)) {
+        platform().message(Box::Warning, kCancelledNoChange);
+        showExtra(position());
+        return;
+    }
     platform().message(Box::Warning,
                        QStringLiteral("Attenzione: il numero %1 è già stato usato per un'altra ricevuta "
                                       "dell'archivio.\n\r\n\rPer poter salvare la scheda è necessario "
@@ -596,4 +691,78 @@ void TfrmRicevuta::impPagatoreClick() {
     TfrmTrovaTiratori search(this, this);
     search.setModeKey(QStringLiteral("ricevuta"));
     search.exec();
+}
+
+void TfrmRicevuta::recordShown(const TSchedaRicevuta&, int position) {
+    showExtra(position);
+}
+
+void TfrmRicevuta::showExtra(int position) {
+    bool damaged = false;
+    TSchedaRicevutaExtra extra;
+    try {
+        extra = ReceiptCompanion::load(archivePath(), position, &damaged);
+    } catch (const StorageError&) {
+        platform().message(Box::Warning, ArchiveMessages::kFailure);
+    }
+    fields()->setText("cboPagamento", extra.MetodoPagamento);
+    showCancelled(extra);
+    if (damaged)
+        platform().message(Box::Warning,
+                           ReceiptCompanion::damagedWarning(fields()->text("txtNumRic"), position));
+}
+
+void TfrmRicevuta::showCancelled(const TSchedaRicevutaExtra& extra) {
+    m_extra = extra;
+    const bool cancelled = extra.cancelled();
+    m_lblAnnullata->setVisible(cancelled);
+    m_lblAnnullata->raise();
+    m_paper->setEnabled(!cancelled);
+    button("cmdSalva")->setEnabled(!cancelled);
+    button("cmdAnnullaRic")->setEnabled(!cancelled);
+    m_lblAnnullata->setToolTip(
+        cancelled
+            ? QStringLiteral("Annullata il %1: %2").arg(extra.DataAnnullamento, extra.MotivoAnnullamento)
+            : QString());
+}
+
+void TfrmRicevuta::cmdAnnullaRicClick() {
+    const int at = position();
+    if (at == 0) {
+        platform().message(Box::Warning, QStringLiteral("Attenzione: questa funzione serve ad annullare una "
+                                                        "ricevuta che è già stata salvata in archivio."));
+        return;
+    }
+    const QString number = Text::trimBlanks(fields()->text("txtNumRic"));
+    const std::optional<QString> reason = platform().inputText(
+        QStringLiteral(" Annulla ricevuta"),
+        QStringLiteral("Indicare il motivo dell'annullamento della ricevuta n. %1.\n\nLa ricevuta resterà in "
+                       "archivio, non potrà più essere modificata e il suo numero non sarà più assegnato.")
+            .arg(number),
+        QString());
+    if (!reason)
+        return;
+    if (Text::trimBlanks(*reason).isEmpty()) {
+        platform().message(
+            Box::Warning,
+            QStringLiteral("Attenzione: per annullare la ricevuta è necessario indicarne il motivo."));
+        return;
+    }
+    try {
+        showCancelled(ReceiptCompanion::cancel(archivePath(), at, reason->left(120), platform().today()));
+    } catch (const StorageError&) {
+        platform().message(Box::Warning, ArchiveMessages::kFailure);
+        return;
+    }
+    platform().message(Box::Information, QStringLiteral("La ricevuta n. %1 è stata annullata.").arg(number));
+}
+
+ReceiptSheet TfrmRicevuta::sheet() const {
+    ReceiptSheet sheet;
+    sheet.receipt = record();
+    sheet.archivePath = archivePath();
+    sheet.position = position();
+    sheet.extra = m_extra;
+    sheet.extra.MetodoPagamento = fields()->text("cboPagamento");
+    return sheet;
 }

@@ -2,6 +2,7 @@
 
 #include "ReceiptNumbering.h"
 #include "ReceiptSettings.h"
+#include "ReceiptSheetDialog.h"
 #include "TSchedaRicevuta.h"
 #include "app/RecordScreen.h"
 #include "members/MemberTarget.h"
@@ -31,6 +32,8 @@ protected:
     bool settleRecord(ArchiveFile& file, int position, QByteArray& record) override;
     void recordSaved(int position) override;
     void recordWithheld() override;
+    // The way of payment, the cancellation and the prints kept beside the receipt.
+    void recordShown(const TSchedaRicevuta& record, int position) override;
     void screenShown() override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -42,6 +45,19 @@ private:
     void normaliseAmount();
     // Whether the receipt may be saved with its date outside the archive's year: asked.
     bool acceptDate();
+    // Whether a cash payment of 1.000 euro or more may be saved: asked.
+    bool acceptCash();
+    // Tells that cash keeps a young practitioner's fees from being deducted.
+    void tellDeduction();
+    // At the save, under the archive's lock: the way of payment goes to the companion; false when
+    // the receipt was cancelled meanwhile.
+    bool saveMethod(ArchiveFile& file, int position);
+    // Shows receipt p's companion record: its way of payment, and whether it is cancelled.
+    void showExtra(int position);
+    void showCancelled(const TSchedaRicevutaExtra& extra);
+    void cmdAnnullaRicClick();
+    // What the print and preview dialogs print: the receipt as shown, where it is stored.
+    ReceiptSheet sheet() const;
     void txtImportoEdited();
     void txtCentsEdited();
     void leaveCents();
@@ -59,4 +75,9 @@ private:
     ReceiptNumbering::Settled m_settled{};
     QLabel* m_lblInizio;
     QWidget* m_bkgLettere;
+    QWidget* m_paper;
+    QLabel* m_lblAnnullata;
+    // The companion record of the receipt shown, as last read.
+    TSchedaRicevutaExtra m_extra;
+    bool m_cancelledMeanwhile = false;
 };

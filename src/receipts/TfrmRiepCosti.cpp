@@ -1,6 +1,7 @@
 #include "TfrmRiepCosti.h"
 
 #include "IncomeGuide.h"
+#include "ReceiptCompanion.h"
 #include "app/ArchiveMessages.h"
 #include "app/CommandBar.h"
 #include "app/ListFinder.h"
@@ -73,6 +74,9 @@ TfrmRiepCosti::TfrmRiepCosti(QWidget* parent, QString path, QString payer, QStri
     m_lblTotCosti->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_lblTotCosti->setMinimumWidth(140);
     m_lblTotCosti->setText(QStringLiteral("0,00"));
+    m_lblAnnullate = new QLabel(this);
+    m_lblAnnullate->setObjectName(QStringLiteral("lblAnnullate"));
+    m_lblAnnullate->hide();
     m_lblConta = hidden(this, "lblConta", QString());
     m_lblFile = hidden(this, "lblFile", std::move(path));
 
@@ -90,6 +94,7 @@ TfrmRiepCosti::TfrmRiepCosti(QWidget* parent, QString path, QString payer, QStri
     addLine(0, QStringLiteral("Pagatore:"), m_titTipologia);
     addLine(1, QStringLiteral("Intervallo selezionato:"), m_lblIntervallo);
     addLine(2, QStringLiteral("Totale importi incassati:"), m_lblTotCosti);
+    heading->addWidget(m_lblAnnullate, 3, 0, 1, 2);
     heading->setColumnStretch(1, 1);
     heading->addWidget(imgGuida, 0, 3, 3, 1, Qt::AlignTop | Qt::AlignRight);
 
@@ -128,6 +133,12 @@ void TfrmRiepCosti::list() {
         IncomeSummary::Summary summary = IncomeSummary::list(m_lblFile->text(), m_payer, m_sport, m_period);
         m_lblTotCosti->setText(IncomeSummary::totalText(summary.total));
         const int stoppedAt = summary.stoppedAt;
+        m_lblAnnullate->setText(summary.cancelled ? IncomeSummary::cancelledText(summary.cancelled)
+                                                  : QString());
+        m_lblAnnullate->setVisible(summary.cancelled > 0);
+        if (summary.damagedAt)
+            tell(Platform::Box::Warning,
+                 ReceiptCompanion::damagedWarning(summary.damagedNumber, summary.damagedAt));
         m_results->setLines(std::move(summary.lines));
         if (stoppedAt)
             tell(Platform::Box::Warning,
@@ -155,6 +166,8 @@ void TfrmRiepCosti::btnStampaClick() {
     body << QStringLiteral("- - - - - - - - - - - - - - - -")
          << QStringLiteral("INTERVALLO SELEZIONATO:    ") + m_lblIntervallo->text()
          << QStringLiteral("TOTALE IMPORTI INCASSATI:  € ") + m_lblTotCosti->text();
+    if (!m_lblAnnullate->text().isEmpty())
+        body << m_lblAnnullate->text();
     const QDateTime now = platform().now();
     try {
         ReportOutput::print(ReportRenderer(ListReport::make(QStringLiteral("Riepilogo incassi"), body,

@@ -39,6 +39,7 @@ private:
     QLabel* m_titTipologia;
     QLabel* m_lblIntervallo;
     QLabel* m_lblTotCosti;
+    QLabel* m_lblAnnullate;
     QLabel* m_lblConta;
     QLabel* m_lblFile;
     std::optional<std::pair<Platform::Box, QString>> m_told;

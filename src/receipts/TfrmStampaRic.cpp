@@ -2,9 +2,9 @@
 
 #include "app/PrintMessages.h"
 
-TfrmStampaRic::TfrmStampaRic(QWidget* parent, TSchedaRicevuta receipt)
+TfrmStampaRic::TfrmStampaRic(QWidget* parent, ReceiptSheet sheet)
     : ReceiptSheetDialog(
-          parent, std::move(receipt), QStringLiteral("frmStampaRic"), QStringLiteral(" Stampa ricevuta"),
+          parent, std::move(sheet), QStringLiteral("frmStampaRic"), QStringLiteral(" Stampa ricevuta"),
           Action::Print,
           QStringLiteral(
               "L'operazione stampa la ricevuta corrente.\n\nPremere Stampa per avviare la stampa."),

@@ -6,5 +6,5 @@
 class TfrmStampaRic : public ReceiptSheetDialog {
     Q_OBJECT
 public:
-    TfrmStampaRic(QWidget* parent, TSchedaRicevuta receipt);
+    TfrmStampaRic(QWidget* parent, ReceiptSheet sheet);
 };

@@ -1,5 +1,6 @@
 #include "TfrmTrovaRic.h"
 
+#include "ReceiptCompanion.h"
 #include "ReceiptLine.h"
 
 namespace {
@@ -21,6 +22,13 @@ constexpr ArchiveFilter<R> kFilters[] = {
     {{"txtIndirizzo", "Indirizzo:"}, &R::IndirizzoPraticante},
 };
 
+std::vector<bool> cancelledReceipts(const QString& path) {
+    std::vector<bool> cancelled;
+    for (const ReceiptCompanion::Marks& mark : ReceiptCompanion::marks(path))
+        cancelled.push_back(mark.cancelled);
+    return cancelled;
+}
+
 constexpr ArchiveSearchSetup<R> kSetup{
     "frmTrovaRic",
     " Trova ricevute in archivio",
@@ -28,6 +36,8 @@ constexpr ArchiveSearchSetup<R> kSetup{
     "Riepilogo ricevute emesse",
     "ricevuta",
     kReceiptLine,
+    nullptr,
+    {kCancelledMark, cancelledReceipts},
 };
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "Startup.h"
 
 #include "app/Appearance.h"
+#include "app/Platform.h"
 #include "app/QtPlatform.h"
 #include "app/TfrmAvvio.h"
 #include "app/TfrmPassword.h"
@@ -15,6 +16,8 @@
 #include "receipts/TfrmMenuRicevute.h"
 #include "receipts/TfrmMenuRiepCosti.h"
 #include "receipts/TfrmRicevuta.h"
+#include "reminders/Reminders.h"
+#include "reminders/TfrmScadenze.h"
 #include "storage/AtomicFile.h"
 #include "storage/ProgramFolder.h"
 #include "training/TfrmAllenamenti.h"
@@ -28,7 +31,8 @@ Startup::Startup()
       m_entriesMenu(std::make_unique<TfrmMenuIngressi>()), m_entries(std::make_unique<TfrmIngressi>()),
       m_statistics(std::make_unique<TfrmStatIngressi>()), m_training(std::make_unique<TfrmAllenamenti>()),
       m_incomeSummary(std::make_unique<TfrmMenuRiepCosti>()),
-      m_receiptsMenu(std::make_unique<TfrmMenuRicevute>()), m_receipts(std::make_unique<TfrmRicevuta>()) {
+      m_receiptsMenu(std::make_unique<TfrmMenuRicevute>()), m_receipts(std::make_unique<TfrmRicevuta>()),
+      m_reminders(std::make_unique<TfrmScadenze>()) {
 
     m_menu->setModule(TfrmAvvio::Tile::Iscritti, m_members.get());
     m_menu->setModule(TfrmAvvio::Tile::Tessere, m_cards.get());
@@ -52,14 +56,15 @@ Startup::Startup()
             backup.exec();
         },
         &TfrmBackup::backupAtExit);
+    m_menu->setReminders(m_reminders.get(), [] { return Reminders::dueCount(platform().today()); });
 }
 
 Startup::~Startup() = default;
 
 void removeLeftovers() {
-    AtomicFile::removeStaleTemporaries(ProgramFolder::path(), {QStringLiteral("unins000\\.dll"),
-                                                               QStringLiteral("Ricevute_Generiche\\.ini"),
-                                                               QStringLiteral("Tesserini\\.ini")});
+    AtomicFile::removeStaleTemporaries(
+        ProgramFolder::path(), {QStringLiteral("unins000\\.dll"), QStringLiteral("Ricevute_Generiche\\.ini"),
+                                QStringLiteral("Tesserini\\.ini"), QStringLiteral("Promemoria\\.ini")});
     AtomicFile::removeStaleTemporaries(MemberPhoto::folder(),
                                        {QStringLiteral("Scheda_Iscritto_[0-9]+\\.jpg")});
     AtomicFile::removeStaleTemporaries(AttachmentFolder::folder());

@@ -10,6 +10,7 @@ class TfrmMenuRicevute;
 class TfrmMenuRiepCosti;
 class TfrmPassword;
 class TfrmRicevuta;
+class TfrmScadenze;
 class TfrmStatIngressi;
 class TfrmTessera;
 class TfrmTiratori;
@@ -33,6 +34,7 @@ public:
     TfrmMenuRiepCosti& incomeSummary() const { return *m_incomeSummary; }
     TfrmMenuRicevute& receiptsMenu() const { return *m_receiptsMenu; }
     TfrmRicevuta& receipts() const { return *m_receipts; }
+    TfrmScadenze& reminders() const { return *m_reminders; }
 
 private:
     std::unique_ptr<TfrmAvvio> m_menu;
@@ -46,6 +48,7 @@ private:
     std::unique_ptr<TfrmMenuRiepCosti> m_incomeSummary;
     std::unique_ptr<TfrmMenuRicevute> m_receiptsMenu;
     std::unique_ptr<TfrmRicevuta> m_receipts;
+    std::unique_ptr<TfrmScadenze> m_reminders;
 };
 
 // Program-wide settings made before any screen exists, the program folder from the command line

@@ -2,6 +2,7 @@
 #include "app/MailAddress.h"
 
 #include <QTest>
+#include <QUrlQuery>
 
 class MailAddressTest : public QObject {
     Q_OBJECT
@@ -62,6 +63,26 @@ private Q_SLOTS:
         QCOMPARE(read.path(), QStringLiteral("a@b.it"));
         QCOMPARE(QUrl::fromPercentEncoding(read.query(QUrl::FullyEncoded).section(u'&', 1).mid(5).toLatin1()),
                  QStringLiteral("Gentile Sig. Rossi, 1+1=2? #sì\r\nSaluti"));
+    }
+
+    // One message to several members, none of them seeing the others, and no text read as a
+    // further parameter.
+    void blindCopyToSeveral() {
+        const QUrl url =
+            mailtoBccUrl({QStringLiteral("anna@b.it"), QStringLiteral("nicolò@c.it")},
+                         QStringLiteral("Promemoria & più"), QStringLiteral("A&to=spy@evil.it #1"));
+        const QUrl read(url.toString(QUrl::FullyEncoded));
+        QCOMPARE(read.path(), QString());
+        const QUrlQuery query(read);
+        QCOMPARE(query.queryItems().size(), 3);
+        QCOMPARE(query.queryItemValue(QStringLiteral("bcc"), QUrl::FullyDecoded),
+                 QStringLiteral("anna@b.it,nicolò@c.it"));
+        QCOMPARE(query.queryItemValue(QStringLiteral("subject"), QUrl::FullyDecoded),
+                 QStringLiteral("Promemoria & più"));
+        QCOMPARE(query.queryItemValue(QStringLiteral("body"), QUrl::FullyDecoded),
+                 QStringLiteral("A&to=spy@evil.it #1"));
+        QVERIFY(isSingleAddress(QStringLiteral("anna@b.it")));
+        QVERIFY(!isSingleAddress(QStringLiteral("anna@b.it,spy@evil.it")));
     }
 };
 

@@ -1,7 +1,7 @@
-#include "FakePlatform.h"
+#include "ArchiveFixture.h"
 #include "NextModal.h"
 #include "PdfTools.h"
-#include "TempProgramFolder.h"
+#include "ScreenDriver.h"
 #include "TestMain.h"
 #include "app/ArchiveMessages.h"
 #include "app/GeneralGuide.h"
@@ -59,44 +59,22 @@ constexpr const char* kAssociationLabels[] = {"titAssociazione", "titSottotitolo
                                               "titAnnotazioni"};
 
 // The card screen on a fresh program folder, with scripted platform services.
-struct CardScreenFixture {
-    CardScreenFixture() { open(); }
+struct CardScreenFixture : ArchiveFixture<TSchedaIscritto>, ScreenDriver<TfrmTessera> {
+    CardScreenFixture() : ArchiveFixture(QString::fromLatin1(TSchedaIscritto::FileName)) { show(); }
 
-    void open() {
-        screen.show();
-        QApplication::setActiveWindow(&screen);
-        (void)QTest::qWaitForWindowActive(&screen);
-    }
-    QString text(const char* name) const { return screen.findChild<QLabel*>(name)->text(); }
     QStringList texts(std::span<const char* const> names) const {
         QStringList all;
         for (const char* name : names)
             all << text(name);
         return all;
     }
-    QImage picture(const char* name) const { return screen.findChild<PhotoFrame*>(name)->image(); }
-    QWidget* control(const char* name) const { return screen.findChild<QWidget*>(name); }
-    void click(const char* name) const {
-        QToolButton* b = screen.findChild<QToolButton*>(name);
-        QVERIFY2(b && b->isEnabled(), name);
-        QTest::mouseClick(b, Qt::LeftButton);
-    }
+    QImage picture(const char* name) const { return find<PhotoFrame>(name)->image(); }
     void clickCard(const char* name) const { QTest::mouseClick(control(name), Qt::LeftButton); }
-    void seed(const QList<TSchedaIscritto>& members) const {
-        QByteArray bytes;
-        for (const TSchedaIscritto& m : members)
-            bytes += MemberCodec::encode(m);
-        folder.write(TSchedaIscritto::FileName, bytes);
-    }
     QString picturePath(const char* name, const QImage& picture) const {
         const QString path = folder.path(QString::fromLatin1(name));
         picture.save(path);
         return path;
     }
-
-    FakePlatformScope fake;
-    TempProgramFolder folder;
-    TfrmTessera screen;
 };
 
 } // namespace
@@ -134,7 +112,7 @@ private Q_SLOTS:
         CardScreenFixture f;
         f.screen.close();
         f.folder.write("Anagrafica/Logo.bmp", "BM bloccato");
-        f.open();
+        f.show();
         QCOMPARE(f.picture("imgLogo"), CardLogo::builtIn());
         inspectNextModal([](QWidget*) {});
         f.click("cmdAnteprima");
@@ -147,7 +125,7 @@ private Q_SLOTS:
         CardScreenFixture f;
         f.screen.close();
         const QByteArray before = f.folder.read("Anagrafica/Logo.bmp");
-        f.open();
+        f.show();
         f.fake->fileNames.enqueue(f.picturePath("largo.jpg", filled(QSize(400, 100), Qt::red)));
         f.clickCard("imgLogo");
         QCOMPARE(f.picture("imgLogo").size(), QSize(400, 100));
@@ -171,7 +149,7 @@ private Q_SLOTS:
         f.screen.close();
         const QByteArray settings = f.folder.read(CardSettings::kFileName);
         const QByteArray logo = f.folder.read("Anagrafica/Logo.bmp");
-        f.open();
+        f.show();
         inspectNextModal([](QWidget* modal) {
             modal->findChild<QLineEdit*>("txtAssociazione")->setText(QStringLiteral("Palestra Olimpia"));
             QTest::mouseClick(modal->findChild<QPushButton*>("btnApplica"), Qt::LeftButton);
@@ -246,7 +224,7 @@ private Q_SLOTS:
         CardScreenFixture f;
         f.folder.write(CardSettings::kFileName, "[Associazione]\r\nDenominazione=  Palestra Olimpia  \r\n");
         f.screen.hide(); // the next visit reads the file again
-        f.open();
+        f.show();
         QStringList shown;
         QString focused;
         inspectNextModal([&](QWidget* modal) {
@@ -278,7 +256,7 @@ private Q_SLOTS:
         // What the card shows is what the settings file can keep.
         QCOMPARE(f.texts(kAssociationLabels), (QStringList{"A.S.D. Forza ?", "Via Roma 1", "", ""}));
         f.screen.close();
-        f.open();
+        f.show();
         QCOMPARE(f.texts(kAssociationLabels),
                  (QStringList{"A.S.D. Forza ?", "Via Roma 1", "Recapiti", "Note"}));
     }

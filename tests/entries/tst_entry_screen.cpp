@@ -1,6 +1,6 @@
-#include "FakePlatform.h"
+#include "ArchiveFixture.h"
 #include "PdfTools.h"
-#include "TempProgramFolder.h"
+#include "ScreenDriver.h"
 #include "TestMain.h"
 #include "app/ArchiveMessages.h"
 #include "app/MailAddress.h"
@@ -44,69 +44,22 @@ R stored(const char* day, const char* month, const char* year, const char* name)
 }
 
 // The entry screen opened on the 2024 register of a fresh program folder, on 5 March 2024 at 9:30.
-struct ScreenFixture {
-    ScreenFixture() {
+struct ScreenFixture : ArchiveFixture<R>, ScreenDriver<TfrmIngressi> {
+    ScreenFixture() : ArchiveFixture(QStringLiteral("2024.ing")) {
         fake->date = QDate(2024, 3, 5);
         fake->time = QTime(9, 30);
         screen.openRegister(QStringLiteral("2024"), R::path(QStringLiteral("2024")));
-        screen.show();
-        QApplication::setActiveWindow(&screen);
-        (void)QTest::qWaitForWindowActive(&screen);
+        show();
     }
 
-    void seed(const QList<R>& entries) const {
-        QByteArray bytes;
-        for (const R& e : entries)
-            bytes += EntryCodec::encode(e);
-        folder.write("2024.ing", bytes);
-    }
-    QList<R> saved() const {
-        const QByteArray bytes = folder.read("2024.ing");
-        QList<R> all;
-        for (qsizetype at = 0; at + R::Size <= bytes.size(); at += R::Size)
-            all << EntryCodec::decode(QByteArrayView(bytes).sliced(at, R::Size));
-        return all;
-    }
-    QString text(const char* name) const {
-        QWidget* w = screen.findChild<QWidget*>(QString::fromLatin1(name));
-        if (auto* pick = qobject_cast<QComboBox*>(w))
-            return pick->currentText();
-        return w->property("text").toString();
-    }
-    QLineEdit* field(const char* name) const {
-        return screen.findChild<QLineEdit*>(QString::fromLatin1(name));
-    }
-    QComboBox* pick(const char* name) const {
-        return screen.findChild<QComboBox*>(QString::fromLatin1(name));
-    }
-    void set(const char* name, const QString& value) const {
-        if (QComboBox* p = pick(name))
-            p->setEditText(value);
-        else
-            field(name)->setText(value);
-    }
-    void click(const char* name) const {
-        QToolButton* b = screen.findChild<QToolButton*>(QString::fromLatin1(name));
-        QVERIFY2(b && b->isEnabled(), name);
-        QTest::mouseClick(b, Qt::LeftButton);
-    }
-    QString position() const { return text("lblPosizione"); }
-    QList<FakePlatform::Shown> takeMessages() const {
-        const QList<FakePlatform::Shown> shown = fake->messages;
-        fake->messages.clear();
-        return shown;
-    }
+    QComboBox* pick(const char* name) const { return find<QComboBox>(name); }
     void fillEntry() const {
-        set("txtAttivita", QStringLiteral("Pilates & Yoga"));
-        set("txtTesserato", QStringLiteral("D'Angelo Nicolò"));
-        set("txtNumTessera", QStringLiteral("T-12"));
-        set("txtRecapito", QStringLiteral("3331234567"));
-        set("txtEmail", QStringLiteral("nicolo@example.it"));
+        setText("txtAttivita", QStringLiteral("Pilates & Yoga"));
+        setText("txtTesserato", QStringLiteral("D'Angelo Nicolò"));
+        setText("txtNumTessera", QStringLiteral("T-12"));
+        setText("txtRecapito", QStringLiteral("3331234567"));
+        setText("txtEmail", QStringLiteral("nicolo@example.it"));
     }
-
-    FakePlatformScope fake;
-    TempProgramFolder folder;
-    TfrmIngressi screen;
 };
 
 const QString kSaved = QStringLiteral("La scheda corrente è stata salvata in archivio.");
@@ -138,10 +91,10 @@ private Q_SLOTS:
         f.click("cmdSalva");
         QCOMPARE(f.takeMessages(), QList<FakePlatform::Shown>({{Box::Information, kSaved}}));
         QCOMPARE(f.position(), QStringLiteral("1"));
-        f.set("txtNote", QStringLiteral("seconda"));
+        f.setText("txtNote", QStringLiteral("seconda"));
         f.click("cmdSalva");
         QCOMPARE(f.takeMessages(), QList<FakePlatform::Shown>({{Box::Information, kChanged}}));
-        const QList<R> entries = f.saved();
+        const QList<R> entries = f.archive();
         QCOMPARE(entries.size(), 1);
         QCOMPARE(entries[0].Anno, QStringLiteral("2024"));
         QCOMPARE(entries[0].DataIngresso, QStringLiteral("05/03/2024"));
@@ -153,8 +106,8 @@ private Q_SLOTS:
     void impossibleDatesAreRefused() {
         ScreenFixture f;
         f.fillEntry();
-        f.set("txtGiornoRit", QStringLiteral("31"));
-        f.set("txtMeseRit", QStringLiteral("Aprile"));
+        f.setText("txtGiornoRit", QStringLiteral("31"));
+        f.setText("txtMeseRit", QStringLiteral("Aprile"));
         f.click("cmdSalva");
         QCOMPARE(f.takeMessages(),
                  QList<FakePlatform::Shown>(
@@ -162,15 +115,15 @@ private Q_SLOTS:
                                     "salvare la scheda è necessario indicare una data valida."}}));
         QCOMPARE(QApplication::focusWidget(), f.pick("txtGiornoRit"));
         QCOMPARE(f.text("lblDataRit"), QStringLiteral("31/04/2024"));
-        QVERIFY(f.saved().isEmpty());
+        QVERIFY(f.archive().isEmpty());
 
-        f.set("txtGiornoRit", QStringLiteral("29"));
-        f.set("txtMeseRit", QStringLiteral("Febbraio"));
+        f.setText("txtGiornoRit", QStringLiteral("29"));
+        f.setText("txtMeseRit", QStringLiteral("Febbraio"));
         f.click("cmdSalva");
         QCOMPARE(f.takeMessages(), QList<FakePlatform::Shown>({{Box::Information, kSaved}}));
-        QCOMPARE(f.saved().value(0).DataIngresso, QStringLiteral("29/02/2024"));
+        QCOMPARE(f.archive().value(0).DataIngresso, QStringLiteral("29/02/2024"));
 
-        f.set("txtAttivita", QString());
+        f.setText("txtAttivita", QString());
         f.click("cmdSalva");
         QCOMPARE(f.takeMessages(),
                  QList<FakePlatform::Shown>({{Box::Warning, "Attenzione: per salvare la scheda è necessario "
@@ -204,8 +157,8 @@ private Q_SLOTS:
         f.click("impOraRit");
         f.click("cmdSalva");
         QCOMPARE(f.position(), QStringLiteral("2"));
-        QCOMPARE(f.saved().size(), 2);
-        QCOMPARE(f.saved()[1].DataIngresso, QStringLiteral("05/03/2024"));
+        QCOMPARE(f.archive().size(), 2);
+        QCOMPARE(f.archive()[1].DataIngresso, QStringLiteral("05/03/2024"));
     }
 
     void browsingKeepsTheRegistersYear() {
@@ -226,7 +179,7 @@ private Q_SLOTS:
         QVERIFY(f.takeMessages().isEmpty());
 
         f.click("cmdSalva");
-        const R rewritten = f.saved()[1];
+        const R rewritten = f.archive()[1];
         QCOMPARE(rewritten.Anno, QStringLiteral("2024"));
         QCOMPARE(rewritten.DataIngresso, QStringLiteral("10/03/2024"));
         QCOMPARE(rewritten.OraIngresso, QStringLiteral("18:05"));
@@ -267,7 +220,7 @@ private Q_SLOTS:
     void whatsAppSendsTheExactConfirmation() {
         ScreenFixture f;
         f.fillEntry();
-        f.set("txtRecapito", QString());
+        f.setText("txtRecapito", QString());
         f.click("btnWhatsApp");
         QCOMPARE(f.takeMessages(),
                  QList<FakePlatform::Shown>(
@@ -276,7 +229,7 @@ private Q_SLOTS:
         QCOMPARE(QApplication::focusWidget(), f.field("txtRecapito"));
         QVERIFY(f.fake->opened.isEmpty());
 
-        f.set("txtRecapito", QStringLiteral("3331234567"));
+        f.setText("txtRecapito", QStringLiteral("3331234567"));
         f.click("btnWhatsApp");
         QCOMPARE(f.fake->opened.size(), 1);
         const QUrl sent(f.fake->opened[0], QUrl::StrictMode);
@@ -288,7 +241,7 @@ private Q_SLOTS:
                      "del suo ingresso in palestra avvenuto in data 05 Marzo 2024 alle ore 09:30 esibendo "
                      "la sua tessera n. T-12 per svolgere l'attività di Pilates & Yoga. Ringraziandola "
                      "per la preferenza accordataci, le porgiamo cordiali saluti."));
-        QVERIFY(f.saved().isEmpty());
+        QVERIFY(f.archive().isEmpty());
     }
 
     void emailSendsTheConfirmationToTheMember() {
@@ -305,7 +258,7 @@ private Q_SLOTS:
                     .queryItemValue(QStringLiteral("body"), QUrl::FullyDecoded)
                     .startsWith(QStringLiteral("Gentile Sig. D'Angelo Nicolò, con la presente")));
 
-        f.set("txtEmail", QStringLiteral("a@b.it?bcc=x@y.it"));
+        f.setText("txtEmail", QStringLiteral("a@b.it?bcc=x@y.it"));
         f.click("cmdEmail");
         QCOMPARE(f.takeMessages(), QList<FakePlatform::Shown>({{Box::Warning, kRefusedMailAddress}}));
         QCOMPARE(f.fake->opened.size(), 1);
@@ -321,7 +274,7 @@ private Q_SLOTS:
         member.Email = QStringLiteral("anna@example.it");
         member.Note = QStringLiteral("non importata");
         f.folder.write(TSchedaIscritto::FileName, MemberCodec::encode(member));
-        f.set("txtNote", QStringLiteral("mia nota"));
+        f.setText("txtNote", QStringLiteral("mia nota"));
         QTimer::singleShot(0, [] {
             auto* search = qobject_cast<TfrmTrovaTiratori*>(QApplication::activeModalWidget());
             QVERIFY(search);
@@ -421,7 +374,7 @@ private Q_SLOTS:
                      {{Box::Warning, "Attenzione: la visualizzazione dell'anteprima di stampa "
                                      "non è andata a buon fine.\n\r\n\rAccertarsi che la "
                                      "stampante sia configurata correttamente."}}));
-        QVERIFY(f.saved().isEmpty());
+        QVERIFY(f.archive().isEmpty());
     }
 };
 

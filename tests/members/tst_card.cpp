@@ -1,5 +1,6 @@
-#include "FakePlatform.h"
-#include "TempProgramFolder.h"
+#include "ArchiveFixture.h"
+#include "NextModal.h"
+#include "ScreenDriver.h"
 #include "TestMain.h"
 #include "app/ArchiveMessages.h"
 #include "app/GeneralGuide.h"
@@ -41,34 +42,16 @@ TSchedaIscritto member(const QString& name) {
 }
 
 // A member card on a fresh program folder, with scripted platform services.
-struct CardFixture {
-    CardFixture() {
-        card.show();
-        QApplication::setActiveWindow(&card);
-        (void)QTest::qWaitForWindowActive(&card);
-    }
+struct CardFixture : ArchiveFixture<TSchedaIscritto>, ScreenDriver<TfrmTiratori> {
+    CardFixture() : ArchiveFixture(QString::fromLatin1(TSchedaIscritto::FileName)) { show(); }
 
     void seed(std::initializer_list<const char*> names) const {
-        QByteArray bytes;
+        QList<TSchedaIscritto> members;
         for (const char* n : names)
-            bytes += MemberCodec::encode(member(QString::fromUtf8(n)));
-        folder.write(TSchedaIscritto::FileName, bytes);
+            members << member(QString::fromUtf8(n));
+        ArchiveFixture::seed(members);
     }
-    QList<TSchedaIscritto> archive() const {
-        const QByteArray bytes = folder.read(TSchedaIscritto::FileName);
-        QList<TSchedaIscritto> all;
-        for (qsizetype at = 0; at + TSchedaIscritto::Size <= bytes.size(); at += TSchedaIscritto::Size)
-            all << MemberCodec::decode(QByteArrayView(bytes).sliced(at, TSchedaIscritto::Size));
-        return all;
-    }
-    QLineEdit* field(const char* name) const { return card.findChild<QLineEdit*>(name); }
-    QLabel* label(const char* name) const { return card.findChild<QLabel*>(name); }
-    QString position() const { return label("lblPosizione")->text(); }
-    void click(const char* name) const {
-        QToolButton* b = card.findChild<QToolButton*>(name);
-        QVERIFY2(b && b->isEnabled(), name);
-        QTest::mouseClick(b, Qt::LeftButton);
-    }
+    QLabel* label(const char* name) const { return find<QLabel>(name); }
     void fillMandatory() const {
         const TSchedaIscritto r = member(QStringLiteral("Rossi Mario"));
         field("txtTiratore")->setText(r.CognomeNome);
@@ -78,26 +61,7 @@ struct CardFixture {
         field("txtInizioTes")->setText(r.RilascioTessera);
         field("txtFineTes")->setText(r.ScadenzaTessera);
     }
-    QList<FakePlatform::Shown> takeMessages() const {
-        const QList<FakePlatform::Shown> shown = fake->messages;
-        fake->messages.clear();
-        return shown;
-    }
-
-    FakePlatformScope fake;
-    TempProgramFolder folder;
-    TfrmTiratori card;
 };
-
-// Runs `look` on the next modal dialog, then closes it.
-void inspectNextModal(std::function<void(QWidget*)> look) {
-    QTimer::singleShot(0, [look] {
-        QWidget* modal = QApplication::activeModalWidget();
-        QVERIFY(modal);
-        look(modal);
-        qobject_cast<QDialog*>(modal)->reject();
-    });
-}
 
 const FakePlatform::Shown kEmptyArchive{Box::Information, ArchiveMessages::kEmpty};
 
@@ -191,7 +155,7 @@ private Q_SLOTS:
             f.field(order[i])->setText(i < filled ? QStringLiteral("01/01/2030") : QStringLiteral("  "));
         f.click("cmdSalva");
         QCOMPARE(f.takeMessages(), (QList<FakePlatform::Shown>{{Box::Warning, warning}}));
-        QCOMPARE(f.card.focusWidget(), f.field(focused.toLatin1()));
+        QCOMPARE(f.screen.focusWidget(), f.field(focused.toLatin1()));
         QVERIFY(f.position().isEmpty());
         QVERIFY(f.archive().isEmpty());
     }
@@ -259,7 +223,7 @@ private Q_SLOTS:
         QVERIFY(f.position().isEmpty());
         QCOMPARE(f.field("txtTiratore")->text(), QStringLiteral("Gamma"));
         QVERIFY(f.label("lblFile01")->text().isEmpty());
-        QCOMPARE(f.card.focusWidget(), f.field("txtTiratore"));
+        QCOMPARE(f.screen.focusWidget(), f.field("txtTiratore"));
 
         f.click("cmdSalva");
         QCOMPARE(f.position(), QStringLiteral("4"));
@@ -287,8 +251,8 @@ private Q_SLOTS:
         CardFixture f;
         f.seed({"Alfa"});
         f.click("cmdPrimo");
-        f.card.hide();
-        f.card.show();
+        f.screen.hide();
+        f.screen.show();
         QVERIFY(f.position().isEmpty());
         QVERIFY(f.field("txtTiratore")->text().isEmpty());
         QVERIFY(f.label("lblFile01")->text().isEmpty());
@@ -367,7 +331,7 @@ private Q_SLOTS:
                  (QList<FakePlatform::Shown>{
                      {Platform::Box::Warning,
                       QStringLiteral("Attenzione: l'indirizzo e-mail indicato non è valido.")}}));
-        QCOMPARE(f.card.focusWidget(), f.field("txtEmail"));
+        QCOMPARE(f.screen.focusWidget(), f.field("txtEmail"));
     }
 };
 
@@ -396,14 +360,14 @@ private Q_SLOTS:
         CardFixture f;
         f.seed({"Alfa", "Beta"});
         QVERIFY(MemberPhoto::save(2, filled(QSize(300, 400), Qt::red)));
-        auto* photo = f.card.findChild<PhotoFrame*>("imgFoto");
+        auto* photo = f.screen.findChild<PhotoFrame*>("imgFoto");
         f.click("cmdPrimo");
         QCOMPARE(photo->image(), MemberPhoto::blank());
         f.click("cmdAvanti");
         QVERIFY(isRed(photo->image()));
         f.click("cmdNuovo");
         QCOMPARE(photo->image(), MemberPhoto::blank());
-        f.card.receiveMember(
+        f.screen.receiveMember(
             MemberCodec::decode(f.folder.read(TSchedaIscritto::FileName).mid(TSchedaIscritto::Size)), 2);
         QVERIFY(isRed(photo->image()));
     }
@@ -437,13 +401,13 @@ private Q_SLOTS:
         QVERIFY(MemberPhoto::save(1, filled(QSize(300, 400), Qt::green)));
         const QByteArray before = f.folder.read("Anagrafica/Scheda_Iscritto_1.jpg");
         f.click("cmdPrimo");
-        f.card.findChild<PhotoFrame*>("imgFoto")->setImage(filled(QSize(300, 400), Qt::red));
+        f.screen.findChild<PhotoFrame*>("imgFoto")->setImage(filled(QSize(300, 400), Qt::red));
         f.takeMessages();
         {
             const AtomicFile::Fault fault(AtomicFile::Step::Flush);
             f.click("cmdSalva");
         }
-        QVERIFY(isRed(f.card.findChild<PhotoFrame*>("imgFoto")->image()));
+        QVERIFY(isRed(f.screen.findChild<PhotoFrame*>("imgFoto")->image()));
         QCOMPARE(f.folder.read("Anagrafica/Scheda_Iscritto_1.jpg"), before);
         QCOMPARE(
             f.takeMessages(),
@@ -462,7 +426,7 @@ private Q_SLOTS:
         f.click("cmdPrimo");
         QCOMPARE(f.label("lblFile01")->text(), QStringLiteral("certificato.pdf"));
         f.click("cmdDuplica");
-        QCOMPARE(f.card.findChild<PhotoFrame*>("imgFoto")->image(), MemberPhoto::blank());
+        QCOMPARE(f.screen.findChild<PhotoFrame*>("imgFoto")->image(), MemberPhoto::blank());
         QVERIFY(f.label("lblFile01")->text().isEmpty() && f.label("lblDesc01")->text().isEmpty());
         f.click("cmdSalva");
         QCOMPARE(f.position(), QStringLiteral("2"));
@@ -480,12 +444,12 @@ private Q_SLOTS:
             webcam->findChild<QPushButton*>("btnImportaFoto")->click();
         });
         f.click("btnWebcam");
-        QVERIFY(isRed(f.card.findChild<PhotoFrame*>("imgFoto")->image()));
+        QVERIFY(isRed(f.screen.findChild<PhotoFrame*>("imgFoto")->image()));
     }
 
     void zoomShowsTheCardsPhoto() {
         CardFixture f;
-        f.card.findChild<PhotoFrame*>("imgFoto")->setImage(filled(QSize(300, 400), Qt::red));
+        f.screen.findChild<PhotoFrame*>("imgFoto")->setImage(filled(QSize(300, 400), Qt::red));
         bool shown = false;
         inspectNextModal(
             [&](QWidget* zoom) { shown = isRed(zoom->findChild<PhotoFrame*>("imgZoom")->image()); });

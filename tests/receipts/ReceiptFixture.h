@@ -1,8 +1,8 @@
 #pragma once
 
-#include "FakePlatform.h"
+#include "ArchiveFixture.h"
 #include "NextModal.h"
-#include "TempProgramFolder.h"
+#include "ScreenDriver.h"
 #include "receipts/TSchedaRicevuta.h"
 
 #include <QApplication>
@@ -36,27 +36,6 @@ inline TSchedaRicevuta receipt(const QString& number, const QString& payer = QSt
 }
 
 // A fresh program folder with the yearly archive of 2024 and scripted platform services.
-struct ReceiptFolder {
-    QString path() const { return TSchedaRicevuta::path(QStringLiteral("2024")); }
-    void seed(const QList<TSchedaRicevuta>& receipts) const {
-        QByteArray bytes;
-        for (const TSchedaRicevuta& r : receipts)
-            bytes += ReceiptCodec::encode(r);
-        folder.write(QStringLiteral("2024.ric"), bytes);
-    }
-    QList<TSchedaRicevuta> archive() const {
-        const QByteArray bytes = folder.read(QStringLiteral("2024.ric"));
-        QList<TSchedaRicevuta> all;
-        for (qsizetype at = 0; at + TSchedaRicevuta::Size <= bytes.size(); at += TSchedaRicevuta::Size)
-            all << ReceiptCodec::decode(QByteArrayView(bytes).sliced(at, TSchedaRicevuta::Size));
-        return all;
-    }
-    QList<FakePlatform::Shown> takeMessages() const {
-        const QList<FakePlatform::Shown> shown = fake->messages;
-        fake->messages.clear();
-        return shown;
-    }
-
-    FakePlatformScope fake;
-    TempProgramFolder folder;
+struct ReceiptFolder : ArchiveFixture<TSchedaRicevuta> {
+    ReceiptFolder() : ArchiveFixture(QStringLiteral("2024.ric")) {}
 };

@@ -13,6 +13,7 @@
 #include "storage/ProgramFolder.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QToolButton>
 
@@ -44,6 +45,8 @@ int main(int argc, char** argv) {
         field("txtSport")->setText(QStringLiteral("Nuoto"));
         field("txtDal")->setText(QStringLiteral("01/03/2024"));
         field("txtAl")->setText(QStringLiteral("31/03/2024"));
+        screen.findChild<QComboBox*>(QStringLiteral("cboPagamento"))
+            ->setCurrentText(QStringLiteral("Contanti"));
         press("cmdSalva");
         if (fake->lastText() != QStringLiteral("La scheda corrente è stata inserita in archivio."))
             return 1;

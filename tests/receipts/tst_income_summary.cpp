@@ -4,6 +4,7 @@
 #include "app/ArchiveMessages.h"
 #include "app/ResultListPanel.h"
 #include "receipts/IncomeSummary.h"
+#include "receipts/ReceiptCompanion.h"
 #include "receipts/TSchedaRicevuta.h"
 #include "receipts/TfrmMenuRiepCosti.h"
 
@@ -120,6 +121,22 @@ private Q_SLOTS:
                 QVERIFY2(field->height() >= field->minimumSizeHint().height(), name);
             }
         }
+    }
+
+    // Pressing "Visualizza riepilogo" shows the waiting text in a line kept for it: the button
+    // stays under the pointer, so the release that follows makes the click.
+    void waitingTextMovesNothing() {
+        FakePlatformScope fake;
+        TempProgramFolder folder;
+        TfrmMenuRiepCosti screen;
+        screen.show();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        auto* button = screen.findChild<QPushButton*>(QStringLiteral("btnVisualizza"));
+        const QPoint before = button->mapTo(&screen, QPoint(0, 0));
+        Q_EMIT button->pressed();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        QVERIFY(screen.findChild<QLabel*>(QStringLiteral("lblAttendere"))->isVisible());
+        QCOMPARE(button->mapTo(&screen, QPoint(0, 0)), before);
     }
 
     void requestChecksRunInOrder_data() {
@@ -259,6 +276,67 @@ private Q_SLOTS:
         const QString none = TSchedaRicevuta::path(QStringLiteral("2019"));
         QCOMPARE(IncomeSummary::list(none, {}, {}, kYear).lines.size(), 0);
         QVERIFY(QFile::exists(none));
+    }
+
+    void cancelledReceiptsAreMarkedAndLeftOutOfTheTotal() {
+        const Archive archive({issued("1", "05/03/2024", "10,00"), issued("2", "06/03/2024", "1200,00"),
+                               issued("3", "07/03/2024", "5,50"), issued("4", "08/03/2024", "7,00")});
+        ReceiptCompanion::cancel(archive.path(), 2, QStringLiteral("Errore"), QDate(2024, 3, 6));
+        ReceiptCompanion::cancel(archive.path(), 4, QStringLiteral("Errore"), QDate(2024, 3, 8));
+        const IncomeSummary::Summary s = IncomeSummary::list(archive.path(), {}, {}, kYear);
+        QCOMPARE(numbers(s), QStringList({"1", "2", "3", "4"}));
+        QCOMPARE(IncomeSummary::totalText(s.total), QStringLiteral("15,50"));
+        QCOMPARE(s.cancelled, 2);
+        QVERIFY(s.lines.line(1).endsWith(QStringLiteral("Tot. € 1200,00  ANNULLATA")));
+        QVERIFY(!s.lines.line(2).contains(QStringLiteral("ANNULLATA")));
+        QCOMPARE(IncomeSummary::cancelledText(2),
+                 QStringLiteral("2 ricevute annullate non sono comprese nel totale."));
+        QCOMPARE(IncomeSummary::cancelledText(1),
+                 QStringLiteral("1 ricevuta annullata non è compresa nel totale."));
+    }
+
+    void aDamagedOrShortCompanionNeverChangesTheTotalUnseen() {
+        const Archive archive({issued("1", "05/03/2024", "10,00"), issued("2", "06/03/2024", "20,00"),
+                               issued("3", "07/03/2024", "30,00")});
+        // Record 1 holds garbage, record 2 is cut short, receipt 3 has none.
+        archive.folder.write(QStringLiteral("2024_Extra.ric"),
+                             QByteArray(TSchedaRicevutaExtra::Size, '\x7f') + QByteArray(50, '\0'));
+        IncomeSummary::Summary s = IncomeSummary::list(archive.path(), {}, {}, kYear);
+        QCOMPARE(IncomeSummary::totalText(s.total), QStringLiteral("60,00"));
+        QCOMPARE(s.damagedAt, 1);
+        QCOMPARE(s.damagedNumber, QStringLiteral("1"));
+        QCOMPARE(s.cancelled, 0);
+        // A companion longer than the archive: the records past its end belong to no receipt.
+        TSchedaRicevutaExtra cancelled;
+        cancelled.Annullata = QStringLiteral("Sì");
+        QByteArray longer;
+        for (int i = 0; i < 5; ++i)
+            longer += RicevutaExtraCodec::encode(i < 3 ? TSchedaRicevutaExtra{} : cancelled);
+        archive.folder.write(QStringLiteral("2024_Extra.ric"), longer);
+        s = IncomeSummary::list(archive.path(), {}, {}, kYear);
+        QCOMPARE(IncomeSummary::totalText(s.total), QStringLiteral("60,00"));
+        QCOMPARE(s.damagedAt, 0);
+    }
+
+    void resultScreenSaysHowManyCancelledReceiptsAreNotInTheTotal() {
+        RequestFixture f({issued("1", "05/03/2024", "10,50"), issued("2", "06/03/2024", "20,25")});
+        ReceiptCompanion::cancel(f.path(), 2, QStringLiteral("Errore"), QDate(2024, 3, 6));
+        QTemporaryDir dir;
+        f.fake->printTo = dir.filePath(QStringLiteral("riepilogo.pdf"));
+        f.period("01", "Marzo", "31", "Marzo");
+        inspectNextModal([&](QWidget* result) {
+            QCOMPARE(text(result, "lblTotCosti"), QStringLiteral("10,50"));
+            QCOMPARE(text(result, "lblAnnullate"),
+                     QStringLiteral("1 ricevuta annullata non è compresa nel totale."));
+            QTest::mouseClick(result->findChild<QPushButton*>("btnStampa"), Qt::LeftButton);
+            QTest::mouseClick(result->findChild<QPushButton*>("btnEsci"), Qt::LeftButton);
+        });
+        f.request();
+        const QString printed = PdfTools::text(f.fake->printTo).simplified();
+        QVERIFY(
+            printed.contains(QStringLiteral("TOTALE IMPORTI INCASSATI: € 10,50 1 ricevuta annullata non è "
+                                            "compresa nel totale.")));
+        QVERIFY(printed.contains(QStringLiteral("Tot. € 20,25 ANNULLATA")));
     }
 
     void screenShowsAFreshRequest() {

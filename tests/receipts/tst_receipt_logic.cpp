@@ -249,12 +249,13 @@ private Q_SLOTS:
             second << rows.text(1, c);
         QCOMPARE(second,
                  QStringList({"2", "05/03/2024", "Bianchi Anna", "RSSMRA80A01H501U", "Tennis", "01/03/2024",
-                              "31/03/2024", "Rossi Luca", "Roma", "02/02/2015", "Via Roma 1", "120,50"}));
+                              "31/03/2024", "Rossi Luca", "Roma", "02/02/2015", "Via Roma 1", "120,50", ""}));
         const SpreadsheetExport& format = ReceiptExport::format();
-        QCOMPARE(format.columns.size(), std::size_t(12));
+        QCOMPARE(format.columns.size(), std::size_t(13));
         QCOMPARE(QString::fromUtf8(format.columns[10].header), QStringLiteral("Indirizzo di residenza"));
         QCOMPARE(QString::fromUtf8(format.columns[10].gridHeader), QStringLiteral("Indirizzo"));
         QCOMPARE(QString::fromUtf8(format.columns[11].header), QStringLiteral("Totale: €"));
+        QCOMPARE(QString::fromUtf8(format.columns[12].header), QStringLiteral("Annullata"));
     }
 };
 

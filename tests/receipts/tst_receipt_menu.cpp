@@ -55,9 +55,10 @@ private Q_SLOTS:
         for (const char* wrong : {"202", "../x", " 202"}) {
             year->setText(QString::fromLatin1(wrong));
             QTest::mouseClick(menu.findChild<QPushButton*>("btnApriPreventivi"), Qt::LeftButton);
-            QCOMPARE(f.takeMessages(), (QList<FakePlatform::Shown>{
-                                           {Box::Warning, QStringLiteral("Attenzione: indicare l'anno solare "
-                                                                         "utilizzando quattro cifre.")}}));
+            QCOMPARE(f.fake->takeMessages(),
+                     (QList<FakePlatform::Shown>{
+                         {Box::Warning, QStringLiteral("Attenzione: indicare l'anno solare "
+                                                       "utilizzando quattro cifre.")}}));
             QVERIFY(menu.isVisible());
         }
         QVERIFY(!QFile::exists(f.folder.path(QStringLiteral("../x.ric"))));

@@ -1,14 +1,17 @@
 #include "PdfTools.h"
 #include "ReceiptFixture.h"
 #include "TestMain.h"
+#include "receipts/ReceiptCompanion.h"
 #include "receipts/ReceiptDocument.h"
 #include "receipts/ReceiptLogo.h"
+#include "receipts/ReceiptSettings.h"
 #include "receipts/TSchedaRicevuta.h"
 #include "receipts/TfrmAnteprimaRic.h"
 #include "receipts/TfrmRicevuta.h"
 #include "receipts/TfrmStampaRic.h"
 #include "reports/ReportRenderer.h"
 
+#include <QCheckBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -114,10 +117,9 @@ private Q_SLOTS:
         QCOMPARE(PdfTools::pageCount(printed.pdf()), 1);
         QVERIFY(PdfTools::info(printed.pdf()).contains(QStringLiteral("595 x 842 pts (A4)")));
         for (const char* twice : {"Ricevuta n. 12", "05/03/2024", "CENTOVENTI/50", "RSSMRA80A01H501U",
-                                  "Riceviamo da", "per l'attività sportiva", "(OVE RICHIESTO)", "TOTALE :"})
+                                  "Riceviamo da", "per l'attività sportiva", "TOTALE :"})
             QVERIFY2(printed.text.count(QString::fromUtf8(twice)) == 2, twice);
-        for (const char* once : {"BOLLO VIGENTE", "BOLLO APPOSTO SULL'ORIGINALE", "COPIA PER IL PAGATORE",
-                                 "COPIA PER IL RICEVENTE"})
+        for (const char* once : {"COPIA PER IL PAGATORE", "COPIA PER IL RICEVENTE"})
             QVERIFY2(printed.text.count(QString::fromUtf8(once)) == 1, once);
         QVERIFY(printed.text.contains(QStringLiteral("-----")));
         // The payer's copy above the receiver's.
@@ -266,6 +268,93 @@ private Q_SLOTS:
         QVERIFY(f.fake->messages.isEmpty());
         // Nothing of it was saved.
         QVERIFY(f.archive().isEmpty());
+    }
+
+    void stampDutyPaymentAndStateArePrintedInBothCopies_data() {
+        QTest::addColumn<bool>("exempt");
+        QTest::addColumn<QString>("total");
+        QTest::addColumn<QString>("duty");
+        QTest::addColumn<bool>("stampBox");
+        const QString exemption = QStringLiteral(
+            "Esente da imposta di bollo ai sensi dell'art. 27-bis, Tabella B, D.P.R. 642/1972");
+        const QString paid = QStringLiteral("Imposta di bollo assolta (euro 2,00)");
+        QTest::newRow("exempt") << true << "120,50" << exemption << false;
+        QTest::newRow("due") << false << "77,48" << paid << true;
+        QTest::newRow("at the threshold") << false << "77,47" << QString() << false;
+    }
+    void stampDutyPaymentAndStateArePrintedInBothCopies() {
+        QFETCH(bool, exempt);
+        QFETCH(QString, total);
+        QFETCH(QString, duty);
+        QFETCH(bool, stampBox);
+        TSchedaRicevuta r = sample();
+        r.ImportoTotale = total;
+        ReceiptDocument::Marks marks;
+        marks.method = QStringLiteral("Bonifico bancario o postale");
+        marks.stampExempt = exempt;
+        marks.duplicate = true;
+        const Printed printed(ReceiptDocument::make(r, ReceiptLogo::blank(), marks));
+        QCOMPARE(printed.text.count(QStringLiteral("Pagamento:")), 2);
+        QCOMPARE(printed.text.count(QStringLiteral("Bonifico bancario o postale")), 2);
+        QCOMPARE(printed.text.count(QStringLiteral("DUPLICATO")), 2);
+        QVERIFY(!printed.text.contains(QStringLiteral("ANNULLATA")));
+        if (!duty.isEmpty())
+            QCOMPARE(printed.text.count(duty), 2);
+        QCOMPARE(printed.text.contains(QStringLiteral("BOLLO VIGENTE")), stampBox);
+        QCOMPARE(printed.text.count(QStringLiteral("(OVE RICHIESTO)")), stampBox ? 2 : 0);
+        // The stamp box's border, or the paper where it would stand.
+        QCOMPARE(near(at(printed.page(4), 14, 100, 4), Qt::black), stampBox);
+    }
+
+    void eachPrintIsCountedTheSecondSaysDuplicatoAndACancelledOneAnnullata() {
+        ReceiptFolder f;
+        f.seed({receipt(QStringLiteral("1"))});
+        QTemporaryDir dir;
+        ReceiptSheet sheet(receipt(QStringLiteral("1")));
+        sheet.archivePath = f.path();
+        sheet.position = 1;
+        sheet.extra.MetodoPagamento = QStringLiteral("Contanti");
+        const auto print = [&](const QString& name) {
+            f.fake->printTo = dir.filePath(name);
+            TfrmStampaRic dialog(nullptr, sheet);
+            dialog.show();
+            dialog.btnStampaClick();
+            return PdfTools::text(f.fake->printTo);
+        };
+        const QString original = print(QStringLiteral("1.pdf"));
+        QVERIFY(!original.contains(QStringLiteral("DUPLICATO")));
+        QCOMPARE(original.count(QStringLiteral("Contanti")), 2);
+        QCOMPARE(print(QStringLiteral("2.pdf")).count(QStringLiteral("DUPLICATO")), 2);
+        QCOMPARE(ReceiptCompanion::load(f.path(), 1).prints(), 2);
+
+        // A print dialog cancelled prints nothing and counts nothing.
+        f.fake->printAccepted = false;
+        print(QStringLiteral("3.pdf"));
+        QCOMPARE(ReceiptCompanion::load(f.path(), 1).prints(), 2);
+        f.fake->printAccepted = true;
+
+        ReceiptCompanion::cancel(f.path(), 1, QStringLiteral("Errore"), QDate(2024, 3, 6));
+        QCOMPARE(print(QStringLiteral("4.pdf")).count(QStringLiteral("ANNULLATA - DUPLICATO")), 2);
+        QVERIFY(f.fake->messages.isEmpty());
+    }
+
+    void theStampSettingIsKeptAndExemptByDefault() {
+        ReceiptFolder f;
+        QVERIFY(ReceiptSettings::stampExempt());
+        TfrmAnteprimaRic dialog(nullptr, sample());
+        dialog.show();
+        auto* exempt = dialog.findChild<QCheckBox*>(QStringLiteral("chkEsenteBollo"));
+        QCOMPARE(exempt->text(), QStringLiteral("Esente da imposta di bollo"));
+        QVERIFY(exempt->isChecked());
+        exempt->setChecked(false);
+        QTemporaryDir dir;
+        f.fake->printTo = dir.filePath(QStringLiteral("a.pdf"));
+        dialog.btnStampaClick();
+        QVERIFY(!ReceiptSettings::stampExempt());
+        QVERIFY(
+            PdfTools::text(f.fake->printTo).contains(QStringLiteral("Imposta di bollo assolta (euro 2,00)")));
+        // The rest of the settings file is left as it was.
+        QVERIFY(f.folder.read(QString::fromLatin1(ReceiptSettings::kFileName)).contains("Esente=No"));
     }
 };
 

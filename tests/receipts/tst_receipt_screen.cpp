@@ -4,11 +4,13 @@
 #include "members/TSchedaIscritto.h"
 #include "receipts/AmountInWords.h"
 #include "receipts/Currency.h"
+#include "receipts/ReceiptCompanion.h"
 #include "receipts/ReceiptSettings.h"
 #include "receipts/TfrmRicevuta.h"
 
 #include <QAccessible>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDir>
 #include <QListView>
 #include <QPlainTextEdit>
@@ -23,28 +25,16 @@ const QString kWordsHint = QStringLiteral("Digitare l'importo in cifre nella cas
                                           "Totale.\n\r\n\rL'importo in lettere apparirà in automatico.");
 
 // The receipt screen opened on the archive of 2024, as the receipts menu opens it.
-struct ScreenFixture : ReceiptFolder {
+struct ScreenFixture : ReceiptFolder, ScreenDriver<TfrmRicevuta> {
     ScreenFixture() {
         screen.openYear(QStringLiteral("2024"), path());
-        screen.show();
-        QApplication::setActiveWindow(&screen);
-        (void)QTest::qWaitForWindowActive(&screen);
+        show();
     }
-    QLineEdit* field(const char* name) const { return screen.findChild<QLineEdit*>(name); }
-    QString text(const char* name) const {
-        return screen.findChild<QWidget*>(name)->property("text").toString();
-    }
-    QString position() const { return text("lblPosizione"); }
     // Another visit to the screen, which is only ever hidden and shown again.
     void reopen() {
         screen.hide();
         screen.show();
         QApplication::setActiveWindow(&screen);
-    }
-    void click(const char* name) const {
-        QToolButton* b = screen.findChild<QToolButton*>(name);
-        QVERIFY2(b && b->isEnabled(), name);
-        QTest::mouseClick(b, Qt::LeftButton);
     }
     void type(const char* name, const QString& text) const {
         field(name)->setFocus();
@@ -59,9 +49,11 @@ struct ScreenFixture : ReceiptFolder {
         field("txtSport")->setText(r.AttivitaSportiva);
         field("txtDal")->setText(r.PeriodoDal);
         field("txtAl")->setText(r.PeriodoAl);
+        setMethod(QStringLiteral("Bonifico bancario o postale"));
     }
-
-    TfrmRicevuta screen;
+    void setMethod(const QString& method) const {
+        screen.findChild<QComboBox*>("cboPagamento")->setCurrentText(method);
+    }
 };
 
 } // namespace
@@ -229,7 +221,8 @@ private Q_SLOTS:
         QTest::keyClick(s.field("txtCents"), Qt::Key_Return); // leaving the box
         QCOMPARE(s.text("txtCents"), QStringLiteral("50"));
         QCOMPARE(s.text("txtCentLettere"), QStringLiteral("50"));
-        QCOMPARE(QApplication::focusWidget(), s.field("txtRicevente01"));
+        // The way of payment follows the amount.
+        QCOMPARE(QApplication::focusWidget(), s.screen.findChild<QWidget*>("cboPagamento"));
     }
 
     void pastedAmountFillsEurosAndCents_data() {
@@ -367,6 +360,11 @@ private Q_SLOTS:
         QSet<QString> numbers;
         for (const TSchedaRicevuta& r : f.archive())
             numbers.insert(r.NumeroRicevuta);
+        // Each receipt's way of payment sits beside it, whichever workstation saved it.
+        const QByteArray companion = f.folder.read(QStringLiteral("2024_Extra.ric"));
+        QCOMPARE(companion.size(), f.archive().size() * TSchedaRicevutaExtra::Size);
+        for (int p = 1; p <= f.archive().size(); ++p)
+            QCOMPARE(ReceiptCompanion::load(f.path(), p).MetodoPagamento, QStringLiteral("Contanti"));
         QCOMPARE(f.archive().size(), 400);
         QCOMPARE(numbers.size(), 400);
     }
@@ -434,6 +432,8 @@ private Q_SLOTS:
         QCOMPARE(s.text("txtImpLettere"), QStringLiteral("CENTOVENTI"));
         QCOMPARE(QApplication::focusWidget(), s.field("txtNumRic"));
         s.type("txtNumRic", QStringLiteral("2"));
+        // The receipt copied was saved before its way of payment was kept: the copy needs one.
+        s.setMethod(QStringLiteral("Contanti"));
         s.click("cmdSalva");
         QCOMPARE(s.position(), QStringLiteral("2"));
         const QList<TSchedaRicevuta> archive = s.archive();
@@ -613,6 +613,166 @@ private Q_SLOTS:
         // A field without a caption of its own is named all the same.
         QCOMPARE(QAccessible::queryAccessibleInterface(s.field("txtCents"))->text(QAccessible::Name),
                  QStringLiteral("Centesimi"));
+    }
+
+    void aNewReceiptNeedsItsWayOfPaymentAndCashOfAThousandIsAskedAbout() {
+        ScreenFixture s;
+        s.click("cmdNuovo");
+        s.fill();
+        s.setMethod(QString());
+        s.click("cmdSalva");
+        QCOMPARE(s.takeMessages(),
+                 (QList<FakePlatform::Shown>{
+                     {Box::Warning, QStringLiteral("Attenzione: indicare il metodo di pagamento.")}}));
+        QCOMPARE(QApplication::focusWidget(), s.screen.findChild<QWidget*>("cboPagamento"));
+        QVERIFY(s.archive().isEmpty());
+
+        const QString question = QStringLiteral(
+            "Attenzione: per le associazioni sportive dilettantistiche gli incassi di importo pari o "
+            "superiore "
+            "a 1.000 euro devono avvenire con mezzi tracciabili. Salvare comunque la ricevuta?");
+        s.setMethod(QStringLiteral("Contanti"));
+        s.field("txtImporto")->setText(QStringLiteral("1200"));
+        s.field("txtCents")->setText(QStringLiteral("00"));
+        s.field("txtDataNasc")->setText(QStringLiteral("1990"));
+        s.fake->answers.enqueue(false);
+        s.click("cmdSalva");
+        QCOMPARE(s.fake->questions, QStringList{question});
+        QVERIFY(s.archive().isEmpty());
+
+        s.click("cmdSalva");
+        QCOMPARE(s.fake->questions.size(), 2);
+        QCOMPARE(s.archive().size(), 1);
+        QCOMPARE(ReceiptCompanion::load(s.path(), 1).MetodoPagamento, QStringLiteral("Contanti"));
+        // The receipt's own record is byte for byte what it was before ways of payment were kept.
+        QCOMPARE(s.folder.read(QStringLiteral("2024.ric")), ReceiptCodec::encode(s.screen.record()));
+
+        // 999,99 in cash and 1.200,00 by transfer are not asked about.
+        s.takeMessages();
+        s.click("cmdNuovo");
+        s.fill();
+        s.field("txtNumRic")->setText(QStringLiteral("8"));
+        s.setMethod(QStringLiteral("Contanti"));
+        s.field("txtImporto")->setText(QStringLiteral("999"));
+        s.field("txtCents")->setText(QStringLiteral("99"));
+        s.click("cmdSalva");
+        s.click("cmdNuovo");
+        s.fill();
+        s.field("txtNumRic")->setText(QStringLiteral("9"));
+        s.field("txtImporto")->setText(QStringLiteral("1200"));
+        s.click("cmdSalva");
+        QCOMPARE(s.fake->questions.size(), 2);
+        QCOMPARE(s.archive().size(), 3);
+    }
+
+    void cashForAYoungPractitionerTellsOfTheLostDeduction_data() {
+        QTest::addColumn<QString>("method");
+        QTest::addColumn<QString>("born");
+        QTest::addColumn<bool>("told");
+        QTest::newRow("five in the year") << "Contanti"
+                                          << "31/12/2019" << true;
+        QTest::newRow("eighteen in the year") << "Contanti"
+                                              << "01/01/2006" << true;
+        QTest::newRow("four") << "Contanti"
+                              << "01/01/2020" << false;
+        QTest::newRow("nineteen") << "Contanti"
+                                  << "31/12/2005" << false;
+        QTest::newRow("no date") << "Contanti"
+                                 << "2015" << false;
+        QTest::newRow("by card") << "Carta di debito, credito o prepagata"
+                                 << "02/02/2015" << false;
+    }
+    void cashForAYoungPractitionerTellsOfTheLostDeduction() {
+        QFETCH(QString, method);
+        QFETCH(QString, born);
+        QFETCH(bool, told);
+        ScreenFixture s;
+        s.click("cmdNuovo");
+        s.fill();
+        s.setMethod(method);
+        s.field("txtDataNasc")->setText(born);
+        s.click("cmdSalva");
+        const QList<FakePlatform::Shown> shown = s.takeMessages();
+        const FakePlatform::Shown tell{
+            Box::Information,
+            QStringLiteral(
+                "Il pagamento in contanti non consente la detrazione delle spese sportive dei ragazzi.")};
+        QCOMPARE(shown.contains(tell), told);
+        QCOMPARE(s.archive().size(), 1);
+    }
+
+    void receiptsSavedBeforeKeepAnEmptyWay() {
+        ScreenFixture s;
+        s.seed({receipt(QStringLiteral("1"))});
+        s.click("cmdPrimo");
+        QCOMPARE(s.text("cboPagamento"), QString());
+        s.field("txtPagatore")->setText(QStringLiteral("Bianchi Anna"));
+        s.click("cmdSalva");
+        QCOMPARE(s.takeMessages().value(0).kind, Box::Information);
+        QCOMPARE(s.archive().value(0).Pagatore, QStringLiteral("Bianchi Anna"));
+        QVERIFY(s.folder.read(QStringLiteral("2024_Extra.ric")).isEmpty());
+    }
+
+    void aCancelledReceiptIsMarkedKeepsItsNumberAndCannotChange() {
+        ScreenFixture s;
+        s.seed({receipt(QStringLiteral("1")), receipt(QStringLiteral("2"))});
+        s.click("cmdUltimo");
+        auto* mark = s.screen.findChild<QLabel*>("lblAnnullata");
+        QVERIFY(!mark->isVisible());
+        // Cancelling the reason's box changes nothing; an empty reason is asked for.
+        s.fake->inputs.enqueue(std::nullopt);
+        s.click("cmdAnnullaRic");
+        s.fake->inputs.enqueue(QStringLiteral("  "));
+        s.click("cmdAnnullaRic");
+        QCOMPARE(s.takeMessages(), (QList<FakePlatform::Shown>{
+                                       {Box::Warning, QStringLiteral("Attenzione: per annullare la ricevuta "
+                                                                     "è necessario indicarne il motivo.")}}));
+        QVERIFY(!ReceiptCompanion::load(s.path(), 2).cancelled());
+
+        s.fake->date = QDate(2024, 5, 6);
+        s.fake->inputs.enqueue(QStringLiteral("Importo errato"));
+        s.click("cmdAnnullaRic");
+        QCOMPARE(s.takeMessages(),
+                 (QList<FakePlatform::Shown>{
+                     {Box::Information, QStringLiteral("La ricevuta n. 2 è stata annullata.")}}));
+        const TSchedaRicevutaExtra stored = ReceiptCompanion::load(s.path(), 2);
+        QVERIFY(stored.cancelled());
+        QCOMPARE(stored.DataAnnullamento, QStringLiteral("06/05/2024"));
+        QCOMPARE(stored.MotivoAnnullamento, QStringLiteral("Importo errato"));
+        QVERIFY(mark->isVisible());
+        QVERIFY(!s.screen.findChild<QWidget*>("panRicevuta")->isEnabled());
+        QVERIFY(!s.screen.findChild<QToolButton*>("cmdSalva")->isEnabled());
+
+        // Browsing shows the mark on that receipt only.
+        s.click("cmdPrimo");
+        QVERIFY(!mark->isVisible());
+        QVERIFY(s.screen.findChild<QToolButton*>("cmdSalva")->isEnabled());
+        s.click("cmdUltimo");
+        QVERIFY(mark->isVisible());
+        // Its number is never given again: the next one follows it.
+        s.click("cmdNuovo");
+        QVERIFY(!mark->isVisible());
+        QCOMPARE(s.text("txtNumRic"), QStringLiteral("3"));
+        s.fill();
+        s.field("txtNumRic")->setText(QStringLiteral("2"));
+        s.click("cmdSalva");
+        QCOMPARE(s.archive().size(), 2);
+        s.takeMessages();
+    }
+
+    void aReceiptCancelledMeanwhileOnAnotherWorkstationIsNotSaved() {
+        ScreenFixture s;
+        s.seed({receipt(QStringLiteral("1"))});
+        s.click("cmdPrimo");
+        ReceiptCompanion::cancel(s.path(), 1, QStringLiteral("Doppia"), QDate(2024, 5, 6));
+        s.field("txtPagatore")->setText(QStringLiteral("Bianchi Anna"));
+        s.click("cmdSalva");
+        QCOMPARE(s.takeMessages(),
+                 (QList<FakePlatform::Shown>{
+                     {Box::Warning, QStringLiteral("Attenzione: la ricevuta è stata annullata "
+                                                   "e non può più essere modificata.")}}));
+        QCOMPARE(s.archive().value(0).Pagatore, QStringLiteral("Rossi Mario"));
+        QVERIFY(s.screen.findChild<QLabel*>("lblAnnullata")->isVisible());
     }
 };
 

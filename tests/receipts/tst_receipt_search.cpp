@@ -102,7 +102,7 @@ private Q_SLOTS:
         SearchFixture f;
         QVERIFY(QDir(f.folder.path()).mkdir(QStringLiteral("2024.ric")));
         f.search();
-        QCOMPARE(f.takeMessages(),
+        QCOMPARE(f.fake->takeMessages(),
                  (QList<FakePlatform::Shown>{{Platform::Box::Notice, ArchiveMessages::kFailure}}));
         QVERIFY(f.dialog.findChild<QWidget*>("panAvvio")->isVisible());
     }

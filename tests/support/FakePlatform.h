@@ -6,6 +6,7 @@
 #include <QQueue>
 
 #include <functional>
+#include <utility>
 
 // Scripted platform services: records every message, answers questions and file choosers from
 // queues, keeps a settable clock and a camera that produces frames on demand.
@@ -54,6 +55,8 @@ public:
     QDateTime now() const override { return QDateTime(date, time); }
 
     QString lastText() const { return messages.isEmpty() ? QString() : messages.last().text; }
+    // The messages shown so far, forgotten here so that the next check sees only new ones.
+    QList<Shown> takeMessages() { return std::exchange(messages, {}); }
 };
 
 // A camera that delivers the frame given to push() while started.
