@@ -10,6 +10,8 @@
 #include "storage/FieldBytes.h"
 #include "storage/Text.h"
 
+#include <algorithm>
+
 namespace {
 
 using R = TSchedaRicevuta;
@@ -90,6 +92,7 @@ Summary list(const QString& path, const QString& payer, const QString& sport, co
     const qint64 last = period.end.toJulianDay();
 
     static const RecordLine line{kReceiptLine};
+    static const QByteArray cancelledBytes = Text::toWin1252(QString::fromUtf16(kCancelledMark));
     // Which receipts are cancelled, read first in one pass.
     const std::vector<ReceiptCompanion::Marks> marks = ReceiptCompanion::marks(path);
 
@@ -97,7 +100,7 @@ Summary list(const QString& path, const QString& payer, const QString& sport, co
     ArchiveFile file(path, R::Size);
     file.open(ArchiveFile::Access::Read);
     // Room for every receipt's line asked for at once: a year's list is never moved as it grows.
-    summary.lines.reserve(file.count(), file.count() * line.maxLength());
+    summary.lines.reserve(file.count(), file.count() * (line.maxLength() + cancelledBytes.size()));
     file.scan([&](int position, QByteArrayView record) {
         if (summary.stoppedAt || !filter.matches(record))
             return;
@@ -124,13 +127,14 @@ Summary list(const QString& path, const QString& payer, const QString& sport, co
             summary.damagedAt = position;
             summary.damagedNumber = ReceiptCodec::field(record, &R::NumeroRicevuta);
         }
+        line.appendTo(summary.lines, record);
         if (mark.cancelled) {
             ++summary.cancelled;
-            summary.lines.append(line.of(record) + QString::fromUtf16(kCancelledMark));
+            std::copy(cancelledBytes.begin(), cancelledBytes.end(),
+                      summary.lines.extendLast(cancelledBytes.size()));
             return;
         }
         summary.total = sum;
-        line.appendTo(summary.lines, record);
     });
     if (summary.stoppedAt)
         summary.total = {};
