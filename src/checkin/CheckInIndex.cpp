@@ -33,7 +33,12 @@ int twoDigits(QByteArrayView text, qsizetype at) {
     return (a - '0') * 10 + (b - '0');
 }
 
-// Date and time as one number that orders them; an unreadable time counts as midnight.
+// Bytes kept for each record: its name, card number, date, time and remaining entries take about
+// this many, and reserving them up front spares copying the whole text over as it grows.
+constexpr qsizetype kBytesPerRecord = 64;
+
+// Date and time as one number that orders them, -1 for a date that cannot be read; an unreadable
+// time counts as midnight. Worked out only for the member's own entries, not while reading all.
 qint64 whenOf(QByteArrayView date, QByteArrayView time) {
     const QDate day = DateText::parse(date);
     if (!day.isValid())
@@ -86,8 +91,10 @@ void CheckInIndex::refreshMembers() {
     m_membersStamp = {};
     if (stamp.size < 0)
         return;
-    m_memberCards.reserve(std::size_t(stamp.size / TSchedaIscritto::Size));
-    m_memberNames.reserve(std::size_t(stamp.size / TSchedaIscritto::Size));
+    const qsizetype records = stamp.size / TSchedaIscritto::Size;
+    m_memberCards.reserve(std::size_t(records));
+    m_memberNames.reserve(std::size_t(records));
+    m_memberText.reserve(records * kBytesPerRecord);
     ArchiveFile::scanFile(path, TSchedaIscritto::Size, [this](int, QByteArrayView record) {
         m_memberCards.push_back(keep(kMemberCard.text(record), m_memberText));
         m_memberNames.push_back(keepFolded(kMemberName.text(record), m_memberText));
@@ -105,13 +112,14 @@ void CheckInIndex::refreshEntries(const QString& registerPath) {
     m_registerPath.clear();
     if (stamp.size < 0)
         return;
-    m_entries.reserve(std::size_t(stamp.size / TSchedaIngresso::Size));
+    const qsizetype records = stamp.size / TSchedaIngresso::Size;
+    m_entries.reserve(std::size_t(records));
+    m_entryText.reserve(records * kBytesPerRecord);
     ArchiveFile::scanFile(registerPath, TSchedaIngresso::Size, [this](int position, QByteArrayView record) {
-        const QByteArrayView date = kEntryDate.text(record);
-        const QByteArrayView time = kEntryTime.text(record);
-        m_entries.push_back({position, whenOf(date, time), keepFolded(kEntryName.text(record), m_entryText),
-                             keep(kEntryCard.text(record), m_entryText), keep(date, m_entryText),
-                             keep(time, m_entryText), keep(kEntryRemaining.text(record), m_entryText)});
+        m_entries.push_back(
+            {position, keepFolded(kEntryName.text(record), m_entryText),
+             keep(kEntryCard.text(record), m_entryText), keep(kEntryDate.text(record), m_entryText),
+             keep(kEntryTime.text(record), m_entryText), keep(kEntryRemaining.text(record), m_entryText)});
     });
     m_registerPath = registerPath;
     m_registerStamp = stamp;
@@ -159,11 +167,15 @@ std::optional<CheckInIndex::LastEntry> CheckInIndex::lastEntry(const QString& re
     const QByteArray name = folded(Text::toWin1252(Text::trimBlanks(member.CognomeNome)));
     const QByteArray card = Text::toWin1252(Text::trimBlanks(member.NumeroTessera));
     const EntryRow* latest = nullptr;
+    qint64 latestWhen = 0;
     for (const EntryRow& row : m_entries) {
         if (view(m_entryText, row.name) != name || view(m_entryText, row.card) != card)
             continue;
-        if (!latest || row.when >= latest->when)
+        const qint64 when = whenOf(view(m_entryText, row.date), view(m_entryText, row.time));
+        if (!latest || when >= latestWhen) {
             latest = &row;
+            latestWhen = when;
+        }
     }
     if (!latest)
         return std::nullopt;

@@ -52,8 +52,7 @@ private:
     };
     struct EntryRow {
         int position;
-        qint64 when; // yyyymmddhhmm; -1 for a date that cannot be read
-        Span name;   // folded
+        Span name; // folded
         Span card;
         Span date;
         Span time;
