@@ -7,6 +7,7 @@
 
 #include <functional>
 
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -46,6 +47,9 @@ protected:
     // A further section under the archive's: its caption and an "Apri" button, disabled until
     // addDestination gives the button's key a screen.
     QPushButton* addSection(const QString& caption, const char* button);
+    // A further button beside the archive's "Apri", disabled until addDestination gives its key a
+    // screen.
+    QPushButton* addArchiveButton(const char* button, const QString& caption, const char* icon);
     void addDestination(const QString& key, QWidget* screen);
     // Hides the menu and shows the screen of `key`; with "avvio", closes it (the main menu
     // shows again).
@@ -59,6 +63,7 @@ private:
     const Config& m_config;
     FieldTable* m_year;
     QPushButton* m_btnApri;
+    QHBoxLayout* m_archiveRow;
     QLabel* m_lblMemory;
     QVBoxLayout* m_sections;
     QHash<QString, QWidget*> m_destinations;

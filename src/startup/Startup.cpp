@@ -7,6 +7,7 @@
 #include "app/TfrmPassword.h"
 #include "backup/TfrmBackup.h"
 #include "cards/TfrmTessera.h"
+#include "checkin/TfrmAccesso.h"
 #include "entries/TfrmIngressi.h"
 #include "entries/TfrmMenuIngressi.h"
 #include "entries/TfrmStatIngressi.h"
@@ -32,7 +33,7 @@ Startup::Startup()
       m_statistics(std::make_unique<TfrmStatIngressi>()), m_training(std::make_unique<TfrmAllenamenti>()),
       m_incomeSummary(std::make_unique<TfrmMenuRiepCosti>()),
       m_receiptsMenu(std::make_unique<TfrmMenuRicevute>()), m_receipts(std::make_unique<TfrmRicevuta>()),
-      m_reminders(std::make_unique<TfrmScadenze>()) {
+      m_reminders(std::make_unique<TfrmScadenze>()), m_checkIn(std::make_unique<TfrmAccesso>()) {
 
     m_menu->setModule(TfrmAvvio::Tile::Iscritti, m_members.get());
     m_menu->setModule(TfrmAvvio::Tile::Tessere, m_cards.get());
@@ -42,8 +43,10 @@ Startup::Startup()
         m_entries->openRegister(year, path);
     });
     m_entriesMenu->setStatisticsScreen(m_statistics.get());
+    m_entriesMenu->setCheckInScreen(m_checkIn.get());
     m_menu->returnFrom(m_entries.get());
     m_menu->returnFrom(m_statistics.get());
+    m_menu->returnFrom(m_checkIn.get());
     m_menu->setModule(TfrmAvvio::Tile::Incassi, m_incomeSummary.get());
     m_menu->setModule(TfrmAvvio::Tile::Ricevute, m_receiptsMenu.get());
     m_receiptsMenu->setArchiveScreen(m_receipts.get(), [this](const QString& year, const QString& path) {
@@ -64,7 +67,8 @@ Startup::~Startup() = default;
 void removeLeftovers() {
     AtomicFile::removeStaleTemporaries(
         ProgramFolder::path(), {QStringLiteral("unins000\\.dll"), QStringLiteral("Ricevute_Generiche\\.ini"),
-                                QStringLiteral("Tesserini\\.ini"), QStringLiteral("Promemoria\\.ini")});
+                                QStringLiteral("Tesserini\\.ini"), QStringLiteral("Promemoria\\.ini"),
+                                QStringLiteral("Accesso_Rapido\\.ini")});
     AtomicFile::removeStaleTemporaries(MemberPhoto::folder(),
                                        {QStringLiteral("Scheda_Iscritto_[0-9]+\\.jpg")});
     AtomicFile::removeStaleTemporaries(AttachmentFolder::folder());

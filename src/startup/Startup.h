@@ -2,6 +2,7 @@
 
 #include <memory>
 
+class TfrmAccesso;
 class TfrmAllenamenti;
 class TfrmAvvio;
 class TfrmIngressi;
@@ -35,6 +36,7 @@ public:
     TfrmMenuRicevute& receiptsMenu() const { return *m_receiptsMenu; }
     TfrmRicevuta& receipts() const { return *m_receipts; }
     TfrmScadenze& reminders() const { return *m_reminders; }
+    TfrmAccesso& checkIn() const { return *m_checkIn; }
 
 private:
     std::unique_ptr<TfrmAvvio> m_menu;
@@ -49,6 +51,7 @@ private:
     std::unique_ptr<TfrmMenuRicevute> m_receiptsMenu;
     std::unique_ptr<TfrmRicevuta> m_receipts;
     std::unique_ptr<TfrmScadenze> m_reminders;
+    std::unique_ptr<TfrmAccesso> m_checkIn;
 };
 
 // Program-wide settings made before any screen exists, the program folder from the command line
