@@ -6,20 +6,19 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QSize>
-#include <QtEndian>
 
 #include <algorithm>
 #include <array>
 #include <cstring>
 #include <numeric>
-#include <thread>
+#include <utility>
 
 namespace {
 
 // Room beside the text of a row, left and right.
 constexpr int kItemMargin = 4;
-// From this many lines on, a list is sorted in two halves at once.
-constexpr std::size_t kSortHalvesFrom = 20000;
+// How far past the start every line shares a list looks for the places that tell lines apart.
+constexpr qsizetype kKeyWindow = 64;
 
 // How many bytes every line begins with alike.
 qsizetype sharedStart(const ResultLines& lines) {
@@ -52,48 +51,90 @@ void ResultListModel::setLines(ResultLines lines) {
 }
 
 std::vector<int> ResultListModel::sortedOrder(const ResultLines& lines) {
-    // Ordered by the lines' bytes with A to Z folded on the way, without a folded copy of the
-    // list. Lines often begin alike ("Data: ..."), so what all of them share at the start is left
-    // out, and the next 24 folded bytes of each line, as three numbers, settle most comparisons.
+    // Ordered by the lines' bytes with A to Z folded on the way, without a folded copy of the list.
+    // Lines are alike in many places ("Data: ", the "/" of a date, the blanks between columns), and
+    // a place where every line holds the same byte orders nothing: each line's key is its first
+    // eight folded bytes at places that differ somewhere, so the keys settle almost every
+    // comparison and are sorted by their bytes (a radix sort, which keeps the order of equal
+    // keys); lines with equal keys are then ordered by their whole text.
     const qsizetype shared = sharedStart(lines);
+    const std::size_t count = std::size_t(lines.size());
+    const auto foldedAt = [&](qsizetype i, qsizetype place) {
+        const QByteArrayView line = lines.at(i);
+        return place < line.size() ? static_cast<unsigned char>(Text::lowerAZ(line[place])) : 0;
+    };
+
+    // The first places after the shared start where some line differs from the first one (in
+    // its bytes as stored: a place that differs only in case just makes the key longer than
+    // needed). Once eight are known, the places past them no longer matter.
+    std::array<bool, kKeyWindow> differs{};
+    qsizetype window = kKeyWindow;
+    const QByteArrayView firstLine = count ? lines.at(0) : QByteArrayView();
+    const auto byteAt = [](QByteArrayView line, qsizetype place) {
+        return place < line.size() ? line[place] : '\0';
+    };
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        const QByteArrayView line = lines.at(i);
+        for (qsizetype k = 0; k < window; ++k)
+            differs[std::size_t(k)] |= byteAt(line, shared + k) != byteAt(firstLine, shared + k);
+        qsizetype known = 0;
+        for (qsizetype k = 0; k < window; ++k)
+            if (differs[std::size_t(k)] && ++known == 8)
+                window = k + 1;
+    }
+    std::array<qsizetype, 8> places{};
+    std::size_t found = 0;
+    for (qsizetype k = 0; k < window && found < places.size(); ++k)
+        if (differs[std::size_t(k)])
+            places[found++] = shared + k;
+
     struct Entry {
-        std::array<quint64, 3> key;
+        quint64 key;
         int line;
     };
-    std::vector<Entry> entries(std::size_t(lines.size()));
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QByteArrayView line = lines.at(i).sliced(shared);
-        std::array<char, 24> folded{};
-        if (!line.isEmpty())
-            std::memcpy(folded.data(), line.data(), std::size_t(std::min<qsizetype>(line.size(), 24)));
-        for (char& c : folded)
-            c = Text::lowerAZ(c);
-        Entry& e = entries[std::size_t(i)];
-        for (std::size_t k = 0; k < e.key.size(); ++k)
-            e.key[k] = qFromBigEndian<quint64>(folded.data() + 8 * k);
-        e.line = int(i);
+    std::vector<Entry> entries(count), spare(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        quint64 key = 0;
+        for (std::size_t k = 0; k < places.size(); ++k)
+            key = key << 8 | (k < found ? foldedAt(qsizetype(i), places[k]) : 0);
+        entries[i] = {key, int(i)};
     }
-    // Lines equal but for the case of their letters keep the order they came in.
+
+    // Least significant byte first, each pass stable; a byte that is the same in every key is
+    // passed over.
+    std::array<std::array<std::size_t, 256>, 8> counts{};
+    for (const Entry& e : entries)
+        for (std::size_t d = 0; d < 8; ++d)
+            ++counts[d][(e.key >> (8 * d)) & 0xff];
+    for (std::size_t d = 0; d < 8; ++d) {
+        std::array<std::size_t, 256>& c = counts[d];
+        if (count == 0 || c[(entries[0].key >> (8 * d)) & 0xff] == count)
+            continue;
+        std::size_t next = 0;
+        for (std::size_t& n : c)
+            next += std::exchange(n, next);
+        for (const Entry& e : entries)
+            spare[c[(e.key >> (8 * d)) & 0xff]++] = e;
+        entries.swap(spare);
+    }
+
+    // Equal keys: the whole lines decide, and lines equal but for the case of their letters keep
+    // the order they came in.
     const auto before = [&lines, shared](const Entry& a, const Entry& b) {
-        for (std::size_t k = 0; k < a.key.size(); ++k)
-            if (a.key[k] != b.key[k])
-                return a.key[k] < b.key[k];
-        const int c = Text::compareLowerAZ(lines.at(a.line).sliced(shared), lines.at(b.line).sliced(shared));
-        return c != 0 ? c < 0 : a.line < b.line;
+        return Text::compareLowerAZ(lines.at(a.line).sliced(shared), lines.at(b.line).sliced(shared)) < 0;
     };
-    // Sorting is most of what a long list costs: its two halves are sorted at once, one on a second
-    // thread, and then merged.
-    if (entries.size() < kSortHalvesFrom) {
-        std::sort(entries.begin(), entries.end(), before);
-    } else {
-        const auto middle = entries.begin() + std::ptrdiff_t(entries.size() / 2);
-        std::thread firstHalf([&] { std::sort(entries.begin(), middle, before); });
-        std::sort(middle, entries.end(), before);
-        firstHalf.join();
-        std::inplace_merge(entries.begin(), middle, entries.end(), before);
+    for (std::size_t from = 0; from < count;) {
+        std::size_t to = from + 1;
+        while (to < count && entries[to].key == entries[from].key)
+            ++to;
+        if (to - from > 1)
+            std::stable_sort(entries.begin() + std::ptrdiff_t(from), entries.begin() + std::ptrdiff_t(to),
+                             before);
+        from = to;
     }
+
     std::vector<int> order;
-    order.reserve(entries.size());
+    order.reserve(count);
     for (const Entry& e : entries)
         order.push_back(e.line);
     return order;

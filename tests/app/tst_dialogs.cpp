@@ -5,6 +5,7 @@
 #include "app/PreviewDialog.h"
 #include "app/ResultListModel.h"
 #include "app/ResultListPanel.h"
+#include "storage/Text.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -17,6 +18,7 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -308,6 +310,37 @@ private Q_SLOTS:
         panel.setLines(QStringList{QString(149, u'x')});
         panel.resize(panel.width() + wide + 40 - list->viewport()->width(), panel.height());
         QTRY_COMPARE(row(Qt::FontRole).value<QFont>().pointSizeF(), 12.0);
+    }
+
+    void listOrderIsTheFoldedTextsOrder() {
+        // Lines alike in many places, different only in case, only past many equal places, or the
+        // beginning of another one, and many random ones of few letters: the list orders them as
+        // their texts with A to Z folded, lines equal but for case as they came.
+        QStringList lines = {QStringLiteral("Data: 01/03/2024  Zeta"),
+                             QStringLiteral("Data: 01/03/2024  alfa"),
+                             QStringLiteral("Data: 01/03/2024  ALFA"),
+                             QStringLiteral("Data: 01/03/2024"),
+                             QStringLiteral("Data: 01/03/2024  alfa") + QString(80, u'x') + u'b',
+                             QStringLiteral("Data: 01/03/2024  alfa") + QString(80, u'x') + u'a',
+                             QStringLiteral("Data: 1"),
+                             QString()};
+        QRandomGenerator random(11);
+        const QString letters = QStringLiteral("aAbB /0è");
+        for (int i = 0; i < 3000; ++i) {
+            QString line = QStringLiteral("Data: ");
+            for (int n = random.bounded(0, 90); n > 0; --n)
+                line += letters[random.bounded(int(letters.size()))];
+            lines << line;
+        }
+        QStringList expected = lines;
+        std::stable_sort(expected.begin(), expected.end(), [](const QString& a, const QString& b) {
+            return Text::compareLowerAZ(Text::toWin1252(a), Text::toWin1252(b)) < 0;
+        });
+        ResultListModel model;
+        model.setLines(lines);
+        QCOMPARE(model.lines(), expected);
+        model.setLines(QStringList{});
+        QCOMPARE(model.rowCount(), 0);
     }
 };
 
