@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 class QLabel;
 class QLineEdit;
@@ -47,6 +48,9 @@ protected:
     // addDestination gives the button's key a screen.
     QPushButton* addSection(const QString& caption, const char* button);
     void addDestination(const QString& key, QWidget* screen);
+    // The year typed when it is four digits; otherwise the warning, the focus back on the year, and
+    // nothing.
+    std::optional<QString> checkedYear();
     // Hides the menu and shows the screen of `key`; with "avvio", closes it (the main menu
     // shows again).
     void leaveFor(const QString& key);
