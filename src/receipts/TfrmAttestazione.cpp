@@ -104,7 +104,7 @@ TfrmAttestazione::TfrmAttestazione(QWidget* parent, YearlyStatement::Gathered ga
     connect(btnEsci, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void TfrmAttestazione::open(QWidget* parent, const QString& year, const QString& archivePath) {
+void TfrmAttestazione::openYear(QWidget* parent, const QString& year, const QString& archivePath) {
     YearlyStatement::Gathered gathered;
     try {
         gathered = YearlyStatement::gather(archivePath, year);

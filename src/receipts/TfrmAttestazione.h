@@ -18,7 +18,7 @@ public:
 
     // Gathers the statements of `year` from the archive at `archivePath`, tells what was not read as
     // it should, and opens the dialog when there is any statement to give.
-    static void open(QWidget* parent, const QString& year, const QString& archivePath);
+    static void openYear(QWidget* parent, const QString& year, const QString& archivePath);
 
 private:
     // The statements chosen, or none (told) when no payer is.

@@ -29,6 +29,6 @@ TfrmMenuRicevute::TfrmMenuRicevute() : YearlyArchiveMenu(kConfig) {
     btnApriAttestazione->setEnabled(true);
     connect(btnApriAttestazione, &QPushButton::clicked, this, [this] {
         if (const std::optional<QString> year = checkedYear())
-            TfrmAttestazione::open(this, *year, TSchedaRicevuta::path(*year));
+            TfrmAttestazione::openYear(this, *year, TSchedaRicevuta::path(*year));
     });
 }

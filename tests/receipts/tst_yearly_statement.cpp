@@ -272,7 +272,7 @@ private Q_SLOTS:
             QTest::mouseClick(w->findChild<QPushButton*>(QStringLiteral("btnEmail")), Qt::LeftButton);
             QCOMPARE(f.fake->lastText(), PdfMail::kNoMailProgram);
         });
-        TfrmAttestazione::open(nullptr, QStringLiteral("2024"), f.path());
+        TfrmAttestazione::openYear(nullptr, QStringLiteral("2024"), f.path());
         QVERIFY(inspected);
         QVERIFY(f.fake->messages.first().text.contains(QStringLiteral("l'importo della ricevuta n. 3")));
     }
