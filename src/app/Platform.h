@@ -62,6 +62,12 @@ public:
     // An address built with QUrl (mailto, web), handed over fully encoded so that nothing in it
     // is read as more than it is.
     void open(const QUrl& address) { open(address.toString(QUrl::FullyEncoded)); }
+    // What became of a message handed to the e-mail program.
+    enum class Mail { Handed, NoMailProgram, Failed };
+    // Opens a new message in the desktop's e-mail program to `address`, with `subject` and the file
+    // `attachment` attached, for the user to send from there. The wait for the hand-over is bounded.
+    virtual Mail mailAttachment(const QString& address, const QString& subject,
+                                const QString& attachment) = 0;
     virtual std::unique_ptr<CameraSource> camera() = 0;
     // Ends the program and starts it again with the same arguments, so every screen reads its
     // files afresh.

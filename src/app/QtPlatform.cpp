@@ -253,6 +253,38 @@ void QtPlatform::restart() {
     QCoreApplication::exit(0);
 }
 
+Platform::Mail QtPlatform::mailAttachment(const QString& address, const QString& subject,
+                                          const QString& attachment) {
+    // Long enough for a loaded machine to start a shell script, short enough not to leave the
+    // screen frozen for long.
+    constexpr int kStartWait = 5000;
+    constexpr int kHandOverWait = 8000;
+    // The exit status xdg-email gives when it finds no e-mail program to start.
+    constexpr int kNoProgram = 3;
+    // Started directly with its arguments, never through a shell: nothing in the subject or the
+    // file's name can be read as more than it is.
+    auto* process = new QProcess;
+    process->setProgram(QStringLiteral("xdg-email"));
+    process->setArguments({QStringLiteral("--utf8"), QStringLiteral("--subject"), subject,
+                           QStringLiteral("--attach"), attachment, address});
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setStandardErrorFile(QProcess::nullDevice());
+    process->start();
+    if (!process->waitForStarted(kStartWait)) {
+        delete process;
+        return Mail::NoMailProgram;
+    }
+    if (!process->waitForFinished(kHandOverWait)) {
+        // Some e-mail programs keep xdg-email waiting until they are closed: by now the message is
+        // open. The process is left to end on its own.
+        QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
+        return Mail::Handed;
+    }
+    const int status = process->exitStatus() == QProcess::NormalExit ? process->exitCode() : -1;
+    delete process;
+    return status == 0 ? Mail::Handed : status == kNoProgram ? Mail::NoMailProgram : Mail::Failed;
+}
+
 std::unique_ptr<CameraSource> QtPlatform::camera() {
     return std::make_unique<QtCameraSource>();
 }

@@ -21,6 +21,7 @@ public:
     void printPreview(QPrinter& printer, const std::function<void(QPrinter*)>& paint,
                       QWidget* parent) override;
     void open(const QString& target) override;
+    Mail mailAttachment(const QString& address, const QString& subject, const QString& attachment) override;
     std::unique_ptr<CameraSource> camera() override;
     void restart() override;
     QDate today() const override;

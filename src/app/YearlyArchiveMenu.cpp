@@ -153,7 +153,7 @@ void YearlyArchiveMenu::showEvent(QShowEvent* event) {
     year->setFocus();
 }
 
-void YearlyArchiveMenu::btnApriClick() {
+std::optional<QString> YearlyArchiveMenu::checkedYear() {
     QLineEdit* year = m_year->fields().front();
     // The key filter is not the only way in (assistive tools, input methods), and the year names
     // the file opened: anything but four digits could name one outside the program folder.
@@ -161,8 +161,15 @@ void YearlyArchiveMenu::btnApriClick() {
         platform().message(Platform::Box::Warning,
                            QStringLiteral("Attenzione: indicare l'anno solare utilizzando quattro cifre."));
         year->setFocus();
-        return;
+        return std::nullopt;
     }
-    m_open(year->text(), m_config.archivePath(year->text()));
+    return year->text();
+}
+
+void YearlyArchiveMenu::btnApriClick() {
+    const std::optional<QString> year = checkedYear();
+    if (!year)
+        return;
+    m_open(*year, m_config.archivePath(*year));
     leaveFor(QString::fromLatin1(m_config.key));
 }

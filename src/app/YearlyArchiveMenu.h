@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 class QHBoxLayout;
 class QLabel;
@@ -51,6 +52,9 @@ protected:
     // screen.
     QPushButton* addArchiveButton(const char* button, const QString& caption, const char* icon);
     void addDestination(const QString& key, QWidget* screen);
+    // The year typed when it is four digits; otherwise the warning, the focus back on the year, and
+    // nothing.
+    std::optional<QString> checkedYear();
     // Hides the menu and shows the screen of `key`; with "avvio", closes it (the main menu
     // shows again).
     void leaveFor(const QString& key);

@@ -2,6 +2,9 @@
 
 #include "ReceiptGuide.h"
 #include "TSchedaRicevuta.h"
+#include "TfrmAttestazione.h"
+
+#include <QPushButton>
 
 namespace {
 
@@ -20,4 +23,12 @@ constexpr YearlyArchiveMenu::Config kConfig = {
 
 TfrmMenuRicevute::TfrmMenuRicevute() : YearlyArchiveMenu(kConfig) {
     setGuide(ReceiptGuide::kTitle, ReceiptGuide::text());
+    // The statement is a dialog over the menu, on the year typed above: nothing to wait for.
+    QPushButton* btnApriAttestazione =
+        addSection(QStringLiteral("Attestazione annuale:"), "btnApriAttestazione");
+    btnApriAttestazione->setEnabled(true);
+    connect(btnApriAttestazione, &QPushButton::clicked, this, [this] {
+        if (const std::optional<QString> year = checkedYear())
+            TfrmAttestazione::openYear(this, *year, TSchedaRicevuta::path(*year));
+    });
 }

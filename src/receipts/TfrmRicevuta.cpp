@@ -4,6 +4,7 @@
 #include "ReceiptAmount.h"
 #include "ReceiptCompanion.h"
 #include "ReceiptGuide.h"
+#include "ReceiptMail.h"
 #include "ReceiptNumbering.h"
 #include "ReceiptSettings.h"
 #include "TfrmAnteprimaRic.h"
@@ -190,6 +191,8 @@ constexpr Command kCommands[] = {
     {"cmdAnteprima", "Anteprima", "document-print-preview",
      "Visualizza l'anteprima di stampa della ricevuta corrente."},
     {"cmdStampa", "Stampa", "document-print", "Stampa la ricevuta corrente."},
+    {"cmdEmail", "Invia per e-mail", "mail-send",
+     "Invia la ricevuta corrente per e-mail al pagatore, come documento PDF allegato."},
     {"cmdAnnullaRic", "Annulla ricevuta", "edit-delete",
      "Annulla la ricevuta corrente: resta in archivio e il suo numero non viene più assegnato."},
     {"cmdPrimo", "Primo", "go-first", "Visualizza la prima ricevuta in archivio."},
@@ -268,6 +271,7 @@ TfrmRicevuta::TfrmRicevuta() : RecordScreen(kSetup, kCommands, kFields, [this] {
             [this] { TfrmAnteprimaRic(this, sheet()).exec(); });
     connect(button("cmdStampa"), &QToolButton::clicked, this,
             [this] { TfrmStampaRic(this, sheet()).exec(); });
+    connect(button("cmdEmail"), &QToolButton::clicked, this, [this] { ReceiptMail::sendReceipt(sheet()); });
     connect(button("cmdLogo"), &QToolButton::clicked, this, [this] { TfrmLogo(this).exec(); });
     connect(button("cmdAnnullaRic"), &QToolButton::clicked, this, &TfrmRicevuta::cmdAnnullaRicClick);
     connect(button("cmdTrova"), &QToolButton::clicked, this, &TfrmRicevuta::cmdTrovaClick);

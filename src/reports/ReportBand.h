@@ -14,4 +14,6 @@ struct ReportBand {
     Placement placement = Placement::Flow;
     double height = 0; // millimetres
     QList<ReportElement> elements;
+    // A flowing band that begins a fresh page, as each of several documents printed together does.
+    bool newPage = false;
 };

@@ -31,7 +31,7 @@ ReportLayout::ReportLayout(const ReportTemplate& report, const QSizeF& sheet, co
     for (const ReportBand& band : report.bands()) {
         if (band.placement != ReportBand::Placement::Flow)
             continue;
-        ReportPagination::Band extent{band.height, {}};
+        ReportPagination::Band extent{band.height, {}, band.newPage};
         for (const ReportElement& e : band.elements)
             if (e.kind == ReportElement::Kind::Text) {
                 const TextLines& t = lines(e);

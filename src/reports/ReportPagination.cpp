@@ -39,6 +39,10 @@ Pages paginate(const QList<Band>& bands, double room) {
     double y = 0;
     for (qsizetype b = 0; b < bands.size(); ++b) {
         const Band& band = bands[b];
+        if (band.newPage && y > 0) {
+            pages.emplace_back();
+            y = 0;
+        }
         double from = 0;
         while (from < band.height) {
             if (band.height - from <= room - y) {

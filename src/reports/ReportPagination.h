@@ -19,6 +19,8 @@ struct Lines {
 struct Band {
     double height = 0;
     QList<Lines> texts;
+    // Begins on a fresh page unless the page is still empty.
+    bool newPage = false;
 };
 
 // The rows [from, to) of band number `band` drawn `y` millimetres below the top of the page's

@@ -88,6 +88,55 @@ private Q_SLOTS:
         QtPlatform platform;
         QVERIFY(!platform.camera()->start());
     }
+
+    // A stand-in for xdg-email on the search path: it writes each argument it is given on a line
+    // of its own and ends with the status asked for.
+    void mailHandOverPassesArgumentsAsTheyAre_data() {
+        QTest::addColumn<int>("status");
+        QTest::addColumn<Platform::Mail>("result");
+        QTest::newRow("handed over") << 0 << Platform::Mail::Handed;
+        QTest::newRow("no e-mail program") << 3 << Platform::Mail::NoMailProgram;
+        QTest::newRow("refused") << 4 << Platform::Mail::Failed;
+    }
+    void mailHandOverPassesArgumentsAsTheyAre() {
+        QFETCH(int, status);
+        QFETCH(Platform::Mail, result);
+        QTemporaryDir dir;
+        const QString seen = dir.filePath(QStringLiteral("argomenti.txt"));
+        QFile script(dir.filePath(QStringLiteral("xdg-email")));
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write(
+            QStringLiteral("#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > '%1'\nexit %2\n")
+                .arg(seen)
+                .arg(status)
+                .toUtf8());
+        script.close();
+        QVERIFY(script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", dir.path().toUtf8() + ':' + path);
+        const QString subject = QStringLiteral("Attestazione \"2024\"; $(rm -rf ~) & più");
+        const QString file = dir.filePath(QStringLiteral("Attestazione 2024.pdf"));
+        const Platform::Mail answer =
+            QtPlatform().mailAttachment(QStringLiteral("anna@example.it"), subject, file);
+        qputenv("PATH", path);
+        QCOMPARE(answer, result);
+        QFile arguments(seen);
+        QVERIFY(arguments.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(arguments.readAll()).split(u'\n', Qt::SkipEmptyParts),
+                 (QStringList{QStringLiteral("--utf8"), QStringLiteral("--subject"), subject,
+                              QStringLiteral("--attach"), file, QStringLiteral("anna@example.it")}));
+    }
+
+    void noMailProgramIsTold() {
+        const QByteArray path = qgetenv("PATH");
+        QTemporaryDir empty;
+        qputenv("PATH", empty.path().toUtf8());
+        const Platform::Mail answer =
+            QtPlatform().mailAttachment(QStringLiteral("anna@example.it"), QStringLiteral("Ricevuta"),
+                                        empty.filePath(QStringLiteral("r.pdf")));
+        qputenv("PATH", path);
+        QCOMPARE(answer, Platform::Mail::NoMailProgram);
+    }
 };
 
 ZANDORIO_TEST(QtPlatformTest)

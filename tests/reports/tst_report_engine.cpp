@@ -174,6 +174,10 @@ private Q_SLOTS:
         QTest::newRow("a line taller than a page is cut") << QList<Band>{{150, {Lines{0, 150, 1, 150}}}}
             << ReportPagination::Pages{{Slice{0, 0, 100, 0}}, {Slice{0, 100, 150, 0}}};
         QTest::newRow("nothing at all") << QList<Band>{} << ReportPagination::Pages{{}};
+        QTest::newRow("a band that begins a page") << QList<Band>{{10, {}}, {20, {}, true}, {20, {}, true}}
+            << ReportPagination::Pages{{Slice{0, 0, 10, 0}}, {Slice{1, 0, 20, 0}}, {Slice{2, 0, 20, 0}}};
+        QTest::newRow("a first band that begins a page adds no blank one") << QList<Band>{{20, {}, true}}
+            << ReportPagination::Pages{{Slice{0, 0, 20, 0}}};
         // clang-format on
     }
     void bandsRunDownThePagesBrokenBetweenTextLines() {

@@ -1,5 +1,6 @@
 #include "FakePlatform.h"
 
+#include <QFileInfo>
 #include <QPrinter>
 
 FakeCamera* FakeCamera::last = nullptr;
@@ -53,6 +54,12 @@ void FakePlatform::printPreview(QPrinter& printer, const std::function<void(QPri
 
 void FakePlatform::open(const QString& target) {
     opened.append(target);
+}
+
+Platform::Mail FakePlatform::mailAttachment(const QString& address, const QString& subject,
+                                            const QString& attachment) {
+    mails.append({address, subject, attachment, QFileInfo(attachment).isFile()});
+    return mailResult;
 }
 
 std::unique_ptr<CameraSource> FakePlatform::camera() {

@@ -31,6 +31,15 @@ public:
     int proposedCopies = 0; // the copies the last print dialog opened with
     int dialogCopies = 0;   // when set, the copies the print dialog settles on
     int previews = 0;
+    // Every message handed to the e-mail program, and what the hand-over answers.
+    struct MailHanded {
+        QString address;
+        QString subject;
+        QString attachment;
+        bool attachmentExisted = false;
+    };
+    QList<MailHanded> mails;
+    Mail mailResult = Mail::Handed;
     bool cameraPresent = true;
     int restarts = 0;
     QDate date = QDate(2024, 3, 5);
@@ -49,6 +58,7 @@ public:
     void printPreview(QPrinter& printer, const std::function<void(QPrinter*)>& paint,
                       QWidget* parent) override;
     void open(const QString& target) override;
+    Mail mailAttachment(const QString& address, const QString& subject, const QString& attachment) override;
     std::unique_ptr<CameraSource> camera() override;
     void restart() override { ++restarts; }
     QDate today() const override { return date; }

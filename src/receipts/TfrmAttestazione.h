@@ -1,0 +1,39 @@
+#pragma once
+
+#include "YearlyStatement.h"
+#include "app/Dialog.h"
+
+class QCheckBox;
+class QListView;
+class QStringListModel;
+class ReportRenderer;
+
+// "Attestazione annuale": the statements of one year's receipts for one payer, chosen from the
+// payers of the year by fiscal code, or for all of them; shown, printed, saved as one PDF or sent
+// to the payer by e-mail. What could not be read as it should is listed under "Avvisi".
+class TfrmAttestazione : public Dialog {
+    Q_OBJECT
+public:
+    TfrmAttestazione(QWidget* parent, YearlyStatement::Gathered gathered);
+
+    // Gathers the statements of `year` from the archive at `archivePath`, tells what was not read as
+    // it should, and opens the dialog when there is any statement to give.
+    static void openYear(QWidget* parent, const QString& year, const QString& archivePath);
+
+private:
+    // The statements chosen, or none (told) when no payer is.
+    std::vector<const YearlyStatement::Statement*> chosen();
+    // The payer chosen in the list; empty for all, or when none is.
+    QString chosenCode() const;
+    QString fileName() const;
+    void btnAnteprimaClick();
+    void btnStampaClick();
+    void btnSalvaPdfClick();
+    void btnEmailClick();
+
+    YearlyStatement::Gathered m_gathered;
+    QList<YearlyStatement::Payer> m_payers;
+    QCheckBox* m_chkTutti;
+    QListView* m_lstPagatori;
+    QStringListModel* m_model;
+};
