@@ -3,37 +3,56 @@
 #include <QFont>
 #include <QFontInfo>
 
-PlainTextFont::PlainTextFont(const QFont& font, const QPaintDevice* device) {
+namespace {
+
+constexpr char16_t kTableEnd = 0x2200;
+
+} // namespace
+
+PlainTextFont::PlainTextFont(const QFont& font, const QPaintDevice* device)
+    : m_table(kTableEnd), m_known(kTableEnd) {
     const QFont onDevice(font, device);
     m_raw = QRawFont::fromFont(onDevice);
     m_usable = m_raw.isValid() && QFontInfo(onDevice).fixedPitch();
 }
 
+PlainTextFont::Glyph PlainTextFont::glyphOf(QChar c) const {
+    const bool cached = c.unicode() < kTableEnd;
+    if (cached && m_known[c.unicode()])
+        return m_table[c.unicode()];
+    Glyph glyph;
+    if (!c.isSurrogate() && !c.isMark() && c.category() != QChar::Other_Control &&
+        c.category() != QChar::Other_Format) {
+        quint32 index = 0;
+        int count = 1;
+        QPointF advance;
+        if (m_raw.glyphIndexesForChars(&c, 1, &index, &count) && count == 1 && index != 0 &&
+            m_raw.advancesForGlyphIndexes(&index, &advance, 1))
+            glyph = {index, advance.x()};
+    }
+    if (cached) {
+        m_table[c.unicode()] = glyph;
+        m_known[c.unicode()] = true;
+    }
+    return glyph;
+}
+
 bool PlainTextFont::place(QStringView line, QPointF origin, double width, QList<quint32>& glyphs,
                           QList<QPointF>& positions) const {
-    for (const QChar c : line) {
-        if (c.isSurrogate() || c.isMark() || c.category() == QChar::Other_Control ||
-            c.category() == QChar::Other_Format)
-            return false;
-    }
-    m_indexes.resize(line.size());
-    int count = int(line.size());
-    if (!m_raw.glyphIndexesForChars(line.data(), int(line.size()), m_indexes.data(), &count) ||
-        count != line.size())
-        return false;
-    for (qsizetype i = 0; i < line.size(); ++i)
-        if (m_indexes[i] == 0)
-            return false;
-    m_advances.resize(count);
-    if (!m_raw.advancesForGlyphIndexes(m_indexes.data(), m_advances.data(), count))
-        return false;
+    const qsizetype start = glyphs.size();
     double x = 0;
-    for (qsizetype i = 0; i < count && x < width; ++i) {
-        if (line[i] != u' ') {
-            glyphs.append(m_indexes[i]);
+    for (const QChar c : line) {
+        const Glyph glyph = glyphOf(c);
+        if (glyph.index == 0) {
+            glyphs.resize(start);
+            positions.resize(start);
+            return false;
+        }
+        if (x < width && c != u' ') {
+            glyphs.append(glyph.index);
             positions.append(QPointF(origin.x() + x, origin.y()));
         }
-        x += m_advances[i].x();
+        x += glyph.advance;
     }
     return true;
 }

@@ -5,6 +5,8 @@
 #include <QRawFont>
 #include <QStringView>
 
+#include <vector>
+
 class QFont;
 class QPaintDevice;
 
@@ -26,8 +28,16 @@ public:
                QList<QPointF>& positions) const;
 
 private:
+    struct Glyph {
+        quint32 index = 0; // 0: the line needs a text layout
+        double advance = 0;
+    };
+    Glyph glyphOf(QChar c) const;
+
     QRawFont m_raw;
     bool m_usable = false;
-    mutable QList<quint32> m_indexes;
-    mutable QList<QPointF> m_advances;
+    // Looked up once per character of the Latin scripts and their punctuation and currency signs
+    // (the euro), which is what the archives' Windows-1252 texts hold.
+    mutable std::vector<Glyph> m_table;
+    mutable std::vector<bool> m_known;
 };
