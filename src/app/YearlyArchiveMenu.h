@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FieldTable.h"
+#include "LazyScreen.h"
 
 #include <QHash>
 #include <QWidget>
@@ -37,7 +38,7 @@ public:
     explicit YearlyArchiveMenu(const Config& config);
 
     // The screen "Apri" shows, and how it takes the year; until then "Apri" stays disabled.
-    void setArchiveScreen(QWidget* screen, OpenYear open);
+    void setArchiveScreen(ScreenSource screen, OpenYear open);
     // What the guide picture shows.
     void setGuide(const QString& title, const QString& text);
     QString modeKey() const;
@@ -46,7 +47,7 @@ protected:
     // A further section under the archive's: its caption and an "Apri" button, disabled until
     // addDestination gives the button's key a screen.
     QPushButton* addSection(const QString& caption, const char* button);
-    void addDestination(const QString& key, QWidget* screen);
+    void addDestination(const QString& key, ScreenSource screen);
     // Hides the menu and shows the screen of `key`; with "avvio", closes it (the main menu
     // shows again).
     void leaveFor(const QString& key);
@@ -61,7 +62,7 @@ private:
     QPushButton* m_btnApri;
     QLabel* m_lblMemory;
     QVBoxLayout* m_sections;
-    QHash<QString, QWidget*> m_destinations;
+    QHash<QString, ScreenSource> m_destinations;
     OpenYear m_open;
     QString m_guideTitle;
     QString m_guideText;

@@ -29,7 +29,7 @@ TfrmMenuIngressi::TfrmMenuIngressi() : YearlyArchiveMenu(kConfig) {
     connect(m_btnApriRiepStats, &QPushButton::clicked, this, [this] { leaveFor(kStatistics); });
 }
 
-void TfrmMenuIngressi::setStatisticsScreen(QWidget* screen) {
-    addDestination(kStatistics, screen);
+void TfrmMenuIngressi::setStatisticsScreen(ScreenSource screen) {
+    addDestination(kStatistics, std::move(screen));
     m_btnApriRiepStats->setEnabled(true);
 }

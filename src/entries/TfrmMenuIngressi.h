@@ -12,7 +12,7 @@ public:
     TfrmMenuIngressi();
 
     // The screen that the statistics' "Apri" shows; until it is set the button stays disabled.
-    void setStatisticsScreen(QWidget* screen);
+    void setStatisticsScreen(ScreenSource screen);
 
 private:
     QPushButton* m_btnApriRiepStats;
