@@ -7,13 +7,17 @@
 #include "storage/ProgramFolder.h"
 #include "storage/SpreadsheetDocument.h"
 #include "storage/StorageError.h"
+#include "storage/Text.h"
 
+#include <QFontMetrics>
 #include <QHeaderView>
+#include <QStyle>
 #include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -61,7 +65,6 @@ ExportScreen::ExportScreen(QWidget* parent, const QString& objectName, const QSt
     m_grid->verticalHeader()->hide();
     m_grid->verticalHeader()->setDefaultSectionSize(kRowHeight);
     m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_grid->horizontalHeader()->setResizeContentsPrecision(kMeasuredRows);
     fitColumns();
     m_grid->setMinimumSize(900, 480);
 
@@ -88,11 +91,29 @@ void ExportScreen::setRows(GridRows rows) {
 void ExportScreen::fitColumns() {
     // Each column shows its whole header and what its first rows hold ("Ingressi rimanenti", a
     // fiscal code), never narrower than its share of the spreadsheet's width, and no wider than a
-    // long note needs to be recognised.
+    // long note needs to be recognised. The text is measured from a table of the font's character
+    // widths rather than laid out cell by cell, which cost more than reading the archive.
+    const QFontMetrics metrics(m_grid->font());
+    std::array<int, 256> advance{};
+    for (std::size_t b = 0; b < advance.size(); ++b)
+        advance[b] = metrics.horizontalAdvance(Text::fromWin1252(QByteArray(1, char(b))));
+    const auto widthOf = [&](QStringView text) {
+        int width = 0;
+        for (const QChar c : text)
+            width += c.unicode() < advance.size() ? advance[c.unicode()] : metrics.horizontalAdvance(c);
+        return width;
+    };
+    // What the item delegate puts on either side of a cell's text, and the grid line.
+    const int margins =
+        2 * (m_grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_grid) + 1) +
+        (m_grid->showGrid() ? 1 : 0);
+    const int rows = std::min(m_model->rowCount(), kMeasuredRows);
     for (int c = 0; c < m_model->columnCount(); ++c) {
+        int widest = m_grid->horizontalHeader()->sectionSizeHint(c);
+        for (int r = 0; r < rows; ++r)
+            widest = std::max(widest, widthOf(m_model->index(r, c).data().toString()) + margins);
         const int least = c == 0 ? kNumberWidth : m_format.columns[c - 1].width * 3 / 5;
-        m_grid->resizeColumnToContents(c);
-        m_grid->setColumnWidth(c, std::clamp(m_grid->columnWidth(c), least, std::max(least, kWidest)));
+        m_grid->setColumnWidth(c, std::clamp(widest, least, std::max(least, kWidest)));
     }
 }
 

@@ -3,8 +3,9 @@
 #include <QByteArray>
 #include <QString>
 
-#include <functional>
 #include <optional>
+
+class RecordLine;
 
 // A record found again from its list line.
 struct FoundRecord {
@@ -15,6 +16,5 @@ struct FoundRecord {
 // Rereads the archive and finds the record whose line equals `line` (both without blanks at the
 // ends). Lines are not unique: of several equal ones the last in the file is the one given, as
 // it always has been. Raises StorageError when the archive cannot be read.
-std::optional<FoundRecord> lastRecordWithLine(const QString& path, int recordSize,
-                                              const std::function<QString(QByteArrayView)>& lineOf,
+std::optional<FoundRecord> lastRecordWithLine(const QString& path, int recordSize, const RecordLine& lineOf,
                                               const QString& line);

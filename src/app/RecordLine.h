@@ -38,6 +38,8 @@ public:
         for (const Part& p : m_parts)
             m_maxLength += p.literalSize > 0 ? p.literalSize : p.width > 0 ? p.width : p.field.capacity + 1;
     }
+    template <class R, std::size_t N>
+    explicit RecordLine(const LinePart<R> (&parts)[N]) : RecordLine(std::span<const LinePart<R>>(parts)) {}
 
     QString of(QByteArrayView record) const;
     // The longest line a record can give, in bytes.

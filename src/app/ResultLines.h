@@ -22,6 +22,8 @@ public:
     void append(QStringView line);
     // Room for a line of `length` bytes at the end, to be written in place.
     char* appendSpace(qsizetype length);
+    // Room for `length` more bytes at the end of the last line, to be written in place.
+    char* extendLast(qsizetype length) { return m_text.grow(length); }
     // Gives back the last `bytes` bytes of the last line, room it did not need.
     void shortenLast(qsizetype bytes) { m_text.shrink(bytes); }
 

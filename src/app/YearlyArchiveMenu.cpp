@@ -58,11 +58,11 @@ YearlyArchiveMenu::YearlyArchiveMenu(const Config& config) : m_config(config) {
     m_btnApri->setEnabled(false);
     // Enter in the year moves on to "Apri"; pressing it there opens the year.
     m_year->setEnterAction([this] { m_btnApri->setFocus(); });
-    auto* archiveRow = new QHBoxLayout(archive);
-    archiveRow->addWidget(m_year->label(config.yearField.name));
-    archiveRow->addWidget(m_year->fields().front());
-    archiveRow->addWidget(m_btnApri);
-    archiveRow->addStretch();
+    m_archiveRow = new QHBoxLayout(archive);
+    m_archiveRow->addWidget(m_year->label(config.yearField.name));
+    m_archiveRow->addWidget(m_year->fields().front());
+    m_archiveRow->addWidget(m_btnApri);
+    m_archiveRow->addStretch();
     m_year->fields().front()->setFixedWidth(80);
 
     QToolButton* imgGuida = pictureButton(kGuida, this);
@@ -118,6 +118,14 @@ QPushButton* YearlyArchiveMenu::addSection(const QString& caption, const char* b
     row->addStretch();
     m_sections->addWidget(box);
     return apri;
+}
+
+QPushButton* YearlyArchiveMenu::addArchiveButton(const char* button, const QString& caption,
+                                                 const char* icon) {
+    QPushButton* b = dialogButton(m_btnApri->parentWidget(), button, caption, icon);
+    b->setEnabled(false);
+    m_archiveRow->insertWidget(m_archiveRow->indexOf(m_btnApri) + 1, b);
+    return b;
 }
 
 void YearlyArchiveMenu::addDestination(const QString& key, ScreenSource screen) {

@@ -8,6 +8,7 @@
 
 #include <functional>
 
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -47,6 +48,9 @@ protected:
     // A further section under the archive's: its caption and an "Apri" button, disabled until
     // addDestination gives the button's key a screen.
     QPushButton* addSection(const QString& caption, const char* button);
+    // A further button beside the archive's "Apri", disabled until addDestination gives its key a
+    // screen.
+    QPushButton* addArchiveButton(const char* button, const QString& caption, const char* icon);
     void addDestination(const QString& key, ScreenSource screen);
     // Hides the menu and shows the screen of `key`; with "avvio", closes it (the main menu
     // shows again).
@@ -60,6 +64,7 @@ private:
     const Config& m_config;
     FieldTable* m_year;
     QPushButton* m_btnApri;
+    QHBoxLayout* m_archiveRow;
     QLabel* m_lblMemory;
     QVBoxLayout* m_sections;
     QHash<QString, ScreenSource> m_destinations;

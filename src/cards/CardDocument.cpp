@@ -1,6 +1,7 @@
 #include "CardDocument.h"
 
 #include "CardFace.h"
+#include "CardQr.h"
 #include "storage/Text.h"
 
 namespace {
@@ -62,6 +63,10 @@ constexpr Item kCard[] = {
 };
 // clang-format on
 
+// Right of the association's lines, inside the header band with half a millimetre of navy around:
+// 11 mm hold a symbol of the longest code with modules of about a quarter of a millimetre.
+constexpr QRectF kAccessCode(83.3, 11.5, 11.0, 11.0);
+
 QRectF boxOf(const Item& item) {
     return {item.left, item.top, item.width, item.height};
 }
@@ -84,7 +89,7 @@ QString textOf(const Item& item, const CardFace& face) {
     return item.text ? Text::trimBlanks(face.*item.text) : QString();
 }
 
-ReportTemplate make(const CardFace& face) {
+ReportTemplate make(const CardFace& face, bool accessCode) {
     ReportTemplate card(QStringLiteral("Tesserino"));
     card.setMargins(QMarginsF());
     for (const Item& item : kCard) {
@@ -108,6 +113,8 @@ ReportTemplate make(const CardFace& face) {
             break;
         }
     }
+    if (accessCode && !face.accessCode.isEmpty())
+        card.add(CardQr::element(QStringLiteral("imgCodiceQR"), kAccessCode, face.accessCode));
     return card;
 }
 

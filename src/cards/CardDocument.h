@@ -42,7 +42,9 @@ QRectF cardBox();
 // nothing for a box or a picture.
 QString textOf(const Item& item, const CardFace& face);
 
-// The card filled from `face`: A4 portrait, page margins 0.
-ReportTemplate make(const CardFace& face);
+// The card filled from `face`: A4 portrait, page margins 0; with `accessCode`, the member's
+// check-in code as a QR symbol at the free end of the header band, on a white square of its own
+// (none on a card without a member).
+ReportTemplate make(const CardFace& face, bool accessCode = false);
 
 } // namespace CardDocument

@@ -23,11 +23,14 @@ struct CardFace {
     QString issued;
     QString expires;
     QImage photo;
+    // The check-in code of the member shown (AccessCode); empty while none is shown.
+    QString accessCode;
 
     CardFace() { clearMember(); }
 
     // The placeholders and the blank photo; the association's part stays.
     void clearMember();
-    // The member's fields, blanks at both ends removed, and the photo to print.
-    void showMember(const TSchedaIscritto& record, const QImage& picture);
+    // The member at `position`: its fields, blanks at both ends removed, the photo to print and
+    // its check-in code.
+    void showMember(const TSchedaIscritto& record, const QImage& picture, int position);
 };

@@ -33,6 +33,9 @@ const QString kPrinting = QStringLiteral("Stampa Tesserino");
 const QString kOrientation = QStringLiteral("Orientamento");
 const QString kPortrait = QStringLiteral("Verticale");
 const QString kLandscape = QStringLiteral("Orizzontale");
+const QString kAccessCode = QStringLiteral("CodiceQR");
+const QString kYes = QStringLiteral("Si");
+const QString kNo = QStringLiteral("No");
 
 // The settings as stored; nothing when the file cannot be read, so every value takes its
 // default.
@@ -98,6 +101,7 @@ Print readPrint() {
     print.left = margin(ini, kLeft);
     if (valueOf(ini, kPrinting, kOrientation) == kLandscape)
         print.orientation = QPageLayout::Landscape;
+    print.accessCode = Text::trimBlanks(valueOf(ini, kPrinting, kAccessCode)) == kYes;
     return print;
 }
 
@@ -108,6 +112,10 @@ void writePrint(const Print& print, const Print& shown) {
         store(ini, kPrinting, kOrientation,
               print.orientation == QPageLayout::Landscape ? kLandscape : kPortrait,
               print.orientation != shown.orientation);
+        // Written only when the user changes it, so a file that never asked for the code stays
+        // as every other installation writes it.
+        if (print.accessCode != shown.accessCode)
+            ini.setValue(kPrinting, kAccessCode, print.accessCode ? kYes : kNo);
     });
 }
 

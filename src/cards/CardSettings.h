@@ -34,11 +34,14 @@ struct Print {
     int top = 0;
     int left = 0;
     QPageLayout::Orientation orientation = QPageLayout::Portrait;
+    // The member's check-in code on the card; off unless asked, so the card stays as it was.
+    bool accessCode = false;
     bool operator==(const Print&) const = default;
 };
 
 // A margin that is missing, empty or not a whole number reads as 0, an orientation other than
-// "Verticale" or "Orizzontale" as portrait; a file that cannot be read gives those defaults.
+// "Verticale" or "Orizzontale" as portrait, the check-in code as off unless "Si"; a file that
+// cannot be read gives those defaults.
 Print readPrint();
 // Stores the values of `print` that differ from `shown`, the settings as read for the screen,
 // and those the file holds nothing for. Raises StorageError; the old file then stays as it was.

@@ -1,6 +1,7 @@
 #include "TfrmAnteprimaTessera.h"
 
 #include "CardDocument.h"
+#include "CardSettings.h"
 #include "app/PrintMessages.h"
 
 TfrmAnteprimaTessera::TfrmAnteprimaTessera(QWidget* card, CardFace face)
@@ -14,5 +15,6 @@ TfrmAnteprimaTessera::TfrmAnteprimaTessera(QWidget* card, CardFace face)
 }
 
 ReportTemplate TfrmAnteprimaTessera::fill() {
-    return CardDocument::make(m_face);
+    // The preview shows the card as it prints, check-in code included.
+    return CardDocument::make(m_face, CardSettings::readPrint().accessCode);
 }

@@ -6,6 +6,7 @@
 #include "storage/StorageError.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -63,6 +64,7 @@ TfrmStampaTessera::TfrmStampaTessera(QWidget* card, CardFace face)
     setWaitingText(QStringLiteral("Elaborazione in corso. Attendere..."));
     showMargins();
     (m_print.orientation == QPageLayout::Landscape ? m_optOrizzontale : m_optVerticale)->setChecked(true);
+    m_chkCodiceQR->setChecked(m_print.accessCode);
 }
 
 QWidget* TfrmStampaTessera::buildSettings() {
@@ -105,7 +107,10 @@ QWidget* TfrmStampaTessera::buildSettings() {
     auto* choices = new QHBoxLayout(orientation);
     choices->addWidget(m_optVerticale);
     choices->addWidget(m_optOrizzontale);
-    grid->addWidget(orientation, line, 0, 1, 5);
+    grid->addWidget(orientation, line++, 0, 1, 5);
+    m_chkCodiceQR = new QCheckBox(QStringLiteral("Codice QR per l'accesso"), panel);
+    m_chkCodiceQR->setObjectName(QStringLiteral("chkCodiceQR"));
+    grid->addWidget(m_chkCodiceQR, line, 0, 1, 5);
     grid->setColumnStretch(5, 1);
     return panel;
 }
@@ -118,6 +123,7 @@ void TfrmStampaTessera::showMargins() {
 CardSettings::Print TfrmStampaTessera::chosen() const {
     Print print = m_print;
     print.orientation = m_optOrizzontale->isChecked() ? QPageLayout::Landscape : QPageLayout::Portrait;
+    print.accessCode = m_chkCodiceQR->isChecked();
     return print;
 }
 
@@ -130,7 +136,7 @@ ReportTemplate TfrmStampaTessera::fill() {
     } catch (const StorageError& e) {
         throw ReportError(e.what());
     }
-    ReportTemplate card = CardDocument::make(m_face);
+    ReportTemplate card = CardDocument::make(m_face, print.accessCode);
     card.setOrientation(print.orientation);
     card.setTopLeftMargins(print.top, print.left);
     return card;

@@ -4,6 +4,7 @@
 #include "CardSettings.h"
 #include "app/ReportDialog.h"
 
+class QCheckBox;
 class QRadioButton;
 
 // " Stampa tesserino": prints the card through the print dialog, moved on the sheet by the top
@@ -29,4 +30,5 @@ private:
     CardSettings::Print m_print;
     QRadioButton* m_optVerticale;
     QRadioButton* m_optOrizzontale;
+    QCheckBox* m_chkCodiceQR;
 };

@@ -169,7 +169,7 @@ void TfrmTessera::receiveMember(const TSchedaIscritto& member, int position) {
 }
 
 void TfrmTessera::showMember(const TSchedaIscritto& member, int position) {
-    m_face.showMember(member, MemberPhoto::load(position));
+    m_face.showMember(member, MemberPhoto::load(position), position);
     m_browser.setPosition(position);
     m_card->setFace(m_face);
 }

@@ -1,10 +1,9 @@
 #pragma once
 
 #include "TSchedaIngresso.h"
-#include "app/GridRows.h"
-#include "storage/SpreadsheetExport.h"
+#include "app/RecordColumn.h"
+#include "app/TableColumn.h"
 
-#include <array>
 #include <optional>
 
 class EntrySelection;
@@ -13,13 +12,8 @@ class EntrySelection;
 // export writes: after the row number "N.", these twelve columns of the entry.
 namespace EntryGrid {
 
-struct Column {
-    SpreadsheetColumn column;
-    QString TSchedaIngresso::*member;
-};
-
 using R = TSchedaIngresso;
-inline constexpr Column kTable[] = {
+inline constexpr RecordColumn<R> kTable[] = {
     {{"Data ingresso", 150}, &R::DataIngresso},
     {{"Ora ingresso", 150}, &R::OraIngresso},
     {{"Attività svolta", 250}, &R::AttivitaSvolta},
@@ -34,12 +28,7 @@ inline constexpr Column kTable[] = {
     {{"Persona incaricata", 250}, &R::Incaricato},
 };
 
-inline constexpr auto kColumns = [] {
-    std::array<SpreadsheetColumn, std::size(kTable)> columns{};
-    for (std::size_t i = 0; i < columns.size(); ++i)
-        columns[i] = kTable[i].column;
-    return columns;
-}();
+inline constexpr auto kColumns = tableColumn(kTable, &RecordColumn<R>::column);
 
 // The rows of the entries that `selection` keeps, in register order; nothing when the register
 // holds no record at all. Raises StorageError when the register cannot be read.

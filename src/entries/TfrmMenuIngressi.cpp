@@ -8,6 +8,7 @@
 namespace {
 
 const QString kStatistics = QStringLiteral("stat_ingressi");
+const QString kCheckIn = QStringLiteral("accesso");
 
 constexpr YearlyArchiveMenu::Config kConfig = {
     "frmMenuIngressi",
@@ -27,9 +28,16 @@ TfrmMenuIngressi::TfrmMenuIngressi() : YearlyArchiveMenu(kConfig) {
     setGuide(EntryGuide::kTitle, EntryGuide::text());
     m_btnApriRiepStats = addSection(QStringLiteral("Statistiche ingressi in palestra:"), "btnApriRiepStats");
     connect(m_btnApriRiepStats, &QPushButton::clicked, this, [this] { leaveFor(kStatistics); });
+    m_btnAccessoRapido = addArchiveButton("btnAccessoRapido", QStringLiteral("Accesso rapido"), "go-jump");
+    connect(m_btnAccessoRapido, &QPushButton::clicked, this, [this] { leaveFor(kCheckIn); });
 }
 
 void TfrmMenuIngressi::setStatisticsScreen(ScreenSource screen) {
     addDestination(kStatistics, std::move(screen));
     m_btnApriRiepStats->setEnabled(true);
+}
+
+void TfrmMenuIngressi::setCheckInScreen(ScreenSource screen) {
+    addDestination(kCheckIn, std::move(screen));
+    m_btnAccessoRapido->setEnabled(true);
 }

@@ -13,7 +13,10 @@ public:
 
     // The screen that the statistics' "Apri" shows; until it is set the button stays disabled.
     void setStatisticsScreen(ScreenSource screen);
+    // The check-in screen that "Accesso rapido" shows; until it is set the button stays disabled.
+    void setCheckInScreen(ScreenSource screen);
 
 private:
     QPushButton* m_btnApriRiepStats;
+    QPushButton* m_btnAccessoRapido;
 };

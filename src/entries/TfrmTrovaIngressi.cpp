@@ -20,15 +20,13 @@ constexpr ArchiveFilter<R> kFilters[] = {
     {{"txtNote", "Note:"}, &R::Note},
 };
 
-constexpr ArchiveSearchSetup kSetup{
+constexpr ArchiveSearchSetup<R> kSetup{
     "frmTrovaIngressi",
     " Trova ingressi in archivio",
     "Fare doppio clic sulla voce in elenco per richiamare la scheda",
     "Riepilogo Ingressi",
     "ingressi",
-    EntryLine::of,
-    EntryLine::appendTo,
-    EntryLine::maxLength,
+    kEntryLine,
 };
 
 } // namespace

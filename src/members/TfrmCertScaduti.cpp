@@ -1,27 +1,29 @@
 #include "TfrmCertScaduti.h"
 
-#include "app/RecordLine.h"
+#include "MemberExpiry.h"
 
 namespace {
 
 using R = TSchedaIscritto;
 
+constexpr OpeningListSetup kSetup{
+    "frmCertScaduti",
+    " Riepilogo certificati medici scaduti",
+    "Riepilogo certificati medici scaduti",
+    "Attenzione: la stampa non è andata a buon fine.",
+};
+
 // The line of a member whose certificate has expired.
-constexpr LinePart<R> kParts[] = {
+constexpr LinePart<R> kLine[] = {
     {&R::CognomeNome, 32},     {u"  Cel. "},   {&R::TelCellulare, 20},     {u"  C.F. "},
     {&R::CodiceFiscale, 16},   {u"  Sport: "}, {&R::AttivitaSportiva, 32}, {u"  Scad. certificato: "},
     {&R::ScadenzaCertificato},
 };
 
-QString certificateLine(QByteArrayView record) {
-    static const RecordLine line{std::span<const LinePart<R>>(kParts)};
-    return line.of(record);
-}
-
 } // namespace
 
 TfrmCertScaduti::TfrmCertScaduti(TfrmTiratori* card)
-    : ExpiredListDialog(card, QStringLiteral("frmCertScaduti"),
-                        QStringLiteral(" Riepilogo certificati medici scaduti"),
-                        QStringLiteral("Riepilogo certificati medici scaduti"),
-                        &TSchedaIscritto::ScadenzaCertificato, certificateLine) {}
+    : OpeningListDialog(card, kSetup, std::span<const LinePart<R>>(kLine),
+                        [](ResultLines& lines, const RecordLine& line, const QDate& today) {
+                            MemberExpiry::appendExpired(lines, &R::ScadenzaCertificato, line, today);
+                        }) {}

@@ -1,9 +1,10 @@
 #pragma once
 
-#include "ExpiredListDialog.h"
+#include "TfrmTiratori.h"
+#include "app/OpeningListDialog.h"
 
 // " Riepilogo certificati medici scaduti": the members whose medical certificate has expired.
-class TfrmCertScaduti : public ExpiredListDialog {
+class TfrmCertScaduti : public OpeningListDialog {
     Q_OBJECT
 public:
     explicit TfrmCertScaduti(TfrmTiratori* card);

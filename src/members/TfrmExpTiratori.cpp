@@ -1,23 +1,17 @@
 #include "TfrmExpTiratori.h"
 
 #include "TSchedaIscritto.h"
+#include "app/RecordColumn.h"
 #include "app/TableColumn.h"
 #include "app/TfrmGuida.h"
-#include "storage/ArchiveFile.h"
 #include "storage/StorageError.h"
-#include "storage/Text.h"
 
 namespace {
 
 using R = TSchedaIscritto;
 
 // The exported columns and the member field each shows; the sex and the attachments stay out.
-struct Column {
-    SpreadsheetColumn column;
-    QString R::*member;
-};
-
-constexpr Column kTable[] = {
+constexpr RecordColumn<R> kTable[] = {
     {{"Cognome e nome", 250}, &R::CognomeNome},
     {{"Data di nascita", 200}, &R::DataNascita},
     {{"Cittadinanza", 250}, &R::Cittadinanza},
@@ -45,7 +39,7 @@ constexpr Column kTable[] = {
     {{"Note", 400}, &R::Note},
 };
 
-constexpr auto kColumns = tableColumn(kTable, &Column::column);
+constexpr auto kColumns = tableColumn(kTable, &RecordColumn<R>::column);
 
 constexpr SpreadsheetExport kFormat{"Archivio_Iscritti.xls", "Riepilogo Iscritti", kColumns};
 
@@ -71,15 +65,9 @@ TfrmExpTiratori::TfrmExpTiratori(QWidget* parent)
 }
 
 void TfrmExpTiratori::listRows() {
-    QList<QStringList> rows;
+    GridRows rows(int(std::size(kTable)));
     try {
-        ArchiveFile::scanFile(R::path(), R::Size, [&rows](int, QByteArrayView bytes) {
-            const R member = MemberCodec::decode(bytes);
-            QStringList row;
-            for (const Column& c : kTable)
-                row << Text::trimBlanks(member.*c.member);
-            rows << row;
-        });
+        appendRecordRows<R>(rows, R::path(), kTable);
     } catch (const StorageError&) {
         // The grid keeps the members listed before the failure.
     }

@@ -1,9 +1,10 @@
 #pragma once
 
-#include "ExpiredListDialog.h"
+#include "TfrmTiratori.h"
+#include "app/OpeningListDialog.h"
 
 // " Riepilogo tessere scadute": the members whose membership card has expired.
-class TfrmTessereScadute : public ExpiredListDialog {
+class TfrmTessereScadute : public OpeningListDialog {
     Q_OBJECT
 public:
     explicit TfrmTessereScadute(TfrmTiratori* card);

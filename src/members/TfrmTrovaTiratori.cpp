@@ -2,15 +2,6 @@
 
 #include "MemberLine.h"
 #include "MemberTarget.h"
-#include "TSchedaIscritto.h"
-#include "app/ArchiveSearch.h"
-#include "app/LastRecordWithLine.h"
-#include "app/Platform.h"
-#include "app/ReportOutput.h"
-#include "app/ResultListPanel.h"
-#include "app/TableColumn.h"
-#include "reports/ReportError.h"
-#include "storage/StorageError.h"
 
 namespace {
 
@@ -31,35 +22,20 @@ constexpr ArchiveFilter<R> kFilters[] = {
     {{"txtNote", "Note:", 0, Input::Free, nullptr, nullptr, "effCampo10"}, &R::Note},
 };
 
+constexpr ArchiveSearchSetup<R> kSetup{
+    "frmTrovaTiratori",
+    " Trova schede iscritti in archivio",
+    "Fare doppio clic sulla voce in elenco per richiamare la scheda",
+    "Riepilogo schede iscritti",
+    nullptr,
+    kMemberLine,
+    "Attenzione: la stampa non è andata a buon fine.",
+};
+
 } // namespace
 
 TfrmTrovaTiratori::TfrmTrovaTiratori(MemberTarget* target, QWidget* parent)
-    : SearchDialog(parent, QStringLiteral(" Trova schede iscritti in archivio"),
-                   tableColumn(kFilters, &ArchiveFilter<R>::row),
-                   QStringLiteral("Fare doppio clic sulla voce in elenco per richiamare la scheda")),
-      m_target(target) {
-    setObjectName(QStringLiteral("frmTrovaTiratori"));
-    results()->setPrintAction([this](const QStringList& lines) {
-        try {
-            ReportOutput::printList(QStringLiteral("Riepilogo schede iscritti"), lines, this);
-        } catch (const ReportError&) {
-            platform().message(Platform::Box::Warning,
-                               QStringLiteral("Attenzione: la stampa non è andata a buon fine."));
-        }
-    });
-}
-
-ResultLines TfrmTrovaTiratori::search(const QStringList& filters) {
-    return filteredLines<R>(R::path(), kFilters, filters, MemberLine::appendTo, MemberLine::maxLength());
-}
-
-void TfrmTrovaTiratori::handOver(const QString& line) {
-    if (!m_target || line.isEmpty())
-        return;
-    try {
-        if (const auto found = lastRecordWithLine(R::path(), R::Size, MemberLine::of, line))
-            m_target->receiveMember(MemberCodec::decode(found->bytes), found->position);
-    } catch (const StorageError&) {
-        // The dialog just closes: the opener keeps what it showed.
-    }
-}
+    : ArchiveSearch(parent, kSetup, kFilters, R::path(), [target](const R& member, int position) {
+          if (target)
+              target->receiveMember(member, position);
+      }) {}

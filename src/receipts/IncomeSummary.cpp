@@ -1,15 +1,16 @@
 #include "IncomeSummary.h"
 
+#include "ReceiptCompanion.h"
 #include "ReceiptLine.h"
 #include "TSchedaRicevuta.h"
-#include "TSchedaRicevutaExtra.h"
 #include "app/DateLists.h"
 #include "app/RecordFilter.h"
 #include "storage/ArchiveFile.h"
-#include "storage/CompanionArchive.h"
 #include "storage/DateText.h"
 #include "storage/FieldBytes.h"
 #include "storage/Text.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -90,23 +91,16 @@ Summary list(const QString& path, const QString& payer, const QString& sport, co
     const qint64 first = period.start.toJulianDay();
     const qint64 last = period.end.toJulianDay();
 
-    // Which receipts are cancelled, read first in one pass: a receipt without a companion record is
-    // not.
-    struct Extra {
-        bool cancelled = false;
-        bool damaged = false;
-    };
-    std::vector<Extra> extras;
-    CompanionArchive(path, TSchedaRicevutaExtra::Size).scan([&](int, QByteArrayView bytes) {
-        const TSchedaRicevutaExtra stored = RicevutaExtraCodec::decode(bytes);
-        extras.push_back({stored.cleaned().cancelled(), stored.damaged()});
-    });
+    static const RecordLine line{kReceiptLine};
+    static const QByteArray cancelledBytes = Text::toWin1252(QString::fromUtf16(kCancelledMark));
+    // Which receipts are cancelled, read first in one pass.
+    const std::vector<ReceiptCompanion::Marks> marks = ReceiptCompanion::marks(path);
 
     Summary summary;
     ArchiveFile file(path, R::Size);
     file.open(ArchiveFile::Access::Read);
     // Room for every receipt's line asked for at once: a year's list is never moved as it grows.
-    summary.lines.reserve(file.count(), file.count() * ReceiptLine::maxLength());
+    summary.lines.reserve(file.count(), file.count() * (line.maxLength() + cancelledBytes.size()));
     file.scan([&](int position, QByteArrayView record) {
         if (summary.stoppedAt || !filter.matches(record))
             return;
@@ -126,18 +120,21 @@ Summary list(const QString& path, const QString& payer, const QString& sport, co
             summary.stoppedAt = position;
             return;
         }
-        const Extra extra = position <= qsizetype(extras.size()) ? extras[position - 1] : Extra{};
-        if (extra.damaged && !summary.damagedAt) {
+        const ReceiptCompanion::Marks mark = position <= qsizetype(marks.size())
+                                                 ? marks[std::size_t(position - 1)]
+                                                 : ReceiptCompanion::Marks{};
+        if (mark.damaged && !summary.damagedAt) {
             summary.damagedAt = position;
             summary.damagedNumber = ReceiptCodec::field(record, &R::NumeroRicevuta);
         }
-        if (extra.cancelled) {
+        line.appendTo(summary.lines, record);
+        if (mark.cancelled) {
             ++summary.cancelled;
-            summary.lines.append(QString(ReceiptLine::of(record) + QString::fromUtf16(kCancelledMark)));
+            std::copy(cancelledBytes.begin(), cancelledBytes.end(),
+                      summary.lines.extendLast(cancelledBytes.size()));
             return;
         }
         summary.total = sum;
-        ReceiptLine::appendTo(summary.lines, record);
     });
     if (summary.stoppedAt)
         summary.total = {};

@@ -56,8 +56,6 @@ struct Summary {
 
 // The closing line of a summary with cancelled receipts: they are not in its total.
 QString cancelledText(int cancelled);
-// What a cancelled receipt's line ends with.
-inline constexpr const char16_t* kCancelledMark = u"  ANNULLATA";
 
 // The receipts of the archive at `path` (created empty when missing) whose payer and sport hold
 // the filters as typed (a filter that is only blanks is no filter), whose total is not empty and

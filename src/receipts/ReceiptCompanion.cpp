@@ -40,6 +40,15 @@ TSchedaRicevutaExtra load(const QString& archivePath, int position, bool* damage
     return stored.cleaned();
 }
 
+std::vector<Marks> marks(const QString& archivePath) {
+    std::vector<Marks> marks;
+    companion(archivePath).scan([&](int, QByteArrayView bytes) {
+        const TSchedaRicevutaExtra stored = RicevutaExtraCodec::decode(bytes);
+        marks.push_back({stored.cleaned().cancelled(), stored.damaged()});
+    });
+    return marks;
+}
+
 bool saveMethod(const QString& archivePath, ArchiveFile& receipts, int position, const QString& method) {
     const bool appended = position > receipts.count();
     CompanionArchive extra = companion(archivePath);

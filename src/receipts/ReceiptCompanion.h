@@ -5,6 +5,8 @@
 #include <QDate>
 #include <QString>
 
+#include <vector>
+
 class ArchiveFile;
 
 // Reading and changing the companion of a yearly receipt archive. Record p belongs to receipt p;
@@ -15,6 +17,14 @@ namespace ReceiptCompanion {
 
 // Receipt p's record as stored; `damaged` is set when it held what the program never writes.
 TSchedaRicevutaExtra load(const QString& archivePath, int position, bool* damaged = nullptr);
+
+// What a list needs of each receipt, read in one pass: element p - 1 belongs to receipt p; a
+// receipt past the end has no record, so it is neither cancelled nor damaged.
+struct Marks {
+    bool cancelled = false;
+    bool damaged = false; // held what the program never writes
+};
+std::vector<Marks> marks(const QString& archivePath);
 
 // At the save of receipt p, with the receipt archive `receipts` (at `archivePath`) open under its exclusive
 // lock: stores the way of payment. A new receipt (p past the archive's end) gets a fresh record, so whatever

@@ -1,17 +1,19 @@
 #pragma once
 
-#include <QByteArrayView>
-#include <QString>
-
-class ResultLines;
+#include "TSchedaRicevuta.h"
+#include "app/RecordLine.h"
 
 // The line of a receipt in the receipt search and the income summary: number, date, payer, sport,
 // period and total in fixed-width columns.
-namespace ReceiptLine {
+inline constexpr LinePart<TSchedaRicevuta> kReceiptLine[] = {
+    {u"Ric. n. "},  {&TSchedaRicevuta::NumeroRicevuta, 12},
+    {u"  Data: "},  {&TSchedaRicevuta::DataRicevuta, 10},
+    {u"  "},        {&TSchedaRicevuta::Pagatore, 26},
+    {u"  Sport: "}, {&TSchedaRicevuta::AttivitaSportiva, 30},
+    {u"  Dal "},    {&TSchedaRicevuta::PeriodoDal, 10},
+    {u"  Al "},     {&TSchedaRicevuta::PeriodoAl, 10},
+    {u"  Tot. € "}, {&TSchedaRicevuta::ImportoTotale},
+};
 
-QString of(QByteArrayView record);
-void appendTo(ResultLines& lines, QByteArrayView record);
-// The length of the longest line a receipt can give.
-qsizetype maxLength();
-
-} // namespace ReceiptLine
+// What a cancelled receipt's line ends with, in the search and the income summary.
+inline constexpr const char16_t* kCancelledMark = u"  ANNULLATA";

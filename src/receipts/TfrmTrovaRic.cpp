@@ -1,5 +1,6 @@
 #include "TfrmTrovaRic.h"
 
+#include "ReceiptCompanion.h"
 #include "ReceiptLine.h"
 
 namespace {
@@ -21,15 +22,22 @@ constexpr ArchiveFilter<R> kFilters[] = {
     {{"txtIndirizzo", "Indirizzo:"}, &R::IndirizzoPraticante},
 };
 
-constexpr ArchiveSearchSetup kSetup{
+std::vector<bool> cancelledReceipts(const QString& path) {
+    std::vector<bool> cancelled;
+    for (const ReceiptCompanion::Marks& mark : ReceiptCompanion::marks(path))
+        cancelled.push_back(mark.cancelled);
+    return cancelled;
+}
+
+constexpr ArchiveSearchSetup<R> kSetup{
     "frmTrovaRic",
     " Trova ricevute in archivio",
     "Fare doppio clic su una voce in elenco per richiamare la scheda",
     "Riepilogo ricevute emesse",
     "ricevuta",
-    ReceiptLine::of,
-    ReceiptLine::appendTo,
-    ReceiptLine::maxLength,
+    kReceiptLine,
+    nullptr,
+    {kCancelledMark, cancelledReceipts},
 };
 
 } // namespace

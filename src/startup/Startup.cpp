@@ -7,6 +7,7 @@
 #include "app/TfrmPassword.h"
 #include "backup/TfrmBackup.h"
 #include "cards/TfrmTessera.h"
+#include "checkin/TfrmAccesso.h"
 #include "entries/TfrmIngressi.h"
 #include "entries/TfrmMenuIngressi.h"
 #include "entries/TfrmStatIngressi.h"
@@ -49,9 +50,11 @@ Startup::Startup() : m_password(std::make_unique<TfrmPassword>(m_menu.source()))
             m_entries->openRegister(year, path);
         });
         menu.setStatisticsScreen(m_statistics.source());
+        menu.setCheckInScreen(m_checkIn.source());
     });
     m_entries.onCreated([this](TfrmIngressi& screen) { m_menu->returnFrom(&screen); });
     m_statistics.onCreated([this](TfrmStatIngressi& screen) { m_menu->returnFrom(&screen); });
+    m_checkIn.onCreated([this](TfrmAccesso& screen) { m_menu->returnFrom(&screen); });
     m_receiptsMenu.onCreated([this](TfrmMenuRicevute& menu) {
         menu.setArchiveScreen(m_receipts.source(), [this](const QString& year, const QString& path) {
             m_receipts->openYear(year, path);
@@ -95,6 +98,9 @@ TfrmRicevuta& Startup::receipts() const {
 TfrmScadenze& Startup::reminders() const {
     return m_reminders.get();
 }
+TfrmAccesso& Startup::checkIn() const {
+    return m_checkIn.get();
+}
 
 namespace {
 
@@ -128,7 +134,8 @@ void Startup::showPassword() {
 void removeLeftovers() {
     AtomicFile::removeStaleTemporaries(
         ProgramFolder::path(), {QStringLiteral("unins000\\.dll"), QStringLiteral("Ricevute_Generiche\\.ini"),
-                                QStringLiteral("Tesserini\\.ini"), QStringLiteral("Promemoria\\.ini")});
+                                QStringLiteral("Tesserini\\.ini"), QStringLiteral("Promemoria\\.ini"),
+                                QStringLiteral("Accesso_Rapido\\.ini")});
     AtomicFile::removeStaleTemporaries(MemberPhoto::folder(),
                                        {QStringLiteral("Scheda_Iscritto_[0-9]+\\.jpg")});
     AtomicFile::removeStaleTemporaries(AttachmentFolder::folder());

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+class TfrmAccesso;
 class TfrmAllenamenti;
 class TfrmAvvio;
 class TfrmIngressi;
@@ -42,6 +43,7 @@ public:
     TfrmMenuRicevute& receiptsMenu() const;
     TfrmRicevuta& receipts() const;
     TfrmScadenze& reminders() const;
+    TfrmAccesso& checkIn() const;
 
 private:
     LazyScreen<TfrmAvvio> m_menu;
@@ -56,6 +58,7 @@ private:
     LazyScreen<TfrmMenuRicevute> m_receiptsMenu;
     LazyScreen<TfrmRicevuta> m_receipts;
     LazyScreen<TfrmScadenze> m_reminders;
+    LazyScreen<TfrmAccesso> m_checkIn;
 };
 
 // Program-wide settings made before any screen exists, the program folder from the command line

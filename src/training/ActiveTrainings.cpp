@@ -1,7 +1,6 @@
 #include "ActiveTrainings.h"
 
 #include "TSchedaAllenamento.h"
-#include "TrainingLine.h"
 #include "storage/ArchiveFile.h"
 #include "storage/DateText.h"
 #include "storage/FieldBytes.h"
@@ -9,13 +8,13 @@
 
 namespace ActiveTrainings {
 
-void appendLines(ResultLines& lines, const QDate& today) {
+void appendLines(ResultLines& lines, const RecordLine& line, const QDate& today) {
     using R = TSchedaAllenamento;
     const FieldBytes end = FieldBytes::of(&R::DataFine);
     ArchiveFile::scanFile(R::path(), R::Size, [&](int, QByteArrayView record) {
         const QDate last = DateText::parse(Text::fromWin1252(end.text(record)));
         if (last.isValid() && today <= last)
-            TrainingLine::appendTo(lines, record);
+            line.appendTo(lines, record);
     });
 }
 

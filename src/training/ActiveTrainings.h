@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ResultLines.h"
+#include "app/RecordLine.h"
 
 #include <QDate>
 
@@ -11,6 +11,6 @@ namespace ActiveTrainings {
 
 // Appends the lines of the active cards, in file order, to `lines`; raises StorageError when
 // the archive cannot be read, `lines` then holding the cards found before the failure.
-void appendLines(ResultLines& lines, const QDate& today);
+void appendLines(ResultLines& lines, const RecordLine& line, const QDate& today);
 
 } // namespace ActiveTrainings

@@ -30,7 +30,7 @@ TfrmExpAllenamenti::TfrmExpAllenamenti(QWidget* parent)
 }
 
 void TfrmExpAllenamenti::listRows() {
-    QList<QStringList> rows;
+    GridRows rows(int(TrainingExport::format().columns.size()));
     try {
         TrainingExport::appendRows(rows);
     } catch (const StorageError&) {

@@ -1,14 +1,8 @@
 #include "TfrmTrovaAllenamenti.h"
 
-#include "TSchedaAllenamento.h"
 #include "TfrmAllenamenti.h"
 #include "TrainingLine.h"
 #include "TrainingListPrint.h"
-#include "app/ArchiveSearch.h"
-#include "app/LastRecordWithLine.h"
-#include "app/ResultListPanel.h"
-#include "app/TableColumn.h"
-#include "storage/StorageError.h"
 
 namespace {
 
@@ -16,7 +10,7 @@ using R = TSchedaAllenamento;
 
 // The filters in their Enter order, and the field each one is looked for in. The dates are typed
 // text, matched anywhere in the stored date.
-constexpr ArchiveFilter<R> kTable[] = {
+constexpr ArchiveFilter<R> kFilters[] = {
     {{"txtAllenamento", "Nome allenamento:"}, &R::NomeAllenamento},
     {{"txtTipologia", "Tipologia:"}, &R::Tipologia},
     {{"txtFinalita", "Finalità:"}, &R::Finalita},
@@ -29,33 +23,26 @@ constexpr ArchiveFilter<R> kTable[] = {
     {{"txtEsercizi", "Esercizi:"}, &R::Esercizi},
 };
 
-constexpr auto kFilters = tableColumn(kTable, &ArchiveFilter<R>::row);
+constexpr ArchiveSearchSetup<R> kSetup{
+    "frmTrovaAllenamenti",
+    " Trova schede allenamento in archivio",
+    "Fare doppio clic sulla voce in elenco per richiamare la scheda",
+    "Riepilogo schede allenamento in archivio",
+    "allenamenti",
+    kTrainingLine,
+};
 
 } // namespace
 
 TfrmTrovaAllenamenti::TfrmTrovaAllenamenti(TfrmAllenamenti* screen)
-    : SearchDialog(screen, QStringLiteral(" Trova schede allenamento in archivio"), kFilters,
-                   QStringLiteral("Fare doppio clic sulla voce in elenco per richiamare la scheda")),
-      m_screen(screen) {
-    setObjectName(QStringLiteral("frmTrovaAllenamenti"));
+    : ArchiveSearch(screen, kSetup, kFilters, R::path(), [screen](const R& card, int position) {
+          if (screen)
+              screen->showRecord(card, position);
+      }) {
+    // Training lists print as the training list document, which has its own warning.
     results()->setPrintAction([this](const QStringList& lines) {
-        printTrainingList(this, QStringLiteral("Riepilogo schede allenamento in archivio"), lines);
+        printTrainingList(this, QString::fromUtf8(kSetup.printTitle), lines);
     });
-}
-
-ResultLines TfrmTrovaAllenamenti::search(const QStringList& filters) {
-    return filteredLines<R>(R::path(), kTable, filters, TrainingLine::appendTo, TrainingLine::maxLength());
-}
-
-void TfrmTrovaAllenamenti::handOver(const QString& line) {
-    if (modeKey() != QLatin1String("allenamenti") || !m_screen || line.isEmpty())
-        return;
-    try {
-        if (const auto found = lastRecordWithLine(R::path(), R::Size, TrainingLine::of, line))
-            m_screen->showRecord(TrainingCodec::decode(found->bytes), found->position);
-    } catch (const StorageError&) {
-        // The dialog just closes: the training card screen keeps what it showed.
-    }
 }
 
 QString TfrmTrovaAllenamenti::countText(int lines) const {

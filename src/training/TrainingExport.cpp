@@ -1,13 +1,8 @@
 #include "TrainingExport.h"
 
 #include "TSchedaAllenamento.h"
+#include "app/RecordColumn.h"
 #include "app/TableColumn.h"
-#include "storage/ArchiveFile.h"
-#include "storage/FieldBytes.h"
-#include "storage/Text.h"
-
-#include <algorithm>
-#include <array>
 
 namespace {
 
@@ -15,12 +10,7 @@ using R = TSchedaAllenamento;
 
 // The exported columns: header in the file, width, header in the preview grid where it differs,
 // and the card's field.
-struct Column {
-    SpreadsheetColumn column;
-    QString R::*member;
-};
-
-constexpr Column kTable[] = {
+constexpr RecordColumn<R> kTable[] = {
     {{"Nome allenamento", 250}, &R::NomeAllenamento},
     {{"Tipologia", 250}, &R::Tipologia},
     {{"Finalità", 250}, &R::Finalita},
@@ -48,7 +38,7 @@ constexpr Column kTable[] = {
     {{"Frequenza", 250}, &R::Frequenza},
 };
 
-constexpr auto kColumns = tableColumn(kTable, &Column::column);
+constexpr auto kColumns = tableColumn(kTable, &RecordColumn<R>::column);
 
 constexpr SpreadsheetExport kFormat{"Schede_Allenamenti.xls", "Schede Allenamento", kColumns};
 
@@ -60,31 +50,8 @@ const SpreadsheetExport& format() {
     return kFormat;
 }
 
-void appendRows(QList<QStringList>& rows) {
-    // A column holds few distinct values (instructors, levels, kinds): a cell equal to the one
-    // above shares its text instead of decoding a copy, which keeps a large archive's grid small.
-    struct Cells {
-        FieldBytes field;
-        QByteArray lastBytes;
-        QString lastText;
-    };
-    std::array<Cells, std::size(kTable)> columns;
-    for (std::size_t i = 0; i < columns.size(); ++i)
-        columns[i].field = FieldBytes::of(kTable[i].member);
-    ArchiveFile::scanFile(R::path(), R::Size, [&rows, &columns](int, QByteArrayView record) {
-        QStringList row;
-        row.reserve(qsizetype(columns.size()));
-        for (Cells& c : columns) {
-            const QByteArrayView bytes = trimmedBytes(c.field.text(record));
-            if (bytes != QByteArrayView(c.lastBytes)) {
-                c.lastBytes.resize(bytes.size());
-                std::copy(bytes.begin(), bytes.end(), c.lastBytes.begin());
-                c.lastText = Text::fromWin1252(bytes);
-            }
-            row << c.lastText;
-        }
-        rows << row;
-    });
+void appendRows(GridRows& rows) {
+    appendRecordRows<R>(rows, R::path(), kTable);
 }
 
 } // namespace TrainingExport

@@ -1,17 +1,15 @@
 #pragma once
 
-#include <QByteArrayView>
-#include <QString>
-
-class ResultLines;
+#include "TSchedaAllenamento.h"
+#include "app/RecordLine.h"
 
 // The line of a training card in the training search and in the active list: programme, kind,
 // dates in fixed-width columns, then the member's name and mobile number.
-namespace TrainingLine {
-
-QString of(QByteArrayView record);
-void appendTo(ResultLines& lines, QByteArrayView record);
-// The length of the longest line a record can give.
-qsizetype maxLength();
-
-} // namespace TrainingLine
+inline constexpr LinePart<TSchedaAllenamento> kTrainingLine[] = {
+    {&TSchedaAllenamento::NomeAllenamento, 40}, {u"  Tipo: "},
+    {&TSchedaAllenamento::Tipologia, 26},       {u"  Da: "},
+    {&TSchedaAllenamento::DataInizio, 10},      {u"  A: "},
+    {&TSchedaAllenamento::DataFine, 10},        {u"  "},
+    {&TSchedaAllenamento::CognomeNome},         {u"  Cel. "},
+    {&TSchedaAllenamento::TelCellulare},
+};

@@ -28,7 +28,7 @@ CardFace sampleFace() {
     member.ScadenzaTessera = QStringLiteral("31/12/2024");
     QImage photo(100, 400, QImage::Format_RGB32);
     photo.fill(Qt::red);
-    face.showMember(member, photo);
+    face.showMember(member, photo, 7);
     return face;
 }
 

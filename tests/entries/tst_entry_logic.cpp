@@ -208,11 +208,11 @@ private Q_SLOTS:
                      QStringLiteral("Abbondanzieri Massimiliano Giuseppe"));
         e.AttivitaSvolta = QStringLiteral("Pilates");
         QCOMPARE(
-            EntryLine::of(EntryCodec::encode(e)),
+            RecordLine(kEntryLine).of(EntryCodec::encode(e)),
             QStringLiteral("Data: 05/03/2024  Ora: 09:30  Pilates") + QString(33, u' ') +
                 QStringLiteral("  Abbondanzieri Massimiliano Giu  CF: DNGNCL80A01H501X  Cel. 3331234567"));
         ResultLines lines;
-        EntryLine::appendTo(lines, EntryCodec::encode(R{}));
+        RecordLine(kEntryLine).appendTo(lines, EntryCodec::encode(R{}));
         QCOMPARE(lines.line(0), QStringLiteral("Data: ") + QString(10, u' ') + QStringLiteral("  Ora: ") +
                                     QString(5, u' ') + QString(2 + 40 + 2 + 30, u' ') +
                                     QStringLiteral("  CF: ") + QString(16, u' ') + QStringLiteral("  Cel. "));

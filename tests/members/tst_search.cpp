@@ -136,10 +136,10 @@ private Q_SLOTS:
         r.TelCasa = QStringLiteral("06 12345678901234567");
         r.NumeroTessera = QStringLiteral("N. 77");
         r.Quota = QStringLiteral("  5,50 ");
-        QCOMPARE(MemberLine::of(MemberCodec::encode(r)),
+        QCOMPARE(RecordLine(kMemberLine).of(MemberCodec::encode(r)),
                  QStringLiteral("Abbondanzieri Massimiliano Giu  Tel. 06 1234567890123  Cel. 333             "
                                 "  Tessera n. N. 77                     Scad. 31/12/2024  Quota: € 5,50"));
-        QCOMPARE(MemberLine::of(MemberCodec::encode(TSchedaIscritto{})),
+        QCOMPARE(RecordLine(kMemberLine).of(MemberCodec::encode(TSchedaIscritto{})),
                  QString(30, u' ') + "  Tel. " + QString(16, u' ') + "  Cel. " + QString(16, u' ') +
                      "  Tessera n. " + QString(24, u' ') + "  Scad. " + QString(10, u' ') + "  Quota: € ");
     }

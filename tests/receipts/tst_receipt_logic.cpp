@@ -232,7 +232,7 @@ private Q_SLOTS:
     }
 
     void listLineHasFixedColumns() {
-        const QString line = ReceiptLine::of(ReceiptCodec::encode(receipt(QStringLiteral("12"))));
+        const QString line = RecordLine(kReceiptLine).of(ReceiptCodec::encode(receipt(QStringLiteral("12"))));
         QCOMPARE(line, QStringLiteral("Ric. n. 12            Data: 05/03/2024  Rossi Mario                 "
                                       "Sport: Nuoto                           Dal 01/03/2024  Al 31/03/2024"
                                       "  Tot. € 120,50"));

@@ -2,6 +2,7 @@
 #include "ReceiptFixture.h"
 #include "TestMain.h"
 #include "app/ArchiveMessages.h"
+#include "receipts/ReceiptCompanion.h"
 #include "receipts/TfrmTrovaRic.h"
 
 #include <QDir>
@@ -85,6 +86,20 @@ private Q_SLOTS:
         QTest::keyClick(f.list(), Qt::Key_Return);
         QCOMPARE(f.opened, QStringList{"1@3"});
         QVERIFY(!f.dialog.isVisible());
+    }
+
+    void cancelledReceiptIsMarkedAndStillOpens() {
+        SearchFixture f;
+        f.seed({receipt(QStringLiteral("1")), receipt(QStringLiteral("2")), receipt(QStringLiteral("3"))});
+        ReceiptCompanion::cancel(f.path(), 2, QStringLiteral("Errore"), QDate(2024, 3, 6));
+        f.search();
+        const auto line = [&](int row) { return f.list()->model()->index(row, 0).data().toString(); };
+        QVERIFY(line(1).endsWith(QStringLiteral("  ANNULLATA")));
+        QVERIFY(!line(0).contains(QStringLiteral("ANNULLATA")));
+        QVERIFY(!line(2).contains(QStringLiteral("ANNULLATA")));
+        f.list()->setCurrentIndex(f.list()->model()->index(1, 0));
+        QTest::keyClick(f.list(), Qt::Key_Return);
+        QCOMPARE(f.opened, QStringList{"2@2"});
     }
 
     void anotherModeOpensNothing() {

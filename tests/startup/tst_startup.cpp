@@ -87,7 +87,7 @@ private Q_SLOTS:
         const QStringList screens{"TfrmAvvio",         "TfrmTiratori",     "TfrmTessera",
                                   "TfrmAllenamenti",   "TfrmMenuIngressi", "TfrmIngressi",
                                   "TfrmStatIngressi",  "TfrmMenuRicevute", "TfrmRicevuta",
-                                  "TfrmMenuRiepCosti", "TfrmScadenze"};
+                                  "TfrmMenuRiepCosti", "TfrmScadenze",     "TfrmAccesso"};
         for (const QString& screen : screens)
             QVERIFY2(windows(screen).isEmpty(), qPrintable(screen));
 

@@ -41,6 +41,20 @@ QStringList linesOf(const ResultLines& lines) {
     return out;
 }
 
+// The export's rows as texts, appended to a grid of its columns.
+QList<QStringList> exportedRows() {
+    GridRows grid(int(TrainingExport::format().columns.size()));
+    TrainingExport::appendRows(grid);
+    QList<QStringList> rows;
+    for (qsizetype r = 0; r < grid.rowCount(); ++r) {
+        QStringList row;
+        for (int c = 0; c < grid.columnCount(); ++c)
+            row << grid.text(r, c);
+        rows << row;
+    }
+    return rows;
+}
+
 } // namespace
 
 class TrainingListsTest : public QObject {
@@ -49,14 +63,14 @@ private Q_SLOTS:
     void lineHasFixedColumns() {
         R r = card(QStringLiteral("  Forza  "), QStringLiteral("01/03/2024"), QStringLiteral("31/05/2024"));
         r.CognomeNome = QStringLiteral(" Perè Anna ");
-        QCOMPARE(TrainingLine::of(TrainingCodec::encode(r)),
+        QCOMPARE(RecordLine(kTrainingLine).of(TrainingCodec::encode(r)),
                  QStringLiteral("Forza") + QString(35, u' ') + QStringLiteral("  Tipo: Pesi") +
                      QString(22, u' ') +
                      QStringLiteral("  Da: 01/03/2024  A: 31/05/2024  Perè Anna  Cel. 333 1234567"));
         // Long texts are cut to their column.
         r.NomeAllenamento = QString(45, u'n');
         r.Tipologia = QString(30, u't');
-        QCOMPARE(TrainingLine::of(TrainingCodec::encode(r)).left(76),
+        QCOMPARE(RecordLine(kTrainingLine).of(TrainingCodec::encode(r)).left(76),
                  QString(40, u'n') + QStringLiteral("  Tipo: ") + QString(26, u't') + QStringLiteral("  "));
     }
 
@@ -69,11 +83,11 @@ private Q_SLOTS:
             const FieldBytes field = FieldBytes::of(member);
             record.replace(field.offset, field.capacity + 1, QByteArray(field.capacity + 1, 'x'));
         }
-        const QString line = TrainingLine::of(record);
+        const QString line = RecordLine(kTrainingLine).of(record);
         QVERIFY(line.endsWith(QString(51, u'x') + QStringLiteral("  Cel. ") + QString(51, u'x')));
         ResultLines lines;
-        lines.reserve(1, TrainingLine::maxLength());
-        TrainingLine::appendTo(lines, record);
+        lines.reserve(1, RecordLine(kTrainingLine).maxLength());
+        RecordLine(kTrainingLine).appendTo(lines, record);
         QCOMPARE(lines.size(), 1);
         QCOMPARE(lines.line(0), line);
     }
@@ -93,7 +107,7 @@ private Q_SLOTS:
              });
         const auto activeOn = [](const QDate& today) {
             ResultLines lines;
-            ActiveTrainings::appendLines(lines, today);
+            ActiveTrainings::appendLines(lines, RecordLine(kTrainingLine), today);
             QStringList names;
             for (const QString& line : linesOf(lines))
                 names << line.left(40).trimmed();
@@ -109,8 +123,7 @@ private Q_SLOTS:
 
     void exportRowsHoldTheColumnsTrimmed() {
         TempProgramFolder folder;
-        QList<QStringList> rows;
-        TrainingExport::appendRows(rows);
+        QList<QStringList> rows = exportedRows();
         QVERIFY(rows.isEmpty());
 
         R first =
@@ -122,7 +135,7 @@ private Q_SLOTS:
             card(QStringLiteral("Resistenza"), QStringLiteral("01/04/2024"), QStringLiteral("30/06/2024"));
         second.GruppiMuscolari = QStringLiteral("Addominali Spalle");
         seed(folder, {first, second});
-        TrainingExport::appendRows(rows);
+        rows = exportedRows();
         QCOMPARE(rows.size(), 2);
         QCOMPARE(rows[0].size(), 25);
         QCOMPARE(rows[0], (QStringList{"Forza",
@@ -193,10 +206,11 @@ private Q_SLOTS:
     void unreadableArchiveRaises() {
         TempProgramFolder folder;
         QDir().mkdir(folder.path(QString::fromLatin1(R::FileName)));
-        QList<QStringList> rows;
+        GridRows rows(int(TrainingExport::format().columns.size()));
         QVERIFY_THROWS_EXCEPTION(StorageError, TrainingExport::appendRows(rows));
         ResultLines lines;
-        QVERIFY_THROWS_EXCEPTION(StorageError, ActiveTrainings::appendLines(lines, QDate(2024, 3, 5)));
+        QVERIFY_THROWS_EXCEPTION(
+            StorageError, ActiveTrainings::appendLines(lines, RecordLine(kTrainingLine), QDate(2024, 3, 5)));
     }
 };
 
