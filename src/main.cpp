@@ -1,13 +1,11 @@
 #include "startup/Startup.h"
 
-#include "app/TfrmPassword.h"
-
 #include <QApplication>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     prepareApplication(argc, argv);
     Startup screens;
-    screens.password().show();
+    screens.showPassword();
     return app.exec();
 }

@@ -1,25 +1,21 @@
 #include "QtPlatform.h"
 
+#include "CameraDevice.h"
 #include "PreviewDialog.h"
 
 #include <QApplication>
-#include <QCamera>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QInputDialog>
-#include <QMediaCaptureSession>
-#include <QMediaDevices>
+#include <QLibrary>
 #include <QMessageBox>
-#include <QMutex>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QUrl>
-#include <QVideoFrame>
-#include <QVideoSink>
 
 namespace {
 
@@ -39,85 +35,22 @@ QString unquoted(const QString& target) {
     return target;
 }
 
-// Frames come from the camera's capture thread. Only the newest one waits for the GUI thread,
-// which converts it into a picture: a busy GUI skips frames instead of piling them up.
-class QtCameraSource : public CameraSource {
+// The camera module's device behind the screens' camera; without the module no camera starts.
+class ModuleCameraSource : public CameraSource {
 public:
-    QtCameraSource() {
-        m_session.setVideoSink(&m_sink);
-        QObject::connect(&m_sink, &QVideoSink::videoFrameChanged, this, &QtCameraSource::frameArrived,
-                         Qt::DirectConnection);
-    }
-    ~QtCameraSource() override {
-        QObject::disconnect(&m_sink, nullptr, this, nullptr);
-        stop();
-    }
+    explicit ModuleCameraSource(std::unique_ptr<CameraDevice> device) : m_device(std::move(device)) {}
+    ~ModuleCameraSource() override { stop(); }
 
     bool start() override {
-        if (m_camera && m_camera->isActive())
-            return true;
-        const QCameraDevice device = QMediaDevices::defaultVideoInput();
-        if (device.isNull())
-            return false;
-        m_camera = std::make_unique<QCamera>(device);
-        if (const QCameraFormat format = previewFormat(device); !format.isNull())
-            m_camera->setCameraFormat(format);
-        m_session.setCamera(m_camera.get());
-        m_camera->start();
-        return m_camera->error() == QCamera::NoError;
+        return m_device && m_device->start([this](const QImage& frame) { Q_EMIT frameReady(frame); });
     }
-
     void stop() override {
-        if (m_camera)
-            m_camera->stop();
+        if (m_device)
+            m_device->stop();
     }
 
 private:
-    // The largest format up to 1280 pixels wide: enough for a member photo, and cheap enough
-    // to convert at every frame.
-    static QCameraFormat previewFormat(const QCameraDevice& device) {
-        QCameraFormat best;
-        for (const QCameraFormat& f : device.videoFormats()) {
-            const QSize size = f.resolution();
-            const QSize bestSize = best.resolution();
-            if (size.width() <= 1280 &&
-                (best.isNull() || size.width() * size.height() > bestSize.width() * bestSize.height()))
-                best = f;
-        }
-        return best;
-    }
-
-    // On the capture thread.
-    void frameArrived(const QVideoFrame& frame) {
-        QMutexLocker lock(&m_mutex);
-        m_pending = frame;
-        if (m_deliveryQueued)
-            return;
-        m_deliveryQueued = true;
-        QMetaObject::invokeMethod(this, &QtCameraSource::deliver, Qt::QueuedConnection);
-    }
-
-    // On the GUI thread.
-    void deliver() {
-        QVideoFrame frame;
-        {
-            QMutexLocker lock(&m_mutex);
-            frame = std::exchange(m_pending, QVideoFrame());
-            m_deliveryQueued = false;
-        }
-        if (!m_camera || !m_camera->isActive())
-            return;
-        const QImage picture = frame.toImage();
-        if (!picture.isNull())
-            Q_EMIT frameReady(picture);
-    }
-
-    QMediaCaptureSession m_session;
-    QVideoSink m_sink;
-    std::unique_ptr<QCamera> m_camera;
-    QMutex m_mutex;
-    QVideoFrame m_pending;
-    bool m_deliveryQueued = false;
+    std::unique_ptr<CameraDevice> m_device;
 };
 
 } // namespace
@@ -253,6 +186,8 @@ void QtPlatform::restart() {
     QCoreApplication::exit(0);
 }
 
+QtPlatform::QtPlatform(QString cameraModuleFolder) : m_cameraModuleFolder(std::move(cameraModuleFolder)) {}
+
 Platform::Mail QtPlatform::mailAttachment(const QString& address, const QString& subject,
                                           const QString& attachment) {
     // Long enough for a loaded machine to start a shell script, short enough not to leave the
@@ -286,7 +221,12 @@ Platform::Mail QtPlatform::mailAttachment(const QString& address, const QString&
 }
 
 std::unique_ptr<CameraSource> QtPlatform::camera() {
-    return std::make_unique<QtCameraSource>();
+    const QString folder =
+        m_cameraModuleFolder.isEmpty() ? QCoreApplication::applicationDirPath() : m_cameraModuleFolder;
+    // Loaded at the first camera and kept to the end: never unloaded under a running camera.
+    QLibrary module(folder + QStringLiteral("/zandorio_camera"));
+    const auto open = reinterpret_cast<OpenCameraDevice>(module.resolve(kOpenCameraDevice));
+    return std::make_unique<ModuleCameraSource>(open ? std::unique_ptr<CameraDevice>(open()) : nullptr);
 }
 
 QDate QtPlatform::today() const {

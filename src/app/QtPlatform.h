@@ -10,6 +10,9 @@ class QFileDialog;
 // system clock and the platform's default camera.
 class QtPlatform : public Platform {
 public:
+    // The camera module is looked for in `cameraModuleFolder`, by default the executable's folder.
+    explicit QtPlatform(QString cameraModuleFolder = {});
+
     void message(Box kind, const QString& text) override;
     bool ask(const QString& text) override;
     QString openFileName(const QString& title, const QStringList& filters) override;
@@ -35,6 +38,8 @@ public:
 private:
     // Runs a file chooser; the chosen file, or nothing when cancelled.
     static QString chosenFile(QFileDialog& dialog);
+
+    QString m_cameraModuleFolder;
 };
 
 // The file list of Qt's own file chooser in the program's Italian: sizes and dates as the program

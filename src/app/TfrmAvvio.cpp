@@ -151,19 +151,23 @@ QAbstractButton* TfrmAvvio::tileButton(const char* name) const {
     return findChild<QAbstractButton*>(QString::fromLatin1(name));
 }
 
-void TfrmAvvio::setModule(Tile tile, QWidget* screen) {
+void TfrmAvvio::setModule(Tile tile, ScreenSource screen) {
     const TileInfo& t = infoOf(tile);
     for (QAbstractButton* b : {tileButton(t.picture), tileButton(t.button)}) {
         b->setEnabled(true);
-        connect(b, &QAbstractButton::clicked, this, [this, screen] {
-            screen->showMaximized();
-            hide();
-        });
+        connect(b, &QAbstractButton::clicked, this, [this, screen] { open(screen); });
     }
-    returnFrom(screen);
+}
+
+void TfrmAvvio::open(const ScreenSource& screen) {
+    QWidget* opened = screen();
+    returnFrom(opened);
+    opened->showMaximized();
+    hide();
 }
 
 void TfrmAvvio::returnFrom(QWidget* screen) {
+    // Installing it again only moves it first in line: a screen shown anew is watched once.
     screen->installEventFilter(this);
 }
 
@@ -181,16 +185,12 @@ void TfrmAvvio::setBackup(std::function<void()> open, std::function<void()> atEx
     m_atExit = std::move(atExit);
 }
 
-void TfrmAvvio::setReminders(QWidget* screen, std::function<int()> dueCount) {
+void TfrmAvvio::setReminders(ScreenSource screen, std::function<int()> dueCount) {
     QAbstractButton* icon = tileButton("imgScadenze");
     icon->setEnabled(true);
-    connect(icon, &QAbstractButton::clicked, this, [this, screen] {
-        screen->showMaximized();
-        hide();
-    });
-    returnFrom(screen);
+    connect(icon, &QAbstractButton::clicked, this, [this, screen] { open(screen); });
+    // Counted each time the menu shows.
     m_dueCount = std::move(dueCount);
-    showDueCount();
 }
 
 void TfrmAvvio::showDueCount() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "LazyScreen.h"
+
 #include <QWidget>
 
 #include <functional>
@@ -15,7 +17,7 @@ public:
     TfrmAvvio();
 
     // Enables the tile: it hides the menu and shows `screen`; closing `screen` shows the menu again.
-    void setModule(Tile tile, QWidget* screen);
+    void setModule(Tile tile, ScreenSource screen);
     // Closing `screen`, opened from a module's own menu, shows the menu again.
     void returnFrom(QWidget* screen);
     // Enables the "Backup" icon, which calls `open`; `atExit` runs when the menu ends the program.
@@ -23,7 +25,7 @@ public:
     // Enables the "Scadenze" bell: it hides the menu and shows `screen`, and closing `screen` shows
     // the menu again. Beside the bell, each time the menu is shown, the count `dueCount` gives,
     // when there is something due.
-    void setReminders(QWidget* screen, std::function<int()> dueCount);
+    void setReminders(ScreenSource screen, std::function<int()> dueCount);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -32,6 +34,7 @@ protected:
 
 private:
     QAbstractButton* tileButton(const char* name) const;
+    void open(const ScreenSource& screen);
     void quitProgram();
 
     void showDueCount();

@@ -23,8 +23,7 @@ constexpr FieldRow kFields[] = {
 };
 } // namespace
 
-TfrmPassword::TfrmPassword(QWidget* menu)
-    : QWidget(nullptr), m_menu(menu), m_change(std::make_unique<TfrmCambiaPassword>()) {
+TfrmPassword::TfrmPassword(ScreenSource menu) : QWidget(nullptr), m_menu(std::move(menu)) {
     setObjectName(QStringLiteral("frmPassword"));
     setWindowTitle(QStringLiteral(" Zandorio"));
 
@@ -51,7 +50,9 @@ TfrmPassword::TfrmPassword(QWidget* menu)
     connect(m_cmdOK, &QPushButton::clicked, this, &TfrmPassword::cmdOKClick);
     connect(cmdEsci, &QPushButton::clicked, qApp, &QApplication::quit);
     connect(btnCambia, &QPushButton::clicked, this, &TfrmPassword::btnCambiaPasswordClick);
-    connect(m_change.get(), &TfrmCambiaPassword::closed, this, [this] { show(); });
+    m_change.onCreated([this](TfrmCambiaPassword& change) {
+        connect(&change, &TfrmCambiaPassword::closed, this, [this] { show(); });
+    });
 
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(24, 18, 24, 18);
@@ -72,6 +73,10 @@ TfrmPassword::TfrmPassword(QWidget* menu)
 }
 
 TfrmPassword::~TfrmPassword() = default;
+
+TfrmCambiaPassword* TfrmPassword::changeScreen() const {
+    return &m_change.get();
+}
 
 void TfrmPassword::showEvent(QShowEvent* event) {
     m_txtPassword->clear();
@@ -105,7 +110,7 @@ void TfrmPassword::cmdOKClick() {
                            "della password. Si consiglia di reinstallare il software."));
         return;
     }
-    m_menu->showMaximized();
+    m_menu()->showMaximized();
     hide();
 }
 

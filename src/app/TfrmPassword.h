@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QWidget>
+#include "LazyScreen.h"
 
-#include <memory>
+#include <QWidget>
 
 class FieldTable;
 class QLineEdit;
@@ -14,10 +14,11 @@ class TfrmPassword : public QWidget {
     Q_OBJECT
 public:
     // `menu` is shown after the right password.
-    explicit TfrmPassword(QWidget* menu);
+    explicit TfrmPassword(ScreenSource menu);
     ~TfrmPassword() override;
 
-    TfrmCambiaPassword* changeScreen() const { return m_change.get(); }
+    // Created the first time the user asks to change the password.
+    TfrmCambiaPassword* changeScreen() const;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -28,9 +29,9 @@ private:
     void btnCambiaPasswordClick();
     void updateOK();
 
-    QWidget* m_menu;
+    ScreenSource m_menu;
     FieldTable* m_fields;
     QLineEdit* m_txtPassword;
     QPushButton* m_cmdOK;
-    std::unique_ptr<TfrmCambiaPassword> m_change;
+    LazyScreen<TfrmCambiaPassword> m_change;
 };

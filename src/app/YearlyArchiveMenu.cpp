@@ -94,9 +94,9 @@ YearlyArchiveMenu::YearlyArchiveMenu(const Config& config) : m_config(config) {
     connect(imgEsci, &QToolButton::clicked, this, [this] { leaveFor(kMainMenu); });
 }
 
-void YearlyArchiveMenu::setArchiveScreen(QWidget* screen, OpenYear open) {
+void YearlyArchiveMenu::setArchiveScreen(ScreenSource screen, OpenYear open) {
     m_open = std::move(open);
-    addDestination(QString::fromLatin1(m_config.key), screen);
+    addDestination(QString::fromLatin1(m_config.key), std::move(screen));
     m_btnApri->setEnabled(true);
 }
 
@@ -128,19 +128,19 @@ QPushButton* YearlyArchiveMenu::addArchiveButton(const char* button, const QStri
     return b;
 }
 
-void YearlyArchiveMenu::addDestination(const QString& key, QWidget* screen) {
-    m_destinations.insert(key, screen);
+void YearlyArchiveMenu::addDestination(const QString& key, ScreenSource screen) {
+    m_destinations.insert(key, std::move(screen));
 }
 
 void YearlyArchiveMenu::leaveFor(const QString& key) {
     m_lblMemory->setText(key);
-    QWidget* screen = m_destinations.value(key);
+    const ScreenSource screen = m_destinations.value(key);
     if (key == kMainMenu || !screen) {
         close();
         return;
     }
     hide();
-    screen->showMaximized();
+    screen()->showMaximized();
 }
 
 void YearlyArchiveMenu::showEvent(QShowEvent* event) {

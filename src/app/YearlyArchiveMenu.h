@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FieldTable.h"
+#include "LazyScreen.h"
 
 #include <QHash>
 #include <QWidget>
@@ -39,7 +40,7 @@ public:
     explicit YearlyArchiveMenu(const Config& config);
 
     // The screen "Apri" shows, and how it takes the year; until then "Apri" stays disabled.
-    void setArchiveScreen(QWidget* screen, OpenYear open);
+    void setArchiveScreen(ScreenSource screen, OpenYear open);
     // What the guide picture shows.
     void setGuide(const QString& title, const QString& text);
     QString modeKey() const;
@@ -51,7 +52,7 @@ protected:
     // A further button beside the archive's "Apri", disabled until addDestination gives its key a
     // screen.
     QPushButton* addArchiveButton(const char* button, const QString& caption, const char* icon);
-    void addDestination(const QString& key, QWidget* screen);
+    void addDestination(const QString& key, ScreenSource screen);
     // The year typed when it is four digits; otherwise the warning, the focus back on the year, and
     // nothing.
     std::optional<QString> checkedYear();
@@ -70,7 +71,7 @@ private:
     QHBoxLayout* m_archiveRow;
     QLabel* m_lblMemory;
     QVBoxLayout* m_sections;
-    QHash<QString, QWidget*> m_destinations;
+    QHash<QString, ScreenSource> m_destinations;
     OpenYear m_open;
     QString m_guideTitle;
     QString m_guideText;

@@ -32,12 +32,12 @@ TfrmMenuIngressi::TfrmMenuIngressi() : YearlyArchiveMenu(kConfig) {
     connect(m_btnAccessoRapido, &QPushButton::clicked, this, [this] { leaveFor(kCheckIn); });
 }
 
-void TfrmMenuIngressi::setStatisticsScreen(QWidget* screen) {
-    addDestination(kStatistics, screen);
+void TfrmMenuIngressi::setStatisticsScreen(ScreenSource screen) {
+    addDestination(kStatistics, std::move(screen));
     m_btnApriRiepStats->setEnabled(true);
 }
 
-void TfrmMenuIngressi::setCheckInScreen(QWidget* screen) {
-    addDestination(kCheckIn, screen);
+void TfrmMenuIngressi::setCheckInScreen(ScreenSource screen) {
+    addDestination(kCheckIn, std::move(screen));
     m_btnAccessoRapido->setEnabled(true);
 }

@@ -12,9 +12,9 @@ public:
     TfrmMenuIngressi();
 
     // The screen that the statistics' "Apri" shows; until it is set the button stays disabled.
-    void setStatisticsScreen(QWidget* screen);
+    void setStatisticsScreen(ScreenSource screen);
     // The check-in screen that "Accesso rapido" shows; until it is set the button stays disabled.
-    void setCheckInScreen(QWidget* screen);
+    void setCheckInScreen(ScreenSource screen);
 
 private:
     QPushButton* m_btnApriRiepStats;

@@ -1,9 +1,11 @@
 #include "ReportRenderer.h"
 
+#include "PlainTextFont.h"
 #include "ReportError.h"
 #include "ReportLayout.h"
 
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QImage>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -11,6 +13,11 @@
 #include <QtNumeric>
 
 #include <list>
+#include <map>
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 namespace {
 
@@ -95,12 +102,26 @@ private:
         painter.setClipRect(px(e.box), Qt::IntersectClip);
         painter.setFont(font);
         painter.setPen(e.style.color);
+        const Qt::Alignment horizontal = e.style.align & Qt::AlignHorizontal_Mask;
+        // Plain lines take the short way only where it draws what a text layout would: from the
+        // left edge, and in a line tall enough that its own clip would cut nothing.
+        const PlainTextFont* plain = nullptr;
+        if (horizontal == Qt::AlignLeft && metrics.height() <= px(t.pitch))
+            if (const PlainTextFont& f = plainFont(font, painter.device()); f.isUsable())
+                plain = &f;
+        QList<quint32> glyphs;
+        QList<QPointF> positions;
         const auto [first, last] = m_layout.linesBetween(e, from, to);
         for (qsizetype i = first; i < last; ++i) {
             const double top = e.box.y() + t.top + i * t.pitch;
             const QRectF lineBox = px(QRectF(e.box.x() + inset, top, e.box.width() - 2 * inset, t.pitch));
             QString line = t.lines[i];
-            Qt::Alignment align = (e.style.align & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter;
+            // Centred in its line as drawText centres it.
+            const QPointF baseline(lineBox.left(), lineBox.top() + (lineBox.height() - metrics.height()) / 2 +
+                                                       metrics.ascent());
+            if (plain && plain->place(line, baseline, width, glyphs, positions))
+                continue;
+            Qt::Alignment align = horizontal | Qt::AlignVCenter;
             if (metrics.horizontalAdvance(line) > width) {
                 // Cut at the right edge of the box rather than spill or wrap.
                 line = visiblePart(line, metrics, width);
@@ -108,7 +129,24 @@ private:
             }
             painter.drawText(lineBox, int(align) | Qt::TextSingleLine, line);
         }
+        if (!glyphs.isEmpty()) {
+            QGlyphRun run;
+            run.setRawFont(plain->raw());
+            run.setGlyphIndexes(glyphs);
+            run.setPositions(positions);
+            // A line cut at the box's edge ends where drawText would clip it.
+            painter.setClipRect(QRectF(px(e.box.x() + inset), px(e.box.y()), width, px(e.box.height())),
+                                Qt::IntersectClip);
+            painter.drawGlyphRun(QPointF(), run);
+        }
         painter.restore();
+    }
+
+    const PlainTextFont& plainFont(const QFont& font, const QPaintDevice* device) const {
+        auto found = m_plainFonts.find(font.key());
+        if (found == m_plainFonts.end())
+            found = m_plainFonts.try_emplace(font.key(), font, device).first;
+        return found->second;
     }
 
     static void drawPicture(QPainter& painter, const QImage& picture, const QRectF& box) {
@@ -122,7 +160,22 @@ private:
 
     const ReportLayout& m_layout;
     double m_k; // device pixels per millimetre
+    mutable std::map<QString, PlainTextFont> m_plainFonts;
 };
+
+// Qt's PDF writer hands every page through two buffers of about 16 MB. With the allocator's
+// defaults both come fresh from the system and go back to it at every page, and a long list spent
+// a third of its printing having the system map and clear them again: they stay in the heap.
+void keepPageBuffersInHeap() {
+#ifdef __GLIBC__
+    static const bool kept = [] {
+        mallopt(M_MMAP_THRESHOLD, 32 * 1024 * 1024);
+        mallopt(M_TRIM_THRESHOLD, 64 * 1024 * 1024);
+        return true;
+    }();
+    Q_UNUSED(kept);
+#endif
+}
 
 } // namespace
 
@@ -146,6 +199,7 @@ int ReportRenderer::pageCount() const {
 }
 
 void ReportRenderer::render(QPagedPaintDevice& device, int copies) const {
+    keepPageBuffersInHeap();
     const ReportLayout layout(m_report, device.pageLayout().fullRect(QPageLayout::Millimeter).size(), device);
     const Page page(layout);
     const QMarginsF& margins = m_report.margins();

@@ -23,46 +23,113 @@
 #include "storage/ProgramFolder.h"
 #include "training/TfrmAllenamenti.h"
 
+#include <QApplication>
 #include <QCommandLineParser>
-#include <QCoreApplication>
+#include <QTimer>
 
-Startup::Startup()
-    : m_menu(std::make_unique<TfrmAvvio>()), m_password(std::make_unique<TfrmPassword>(m_menu.get())),
-      m_members(std::make_unique<TfrmTiratori>()), m_cards(std::make_unique<TfrmTessera>()),
-      m_entriesMenu(std::make_unique<TfrmMenuIngressi>()), m_entries(std::make_unique<TfrmIngressi>()),
-      m_statistics(std::make_unique<TfrmStatIngressi>()), m_training(std::make_unique<TfrmAllenamenti>()),
-      m_incomeSummary(std::make_unique<TfrmMenuRiepCosti>()),
-      m_receiptsMenu(std::make_unique<TfrmMenuRicevute>()), m_receipts(std::make_unique<TfrmRicevuta>()),
-      m_reminders(std::make_unique<TfrmScadenze>()), m_checkIn(std::make_unique<TfrmAccesso>()) {
+#include <cstdio>
 
-    m_menu->setModule(TfrmAvvio::Tile::Iscritti, m_members.get());
-    m_menu->setModule(TfrmAvvio::Tile::Tessere, m_cards.get());
-    m_menu->setModule(TfrmAvvio::Tile::Allenamenti, m_training.get());
-    m_menu->setModule(TfrmAvvio::Tile::Ingressi, m_entriesMenu.get());
-    m_entriesMenu->setArchiveScreen(m_entries.get(), [this](const QString& year, const QString& path) {
-        m_entries->openRegister(year, path);
+Startup::Startup() : m_password(std::make_unique<TfrmPassword>(m_menu.source())) {
+    m_menu.onCreated([this](TfrmAvvio& menu) {
+        menu.setModule(TfrmAvvio::Tile::Iscritti, m_members.source());
+        menu.setModule(TfrmAvvio::Tile::Tessere, m_cards.source());
+        menu.setModule(TfrmAvvio::Tile::Allenamenti, m_training.source());
+        menu.setModule(TfrmAvvio::Tile::Ingressi, m_entriesMenu.source());
+        menu.setModule(TfrmAvvio::Tile::Incassi, m_incomeSummary.source());
+        menu.setModule(TfrmAvvio::Tile::Ricevute, m_receiptsMenu.source());
+        menu.setBackup(
+            [&menu] {
+                TfrmBackup backup(&menu);
+                backup.exec();
+            },
+            &TfrmBackup::backupAtExit);
+        menu.setReminders(m_reminders.source(), [] { return Reminders::dueCount(platform().today()); });
     });
-    m_entriesMenu->setStatisticsScreen(m_statistics.get());
-    m_entriesMenu->setCheckInScreen(m_checkIn.get());
-    m_menu->returnFrom(m_entries.get());
-    m_menu->returnFrom(m_statistics.get());
-    m_menu->returnFrom(m_checkIn.get());
-    m_menu->setModule(TfrmAvvio::Tile::Incassi, m_incomeSummary.get());
-    m_menu->setModule(TfrmAvvio::Tile::Ricevute, m_receiptsMenu.get());
-    m_receiptsMenu->setArchiveScreen(m_receipts.get(), [this](const QString& year, const QString& path) {
-        m_receipts->openYear(year, path);
+    m_entriesMenu.onCreated([this](TfrmMenuIngressi& menu) {
+        menu.setArchiveScreen(m_entries.source(), [this](const QString& year, const QString& path) {
+            m_entries->openRegister(year, path);
+        });
+        menu.setStatisticsScreen(m_statistics.source());
+        menu.setCheckInScreen(m_checkIn.source());
     });
-    m_menu->returnFrom(m_receipts.get());
-    m_menu->setBackup(
-        [this] {
-            TfrmBackup backup(m_menu.get());
-            backup.exec();
-        },
-        &TfrmBackup::backupAtExit);
-    m_menu->setReminders(m_reminders.get(), [] { return Reminders::dueCount(platform().today()); });
+    m_entries.onCreated([this](TfrmIngressi& screen) { m_menu->returnFrom(&screen); });
+    m_statistics.onCreated([this](TfrmStatIngressi& screen) { m_menu->returnFrom(&screen); });
+    m_checkIn.onCreated([this](TfrmAccesso& screen) { m_menu->returnFrom(&screen); });
+    m_receiptsMenu.onCreated([this](TfrmMenuRicevute& menu) {
+        menu.setArchiveScreen(m_receipts.source(), [this](const QString& year, const QString& path) {
+            m_receipts->openYear(year, path);
+        });
+    });
+    m_receipts.onCreated([this](TfrmRicevuta& screen) { m_menu->returnFrom(&screen); });
 }
 
 Startup::~Startup() = default;
+
+TfrmAvvio& Startup::menu() const {
+    return m_menu.get();
+}
+TfrmTiratori& Startup::members() const {
+    return m_members.get();
+}
+TfrmTessera& Startup::cards() const {
+    return m_cards.get();
+}
+TfrmMenuIngressi& Startup::entriesMenu() const {
+    return m_entriesMenu.get();
+}
+TfrmIngressi& Startup::entries() const {
+    return m_entries.get();
+}
+TfrmStatIngressi& Startup::statistics() const {
+    return m_statistics.get();
+}
+TfrmAllenamenti& Startup::training() const {
+    return m_training.get();
+}
+TfrmMenuRiepCosti& Startup::incomeSummary() const {
+    return m_incomeSummary.get();
+}
+TfrmMenuRicevute& Startup::receiptsMenu() const {
+    return m_receiptsMenu.get();
+}
+TfrmRicevuta& Startup::receipts() const {
+    return m_receipts.get();
+}
+TfrmScadenze& Startup::reminders() const {
+    return m_reminders.get();
+}
+TfrmAccesso& Startup::checkIn() const {
+    return m_checkIn.get();
+}
+
+namespace {
+
+// Ends the program once the window it watches has been painted for the first time.
+class QuitWhenPainted : public QObject {
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            // Once the painting has reached the screen.
+            QTimer::singleShot(0, qApp, [] {
+                std::fputs("Prima finestra mostrata\n", stdout);
+                std::fflush(stdout);
+                QCoreApplication::quit();
+            });
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+void Startup::showPassword() {
+    if (qEnvironmentVariableIsSet("ZANDORIO_MISURA_AVVIO"))
+        m_password->installEventFilter(new QuitWhenPainted(m_password.get()));
+    m_password->show();
+}
 
 void removeLeftovers() {
     AtomicFile::removeStaleTemporaries(

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/LazyScreen.h"
+
 #include <memory>
 
 class TfrmAccesso;
@@ -16,42 +18,47 @@ class TfrmStatIngressi;
 class TfrmTessera;
 class TfrmTiratori;
 
-// Every screen of the program, created once at start-up: the password screen first (it is the
-// main window), then the main menu, then the module screens. Module screens are only hidden and
-// shown again, never destroyed.
+// Every screen of the program: the password window is created at once (it is the main window),
+// each other screen the first time it is opened, and from then on only hidden and shown again,
+// never destroyed. Each screen's wiring to the others runs when it is created.
 class Startup {
 public:
     Startup();
     ~Startup();
 
+    // Shows the password window. With ZANDORIO_MISURA_AVVIO set in the environment, the program
+    // writes "Prima finestra mostrata" on its output once the window is painted, and ends: what
+    // the start-up benchmark times.
+    void showPassword();
+
     TfrmPassword& password() const { return *m_password; }
-    TfrmAvvio& menu() const { return *m_menu; }
-    TfrmTiratori& members() const { return *m_members; }
-    TfrmTessera& cards() const { return *m_cards; }
-    TfrmMenuIngressi& entriesMenu() const { return *m_entriesMenu; }
-    TfrmIngressi& entries() const { return *m_entries; }
-    TfrmStatIngressi& statistics() const { return *m_statistics; }
-    TfrmAllenamenti& training() const { return *m_training; }
-    TfrmMenuRiepCosti& incomeSummary() const { return *m_incomeSummary; }
-    TfrmMenuRicevute& receiptsMenu() const { return *m_receiptsMenu; }
-    TfrmRicevuta& receipts() const { return *m_receipts; }
-    TfrmScadenze& reminders() const { return *m_reminders; }
-    TfrmAccesso& checkIn() const { return *m_checkIn; }
+    TfrmAvvio& menu() const;
+    TfrmTiratori& members() const;
+    TfrmTessera& cards() const;
+    TfrmMenuIngressi& entriesMenu() const;
+    TfrmIngressi& entries() const;
+    TfrmStatIngressi& statistics() const;
+    TfrmAllenamenti& training() const;
+    TfrmMenuRiepCosti& incomeSummary() const;
+    TfrmMenuRicevute& receiptsMenu() const;
+    TfrmRicevuta& receipts() const;
+    TfrmScadenze& reminders() const;
+    TfrmAccesso& checkIn() const;
 
 private:
-    std::unique_ptr<TfrmAvvio> m_menu;
+    LazyScreen<TfrmAvvio> m_menu;
     std::unique_ptr<TfrmPassword> m_password;
-    std::unique_ptr<TfrmTiratori> m_members;
-    std::unique_ptr<TfrmTessera> m_cards;
-    std::unique_ptr<TfrmMenuIngressi> m_entriesMenu;
-    std::unique_ptr<TfrmIngressi> m_entries;
-    std::unique_ptr<TfrmStatIngressi> m_statistics;
-    std::unique_ptr<TfrmAllenamenti> m_training;
-    std::unique_ptr<TfrmMenuRiepCosti> m_incomeSummary;
-    std::unique_ptr<TfrmMenuRicevute> m_receiptsMenu;
-    std::unique_ptr<TfrmRicevuta> m_receipts;
-    std::unique_ptr<TfrmScadenze> m_reminders;
-    std::unique_ptr<TfrmAccesso> m_checkIn;
+    LazyScreen<TfrmTiratori> m_members;
+    LazyScreen<TfrmTessera> m_cards;
+    LazyScreen<TfrmMenuIngressi> m_entriesMenu;
+    LazyScreen<TfrmIngressi> m_entries;
+    LazyScreen<TfrmStatIngressi> m_statistics;
+    LazyScreen<TfrmAllenamenti> m_training;
+    LazyScreen<TfrmMenuRiepCosti> m_incomeSummary;
+    LazyScreen<TfrmMenuRicevute> m_receiptsMenu;
+    LazyScreen<TfrmRicevuta> m_receipts;
+    LazyScreen<TfrmScadenze> m_reminders;
+    LazyScreen<TfrmAccesso> m_checkIn;
 };
 
 // Program-wide settings made before any screen exists, the program folder from the command line

@@ -39,7 +39,7 @@ struct Installation {
     FakePlatformScope fake;
     TempProgramFolder folder;
     TfrmAvvio menu;
-    TfrmPassword password{&menu};
+    TfrmPassword password{[this] { return &menu; }};
 };
 
 } // namespace

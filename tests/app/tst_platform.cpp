@@ -1,5 +1,6 @@
 #include "NextModal.h"
 #include "TestMain.h"
+#include "app/CameraDevice.h"
 #include "app/QtPlatform.h"
 
 #include <QCameraDevice>
@@ -7,6 +8,7 @@
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileSystemModel>
+#include <QLibrary>
 #include <QMediaDevices>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -85,8 +87,11 @@ private Q_SLOTS:
     void cameraDoesNotStartWithoutADevice() {
         if (!QMediaDevices::videoInputs().isEmpty())
             QSKIP("a camera is connected to this machine");
-        QtPlatform platform;
+        QVERIFY(QLibrary(QStringLiteral(PROGRAM_FOLDER "/zandorio_camera")).resolve(kOpenCameraDevice));
+        QtPlatform platform(QStringLiteral(PROGRAM_FOLDER));
         QVERIFY(!platform.camera()->start());
+        // Without the module there is no camera either, and nothing fails.
+        QVERIFY(!QtPlatform(QStringLiteral("/nonexistent")).camera()->start());
     }
 
     // A stand-in for xdg-email on the search path: it writes each argument it is given on a line

@@ -20,10 +20,12 @@ namespace {
 struct MenuFixture {
     MenuFixture() {
         fake->date = QDate(2024, 3, 5);
-        menu.setArchiveScreen(&screen, [this](const QString& year, const QString& path) {
-            opened << year << path;
-            screen.setWindowTitle(QStringLiteral(" Zandorio - Registro ingressi anno ") + year);
-        });
+        menu.setArchiveScreen([this] { return &screen; },
+                              [this](const QString& year, const QString& path) {
+                                  opened << year << path;
+                                  screen.setWindowTitle(
+                                      QStringLiteral(" Zandorio - Registro ingressi anno ") + year);
+                              });
         menu.show();
         QApplication::setActiveWindow(&menu);
         (void)QTest::qWaitForWindowActive(&menu);
@@ -97,14 +99,14 @@ private Q_SLOTS:
         MenuFixture f;
         QVERIFY(!f.button("btnApriRiepStats")->isEnabled());
         QWidget statistics;
-        f.menu.setStatisticsScreen(&statistics);
+        f.menu.setStatisticsScreen([&] { return &statistics; });
         QTest::mouseClick(f.button("btnApriRiepStats"), Qt::LeftButton);
         QCOMPARE(f.memory(), QStringLiteral("stat_ingressi"));
         QVERIFY(statistics.isVisible());
         QVERIFY(!f.menu.isVisible());
 
         TfrmAvvio mainMenu;
-        mainMenu.setModule(TfrmAvvio::Tile::Ingressi, &f.menu);
+        mainMenu.setModule(TfrmAvvio::Tile::Ingressi, [&] { return &f.menu; });
         mainMenu.findChild<QPushButton*>(QStringLiteral("btnApp07"))->click();
         QVERIFY(f.menu.isVisible());
         QVERIFY(!mainMenu.isVisible());

@@ -1,14 +1,18 @@
 #include "PdfTools.h"
 #include "TestMain.h"
+#include "reports/PlainTextFont.h"
 #include "reports/ReportError.h"
 #include "reports/ReportPagination.h"
 #include "reports/ReportRenderer.h"
 #include "reports/ReportTemplate.h"
 
 #include <QFontInfo>
+#include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextLayout>
 
 namespace {
 
@@ -75,7 +79,10 @@ private Q_SLOTS:
                                            {.align = Qt::AlignCenter}));
         report.add(
             ReportElement::makeText(QStringLiteral("txtWrap"), QRectF(0, 10, 30, 40), {.wordWrap = true}));
+        report.add(ReportElement::makeText(QStringLiteral("txtCutList"), QRectF(0, 60, 30, 5),
+                                           {.family = QStringLiteral("Courier New")}));
         report.setText(QStringLiteral("txtCut"), QStringLiteral("INIZIO della nota troppo lunga FINE"));
+        report.setText(QStringLiteral("txtCutList"), QStringLiteral("ELENCO della riga troppo lunga CODA"));
         report.setText(QStringLiteral("txtWrap"), QStringLiteral("primo secondo terzo quarto quinto ultimo"));
 
         QTemporaryDir dir;
@@ -84,9 +91,60 @@ private Q_SLOTS:
         const QString text = PdfTools::text(pdf);
         QVERIFY2(text.contains(QStringLiteral("INIZIO della")), qPrintable(text));
         QVERIFY(!text.contains(QStringLiteral("FINE")));
+        QVERIFY(text.contains(QStringLiteral("ELENCO della")));
+        QVERIFY(!text.contains(QStringLiteral("CODA")));
         for (const char* word : {"primo", "secondo", "terzo", "quarto", "quinto", "ultimo"})
             QVERIFY2(text.contains(QLatin1String(word)), word);
         QVERIFY(!text.contains(QStringLiteral("primo secondo terzo quarto quinto ultimo")));
+    }
+
+    // The list font's lines are placed from the font's tables: glyph for glyph and place for place
+    // what a text layout gives, blanks left out; lines that need the layout are refused whole.
+    void plainLinesGoWhereATextLayoutPutsThem() {
+        QImage printer(1, 1, QImage::Format_Mono);
+        printer.setDotsPerMeterX(qRound(1200 / 0.0254));
+        printer.setDotsPerMeterY(qRound(1200 / 0.0254));
+        const QFont font = TextStyle{.family = QStringLiteral("Courier New"), .pointSize = 8}.font();
+        const PlainTextFont plain(font, &printer);
+        QVERIFY(plain.isUsable());
+        QVERIFY(!PlainTextFont(TextStyle{}.font(), &printer).isUsable());
+
+        const QPointF origin(100, 200);
+        for (const QString& line : {QStringLiteral("Rossi Mario      Tessera n. 12  Quota: € 120,00"),
+                                    QStringLiteral("Città: Forlì «Società» àèìòù ÀÉ ß ç ñ 1/2 @#%&*")}) {
+            QList<quint32> glyphs;
+            QList<QPointF> positions;
+            QVERIFY(plain.place(line, origin, 1e9, glyphs, positions));
+            QTextLayout layout(line, font, &printer);
+            layout.beginLayout();
+            layout.createLine();
+            layout.endLayout();
+            const QList<QGlyphRun> runs = layout.glyphRuns();
+            QCOMPARE(runs.size(), 1);
+            QList<quint32> expectedGlyphs;
+            QList<QPointF> expectedPositions;
+            const double ascent = layout.lineAt(0).ascent();
+            for (qsizetype i = 0; i < line.size(); ++i)
+                if (line[i] != u' ') {
+                    expectedGlyphs += runs[0].glyphIndexes()[i];
+                    expectedPositions += runs[0].positions()[i] + origin - QPointF(0, ascent);
+                }
+            QCOMPARE(glyphs, expectedGlyphs);
+            QCOMPARE(positions, expectedPositions);
+        }
+
+        // A line too long for its width keeps the characters that start inside it.
+        QList<quint32> glyphs;
+        QList<QPointF> positions;
+        const double advance = QFontMetricsF(font, &printer).horizontalAdvance(u'M');
+        QVERIFY(plain.place(u"ABCDEFGH", origin, 2.5 * advance, glyphs, positions));
+        QCOMPARE(glyphs.size(), 3);
+
+        for (const QString& line : {QStringLiteral("a\tb"), QStringLiteral("e\u0301"),
+                                    QStringLiteral("\u4e2d"), QStringLiteral("\U0001F600")}) {
+            QVERIFY2(!plain.place(line, origin, 1e9, glyphs, positions), qPrintable(line));
+            QCOMPARE(glyphs.size(), 3);
+        }
     }
 
     void shapesAndPicturesLandWhereTheTemplateSays() {

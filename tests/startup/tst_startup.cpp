@@ -3,7 +3,9 @@
 #include "TempProgramFolder.h"
 #include "TestMain.h"
 #include "app/TfrmAvvio.h"
+#include "app/TfrmPassword.h"
 #include "cards/TfrmTessera.h"
+#include "entries/TfrmIngressi.h"
 #include "entries/TfrmMenuIngressi.h"
 #include "entries/TfrmStatIngressi.h"
 #include "members/TSchedaIscritto.h"
@@ -15,13 +17,28 @@
 #include "storage/DateText.h"
 #include "training/TfrmAllenamenti.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
 #include <QToolButton>
 #include <QUrlQuery>
+
+namespace {
+
+// The program's windows of class `className`, or only those on screen.
+QList<QWidget*> windows(const QString& className, bool shownOnly = false) {
+    QList<QWidget*> found;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->metaObject()->className() == className && (!shownOnly || w->isVisible()))
+            found << w;
+    return found;
+}
+
+} // namespace
 
 // How a user moves through the program: from the main menu into each module and back.
 class StartupTest : public QObject {
@@ -50,20 +67,56 @@ private Q_SLOTS:
         FakePlatformScope fake;
         TempProgramFolder folder;
         Startup startup;
-        const QList<QWidget*> modules{&startup.members(),      &startup.cards(),
-                                      &startup.training(),     &startup.entriesMenu(),
-                                      &startup.receiptsMenu(), &startup.incomeSummary()};
         startup.menu().show();
         QTest::mouseClick(startup.menu().findChild<QPushButton*>(tile), Qt::LeftButton);
-        QWidget* opened = nullptr;
-        for (QWidget* screen : modules)
-            if (screen->isVisible())
-                opened = screen;
-        QVERIFY(opened);
-        QCOMPARE(opened->metaObject()->className(), module);
+        const QList<QWidget*> shown = windows(module, true);
+        QCOMPARE(shown.size(), 1);
         QVERIFY(!startup.menu().isVisible());
-        opened->close();
+        shown.front()->close();
         QVERIFY(startup.menu().isVisible());
+    }
+
+    // Only the password window exists before the user has got in; a screen is created when it is
+    // first opened and the same one, as the user left it, comes back at every later visit.
+    void screensAreCreatedWhenFirstOpenedAndKeptBetweenVisits() {
+        FakePlatformScope fake;
+        TempProgramFolder folder;
+        QVERIFY(QFile::copy(qEnvironmentVariable("SOURCE_DIR") + "/assets/unins000.dll",
+                            folder.path("unins000.dll")));
+        Startup startup;
+        const QStringList screens{"TfrmAvvio",         "TfrmTiratori",     "TfrmTessera",
+                                  "TfrmAllenamenti",   "TfrmMenuIngressi", "TfrmIngressi",
+                                  "TfrmStatIngressi",  "TfrmMenuRicevute", "TfrmRicevuta",
+                                  "TfrmMenuRiepCosti", "TfrmScadenze",     "TfrmAccesso"};
+        for (const QString& screen : screens)
+            QVERIFY2(windows(screen).isEmpty(), qPrintable(screen));
+
+        startup.showPassword();
+        startup.password().findChild<QLineEdit*>("txtPassword")->setText("pellicanoverde");
+        QTest::mouseClick(startup.password().findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+        QCOMPARE(windows("TfrmAvvio", true).size(), 1);
+        for (const QString& screen : screens.mid(1))
+            QVERIFY2(windows(screen).isEmpty(), qPrintable(screen));
+
+        QWidget& menu = *windows("TfrmAvvio").front();
+        QTest::mouseClick(menu.findChild<QPushButton*>("btnApp04"), Qt::LeftButton);
+        const QList<QWidget*> first = windows("TfrmTiratori", true);
+        QCOMPARE(first.size(), 1);
+        first.front()->close();
+        QTest::mouseClick(menu.findChild<QPushButton*>("btnApp04"), Qt::LeftButton);
+        QCOMPARE(windows("TfrmTiratori", true), first);
+
+        // The entries menu comes first; the register's screen only once a year is opened.
+        first.front()->close();
+        QTest::mouseClick(menu.findChild<QPushButton*>("btnApp07"), Qt::LeftButton);
+        QCOMPARE(windows("TfrmMenuIngressi", true).size(), 1);
+        QVERIFY(windows("TfrmIngressi").isEmpty());
+        QVERIFY(windows("TfrmStatIngressi").isEmpty());
+        QTest::mouseClick(startup.entriesMenu().findChild<QPushButton*>("btnApriFatture"), Qt::LeftButton);
+        QCOMPARE(windows("TfrmIngressi", true).size(), 1);
+        QCOMPARE(&startup.entries(), windows("TfrmIngressi").front());
+        startup.entries().close();
+        QVERIFY(menu.isVisible());
     }
 
     void statisticsOpenFromTheEntriesMenuAndCloseToTheMainMenu() {
