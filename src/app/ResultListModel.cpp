@@ -40,17 +40,20 @@ qsizetype sharedStart(const ResultLines& lines) {
 } // namespace
 
 void ResultListModel::setLines(ResultLines lines) {
-    std::vector<int> order = m_sorted ? sortedOrder(lines) : std::vector<int>(std::size_t(lines.size()));
-    if (!m_sorted)
+    std::vector<int>& order = m_sortSpace.order;
+    order.resize(std::size_t(lines.size()));
+    if (m_sorted)
+        sortInto(lines, order);
+    else
         std::iota(order.begin(), order.end(), 0);
     beginResetModel();
     m_lines = std::move(lines);
-    m_order = std::move(order);
+    m_order.swap(order);
     measureItems();
     endResetModel();
 }
 
-std::vector<int> ResultListModel::sortedOrder(const ResultLines& lines) {
+void ResultListModel::sortInto(const ResultLines& lines, std::vector<int>& order) {
     // Ordered by the lines' bytes with A to Z folded on the way, without a folded copy of the list.
     // Lines are alike in many places ("Data: ", the "/" of a date, the blanks between columns), and
     // a place where every line holds the same byte orders nothing: each line's key is its first
@@ -88,11 +91,11 @@ std::vector<int> ResultListModel::sortedOrder(const ResultLines& lines) {
         if (differs[std::size_t(k)])
             places[found++] = shared + k;
 
-    struct Entry {
-        quint64 key;
-        int line;
-    };
-    std::vector<Entry> entries(count), spare(count);
+    using Entry = SortSpace::Entry;
+    std::vector<Entry>& entries = m_sortSpace.entries;
+    std::vector<Entry>& spare = m_sortSpace.spare;
+    entries.resize(count);
+    spare.resize(count);
     for (std::size_t i = 0; i < count; ++i) {
         quint64 key = 0;
         for (std::size_t k = 0; k < places.size(); ++k)
@@ -133,11 +136,8 @@ std::vector<int> ResultListModel::sortedOrder(const ResultLines& lines) {
         from = to;
     }
 
-    std::vector<int> order;
-    order.reserve(count);
-    for (const Entry& e : entries)
-        order.push_back(e.line);
-    return order;
+    for (std::size_t i = 0; i < count; ++i)
+        order[i] = entries[i].line;
 }
 
 QString ResultListModel::line(int row) const {

@@ -48,8 +48,21 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
 
 private:
-    static std::vector<int> sortedOrder(const ResultLines& lines);
+    // The rows of `lines` in list order, into `order` (as many as there are lines).
+    void sortInto(const ResultLines& lines, std::vector<int>& order);
     void measureItems();
+
+    // What sorting works in, kept from one list to the next: memory the system hands out fresh
+    // costs more to touch the first time than the sort itself.
+    struct SortSpace {
+        struct Entry {
+            quint64 key;
+            int line;
+        };
+        std::vector<Entry> entries, spare;
+        std::vector<int> order; // the next list's order, then the last one's
+    };
+    SortSpace m_sortSpace;
 
     ResultLines m_lines;
     bool m_sorted = true;
