@@ -1,8 +1,8 @@
 // Times the entries register over a register of 100,000 entries (about 114 MB): the entry search
-// with no filter and with two filters, the daily, monthly and annual summaries' listing and the
-// register export's listing, each against `cat` of the same file into /dev/null, at most twice what
-// `cat` takes; and writing the export, at most twice what replacing a file of as many bytes (synced
-// to the disk before it takes the old one's place) takes the system.
+// with no filter and with two filters, at most 1.5 times what `cat` of the same file into
+// /dev/null takes; the daily, monthly and annual summaries' listing and the register export's
+// listing, each at most twice what `cat` takes; and writing the export, at most twice what replacing a file
+// of as many bytes (synced to the disk before it takes the old one's place) takes the system.
 #include "BenchTiming.h"
 #include "app/DateLists.h"
 #include "app/QtPlatform.h"
@@ -130,10 +130,11 @@ int main(int argc, char** argv) {
             [&grid](qsizetype row, std::span<QByteArrayView> cells) { grid.cells(row, cells); });
     });
 
-    const double scans = std::max({all, filtered, daily, monthly, annual, exportListed});
+    const double searches = std::max(all, filtered);
+    const double scans = std::max({daily, monthly, annual, exportListed});
     const QString exportedFile = ProgramFolder::file(QStringLiteral("Archivio_Ingressi.xls"));
     const double replacing = durableWrite(exportedFile, QFile(exportedFile).size(), kRuns);
-    const bool fine = scans <= 2 * cat && exported <= 2 * replacing;
+    const bool fine = searches <= 1.5 * cat && scans <= 2 * cat && exported <= 2 * replacing;
     QTextStream out(stdout);
     out << "register of " << kEntries << " entries, " << QFile(path).size() << " bytes\n"
         << "cat into /dev/null:      " << cat << " ms\n"
@@ -151,7 +152,9 @@ int main(int argc, char** argv) {
         << exportListed / cat << " x cat)\n"
         << "export, writing:         " << exported << " ms (" << QFile(exportedFile).size() << " bytes, "
         << exported / replacing << " x replacing a file of as many bytes, " << replacing << " ms)\n"
-        << (fine ? "every scan within 2 x cat, writing the export within 2 x replacing: fine\n"
-                 : "too slow\n");
+        << (fine
+                ? "searches within 1.5 x cat, every other scan within 2 x cat, writing the export within 2 x "
+                  "replacing: fine\n"
+                : "too slow\n");
     return fine ? 0 : 1;
 }
