@@ -37,10 +37,11 @@ struct LineMark {
 // The lines of the records of the archive at `path` that pass every filter in use, in archive
 // order: the scan of every archive search. `typed` holds the filters' texts in table order; each
 // record that passes gives its line, written straight from its bytes, then `mark`'s text if it has
-// one.
+// one. The lines are built in `lines`, emptied first: the memory of an earlier list.
 template <class R>
 ResultLines filteredLines(const QString& path, std::span<const ArchiveFilter<R>> filters,
-                          const QStringList& typed, const RecordLine& line, const LineMark& mark = {}) {
+                          const QStringList& typed, const RecordLine& line, const LineMark& mark = {},
+                          ResultLines lines = {}) {
     RecordFilter filter;
     for (std::size_t i = 0; i < filters.size(); ++i)
         filter.add(typed.value(qsizetype(i)), filters[i].member);
@@ -48,7 +49,7 @@ ResultLines filteredLines(const QString& path, std::span<const ArchiveFilter<R>>
     const QByteArray markBytes = mark.text ? Text::toWin1252(QString::fromUtf16(mark.text)) : QByteArray();
     ArchiveFile file(path, R::Size);
     file.open(ArchiveFile::Access::Read);
-    ResultLines lines;
+    lines.clear();
     // Room for every record's line asked for at once: a long list is never moved as it grows.
     lines.reserve(file.count(), file.count() * (line.maxLength() + markBytes.size()));
     file.scan([&](int position, QByteArrayView record) {
@@ -105,8 +106,8 @@ public:
     }
 
 protected:
-    ResultLines search(const QStringList& typed) override {
-        return filteredLines<R>(m_path, m_filters, typed, m_line, m_setup.mark);
+    ResultLines search(const QStringList& typed, ResultLines lines) override {
+        return filteredLines<R>(m_path, m_filters, typed, m_line, m_setup.mark, std::move(lines));
     }
 
     void handOver(const QString& line) override {

@@ -22,6 +22,8 @@ public:
     char* grow(qsizetype length);
     // The last `length` bytes dropped.
     void shrink(qsizetype length) { m_size -= length; }
+    // Empty again, keeping its memory for what comes next.
+    void clear() { m_size = 0; }
 
 private:
     static char* allocate(qsizetype capacity);

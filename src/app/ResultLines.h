@@ -16,6 +16,12 @@ public:
     ResultLines() = default;
     explicit ResultLines(const QStringList& lines);
 
+    // No lines, the memory kept: a list built again in it touches no memory fresh from the
+    // system, which costs more the first time than building the list.
+    void clear() {
+        m_text.clear();
+        m_starts.clear();
+    }
     // Room for `lines` lines of `bytes` bytes in all, asked for once by a scan that knows how many
     // records it reads: filling a list of many thousand lines then never moves it in memory.
     void reserve(qsizetype lines, qsizetype bytes);

@@ -47,7 +47,7 @@ void ResultListModel::setLines(ResultLines lines) {
     else
         std::iota(order.begin(), order.end(), 0);
     beginResetModel();
-    m_lines = std::move(lines);
+    m_spareLines = std::exchange(m_lines, std::move(lines));
     m_order.swap(order);
     measureItems();
     endResetModel();
@@ -138,6 +138,12 @@ void ResultListModel::sortInto(const ResultLines& lines, std::vector<int>& order
 
     for (std::size_t i = 0; i < count; ++i)
         order[i] = entries[i].line;
+}
+
+ResultLines ResultListModel::takeSpareLines() {
+    ResultLines spare = std::exchange(m_spareLines, ResultLines());
+    spare.clear();
+    return spare;
 }
 
 QString ResultListModel::line(int row) const {

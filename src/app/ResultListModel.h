@@ -20,6 +20,8 @@ public:
     // listed as they were issued. Takes effect at the next setLines.
     void setSorted(bool sorted) { m_sorted = sorted; }
     void setLines(ResultLines lines);
+    // The lines of the list before the last setLines, emptied, for the next list to be built in.
+    ResultLines takeSpareLines();
     void setLines(const QStringList& lines) { setLines(ResultLines(lines)); }
     void clear() { setLines(ResultLines()); }
     QString line(int row) const;
@@ -65,6 +67,7 @@ private:
     SortSpace m_sortSpace;
 
     ResultLines m_lines;
+    ResultLines m_spareLines;
     bool m_sorted = true;
     std::vector<int> m_order; // list row -> line
     QFont m_font = defaultFont();

@@ -97,6 +97,10 @@ void ResultListPanel::setLines(ResultLines lines) {
     fitFont();
 }
 
+ResultLines ResultListPanel::takeSpareLines() {
+    return m_model->takeSpareLines();
+}
+
 void ResultListPanel::fitFont() {
     // Where the screen is too narrow for a whole line at the list's font, the font shrinks in half
     // points, so that a line still reads without scrolling sideways.

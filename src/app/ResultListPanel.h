@@ -25,6 +25,8 @@ public:
     // Sorted lines (the default), or lines in the order they are given.
     void setSorted(bool sorted);
     void setLines(ResultLines lines);
+    // Memory for the next list (ResultListModel::takeSpareLines).
+    ResultLines takeSpareLines();
     void setLines(const QStringList& lines) { setLines(ResultLines(lines)); }
     void clear();
     int count() const;

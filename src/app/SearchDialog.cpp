@@ -111,7 +111,7 @@ void SearchDialog::btnCercaClick() {
         filters << f->text();
     ResultLines lines;
     try {
-        lines = search(filters);
+        lines = search(filters, m_results->takeSpareLines());
     } catch (const StorageError&) {
         m_lblAttendere->hide();
         platform().message(Platform::Box::Notice, ArchiveMessages::kFailure);

@@ -26,9 +26,10 @@ public:
     ResultListPanel* results() const { return m_results; }
 
 protected:
-    // The lines of the records that pass the filters, given as typed in table order; raises
-    // StorageError when the archive cannot be read.
-    virtual ResultLines search(const QStringList& filters) = 0;
+    // The lines of the records that pass the filters, given as typed in table order, built in
+    // `lines` (empty, with the memory of an earlier list); raises StorageError when the archive
+    // cannot be read.
+    virtual ResultLines search(const QStringList& filters, ResultLines lines) = 0;
     // Delivers the record of the chosen line; a failure is silent.
     virtual void handOver(const QString& line) = 0;
     // The count label after a search; each search words it its own way.

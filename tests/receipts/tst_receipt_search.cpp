@@ -102,6 +102,24 @@ private Q_SLOTS:
         QCOMPARE(f.opened, QStringList{"2@2"});
     }
 
+    void eachSearchListsOnlyItsOwnLines() {
+        // A search is built in the memory of the list before it: nothing of that list is left.
+        SearchFixture f;
+        f.seed({receipt(QStringLiteral("1")), receipt(QStringLiteral("2"), QStringLiteral("Bianchi Anna")),
+                receipt(QStringLiteral("3"))});
+        f.search();
+        QCOMPARE(f.numbers(), (QStringList{"1", "2", "3"}));
+        f.filter("txtPagatore")->setText(QStringLiteral("bianchi"));
+        f.search();
+        QCOMPARE(f.numbers(), QStringList{"2"});
+        f.filter("txtPagatore")->clear();
+        f.search();
+        QCOMPARE(f.numbers(), (QStringList{"1", "2", "3"}));
+        f.filter("txtPagatore")->setText(QStringLiteral("nessuno"));
+        f.search();
+        QCOMPARE(f.numbers(), QStringList{});
+    }
+
     void anotherModeOpensNothing() {
         SearchFixture f;
         f.dialog.setModeKey(QStringLiteral("incassi"));
