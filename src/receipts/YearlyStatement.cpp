@@ -13,6 +13,7 @@
 #include <QHash>
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -147,7 +148,7 @@ QString Gathered::text(const Receipt& receipt, Column which) const {
     qsizetype at = receipt.text;
     for (int i = 0; i < int(which); ++i)
         at += receipt.sizes[i];
-    return ::Text::fromWin1252(QByteArrayView(store).sliced(at, receipt.sizes[int(which)]));
+    return ::Text::fromWin1252(QByteArrayView(store.data() + at, receipt.sizes[int(which)]));
 }
 
 QList<Payer> Gathered::payers() const {
@@ -257,7 +258,8 @@ Gathered gather(const QString& archivePath, const QString& year) {
         for (std::size_t i = 0; i < fields().line.size(); ++i) {
             const QByteArrayView bytes = fields().line[i].text(record);
             r.sizes[i] = quint8(bytes.size());
-            g.store.append(bytes);
+            if (!bytes.isEmpty())
+                std::memcpy(g.store.grow(bytes.size()), bytes.data(), std::size_t(bytes.size()));
         }
         taken.push_back(r);
         owners.push_back(index);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Currency.h"
+#include "app/ByteBuffer.h"
 
 #include <QByteArray>
 #include <QList>
@@ -64,7 +65,7 @@ struct Gathered {
     // gathered without a list per statement growing receipt by receipt.
     std::vector<Receipt> receipts;
     // Where the receipts' texts are kept (Receipt::text).
-    QByteArray store;
+    ByteBuffer store;
 
     std::span<const Receipt> receiptsOf(const Statement& statement) const;
     QString text(const Receipt& receipt, Column which) const;
