@@ -3,6 +3,7 @@
 #include "app/Appearance.h"
 #include "app/Platform.h"
 #include "app/QtPlatform.h"
+#include "app/QuitWhenPainted.h"
 #include "app/TfrmAvvio.h"
 #include "app/TfrmPassword.h"
 #include "backup/TfrmBackup.h"
@@ -25,9 +26,6 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QTimer>
-
-#include <cstdio>
 
 Startup::Startup() : m_password(std::make_unique<TfrmPassword>(m_menu.source())) {
     m_menu.onCreated([this](TfrmAvvio& menu) {
@@ -101,29 +99,6 @@ TfrmScadenze& Startup::reminders() const {
 TfrmAccesso& Startup::checkIn() const {
     return m_checkIn.get();
 }
-
-namespace {
-
-// Ends the program once the window it watches has been painted for the first time.
-class QuitWhenPainted : public QObject {
-public:
-    using QObject::QObject;
-
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint) {
-            watched->removeEventFilter(this);
-            // Once the painting has reached the screen.
-            QTimer::singleShot(0, qApp, [] {
-                std::fputs("Prima finestra mostrata\n", stdout);
-                std::fflush(stdout);
-                QCoreApplication::quit();
-            });
-        }
-        return false;
-    }
-};
-
-} // namespace
 
 void Startup::showPassword() {
     if (qEnvironmentVariableIsSet("ZANDORIO_MISURA_AVVIO"))
