@@ -35,8 +35,7 @@ inline void catToNowhere(const QStringList& paths) {
 
 // Writes a generated archive and waits until it, and whatever else was still being written (the
 // exports of a benchmark run just before), is on the disk: the system's write-back of a hundred
-// fresh megabytes would otherwise run during the measurements, on the core a scan's reading
-// thread uses.
+// fresh megabytes would otherwise run during the measurements, on the core a scan would use.
 inline void writeSettled(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush())

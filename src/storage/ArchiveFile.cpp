@@ -11,14 +11,10 @@
 #include <QtEndian>
 
 #include <cerrno>
-#include <condition_variable>
-#include <exception>
 #include <fcntl.h>
 #include <limits>
-#include <mutex>
 #include <optional>
 #include <sys/stat.h>
-#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -279,83 +275,26 @@ int ArchiveFile::append(QByteArrayView record) {
 }
 
 void ArchiveFile::scan(const std::function<void(int, QByteArrayView)>& visit) {
-    // Copying a block out of the system's cache costs about as much as visiting its records, so the
-    // next block is read on a thread of its own while the records of this one are visited: two
-    // blocks take turns, each either being filled or being visited.
-    struct Block {
-        QByteArray bytes;
-        int records = 0; // whole records read
-        bool cutShort = false;
-        std::exception_ptr error;
-        bool filled = false;
-    };
+    // A block at a time, small enough to stay in the processor's cache while its records are
+    // visited, so a scan costs about what copying the file out of the system's cache does. (A
+    // thread reading the next block beside the visits cost more than it saved: every record was
+    // then met in the other core's cache.)
     const int total = count();
     const int perBlock = std::max<int>(1, int(kScanBlockBytes / m_recordSize));
-    Block blocks[2];
-    std::mutex mutex;
-    std::condition_variable turned;
-    bool stopped = false;
-
-    std::thread reader([&] {
-        for (int first = 1, k = 0; first <= total; first += perBlock, k ^= 1) {
-            Block& block = blocks[k];
-            {
-                std::unique_lock lock(mutex);
-                turned.wait(lock, [&] { return stopped || !block.filled; });
-                if (stopped)
-                    return;
-            }
-            const int wanted = std::min(perBlock, total - first + 1);
-            try {
-                block.bytes.resize(qsizetype(wanted) * m_recordSize);
-                // A sync tool or a backup restore on a shared folder may cut the file short while
-                // it is scanned (it takes no lock): the scan then ends with the last whole record
-                // still there.
-                block.records =
-                    int(readUpTo(block.bytes.data(), block.bytes.size(), qint64(first - 1) * m_recordSize) /
-                        m_recordSize);
-                block.cutShort = block.records < wanted;
-            } catch (...) {
-                block.error = std::current_exception();
-            }
-            {
-                std::lock_guard lock(mutex);
-                block.filled = true;
-            }
-            turned.notify_all();
-            if (block.error || block.cutShort)
-                return;
-        }
-    });
-    // However the visits end, even by an exception, the reader stops before the blocks go.
-    const auto stopReader = qScopeGuard([&] {
-        {
-            std::lock_guard lock(mutex);
-            stopped = true;
-        }
-        turned.notify_all();
-        reader.join();
-    });
-
-    for (int first = 1, k = 0; first <= total; first += perBlock, k ^= 1) {
-        Block& block = blocks[k];
-        {
-            std::unique_lock lock(mutex);
-            turned.wait(lock, [&] { return block.filled; });
-        }
-        if (block.error)
-            std::rethrow_exception(block.error);
-        const QByteArrayView records(block.bytes);
-        for (int i = 0; i < block.records; ++i)
-            visit(first + i, records.sliced(qsizetype(i) * m_recordSize, m_recordSize));
-        m_position = first + block.records;
-        if (block.cutShort)
+    QByteArray block(qsizetype(perBlock) * m_recordSize, Qt::Uninitialized);
+    for (int first = 1; first <= total; first += perBlock) {
+        const int wanted = std::min(perBlock, total - first + 1);
+        // A sync tool or a backup restore on a shared folder may cut the file short while it is
+        // scanned (it takes no lock): the scan then ends with the last whole record still there.
+        const int records =
+            int(readUpTo(block.data(), qsizetype(wanted) * m_recordSize, qint64(first - 1) * m_recordSize) /
+                m_recordSize);
+        const QByteArrayView bytes(block);
+        for (int i = 0; i < records; ++i)
+            visit(first + i, bytes.sliced(qsizetype(i) * m_recordSize, m_recordSize));
+        m_position = first + records;
+        if (records < wanted)
             return;
-        {
-            std::lock_guard lock(mutex);
-            block.filled = false;
-        }
-        turned.notify_all();
     }
 }
 
