@@ -55,6 +55,8 @@ private:
 
 } // namespace
 
+QtPlatform::QtPlatform(QString cameraModuleFolder) : m_cameraModuleFolder(std::move(cameraModuleFolder)) {}
+
 void QtPlatform::message(Box kind, const QString& text) {
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(kTitle);
@@ -185,8 +187,6 @@ void QtPlatform::restart() {
     // automatic backup) is not for a program that is only starting again.
     QCoreApplication::exit(0);
 }
-
-QtPlatform::QtPlatform(QString cameraModuleFolder) : m_cameraModuleFolder(std::move(cameraModuleFolder)) {}
 
 Platform::Mail QtPlatform::mailAttachment(const QString& address, const QString& subject,
                                           const QString& attachment) {

@@ -136,16 +136,16 @@ QString TfrmAttestazione::chosenCode() const {
     return current.isValid() ? m_payers.value(current.row()).code : QString();
 }
 
-std::vector<const YearlyStatement::Statement*> TfrmAttestazione::chosen() {
+std::optional<ReportRenderer> TfrmAttestazione::chosenDocument() {
     const QString code = chosenCode();
     if (code.isEmpty() && !m_chkTutti->isChecked()) {
         platform().message(
             Platform::Box::Warning,
             QStringLiteral("Attenzione: scegliere un pagatore dall'elenco oppure indicare tutti "
                            "i pagatori."));
-        return {};
+        return std::nullopt;
     }
-    return m_gathered.of(code);
+    return ReportRenderer(StatementDocument::make(m_gathered, m_gathered.of(code), platform().today()));
 }
 
 QString TfrmAttestazione::fileName() const {
@@ -155,39 +155,37 @@ QString TfrmAttestazione::fileName() const {
 }
 
 void TfrmAttestazione::btnAnteprimaClick() {
-    const auto statements = chosen();
-    if (statements.empty())
+    const std::optional<ReportRenderer> document = chosenDocument();
+    if (!document)
         return;
     try {
-        ReportOutput::preview(
-            ReportRenderer(StatementDocument::make(m_gathered, statements, platform().today())), this);
+        ReportOutput::preview(*document, this);
     } catch (const ReportError&) {
         platform().message(Platform::Box::Warning, PrintMessages::kPreviewFailed);
     }
 }
 
 void TfrmAttestazione::btnStampaClick() {
-    const auto statements = chosen();
-    if (statements.empty())
+    const std::optional<ReportRenderer> document = chosenDocument();
+    if (!document)
         return;
     try {
-        ReportOutput::print(
-            ReportRenderer(StatementDocument::make(m_gathered, statements, platform().today())), this);
+        ReportOutput::print(*document, this);
     } catch (const ReportError&) {
         platform().message(Platform::Box::Warning, PrintMessages::kPrintFailed);
     }
 }
 
 void TfrmAttestazione::btnSalvaPdfClick() {
-    const auto statements = chosen();
-    if (statements.empty())
+    const std::optional<ReportRenderer> document = chosenDocument();
+    if (!document)
         return;
     const QString path = platform().saveFileName(QStringLiteral(" Salva attestazione"),
                                                  QStringLiteral("Documento PDF (*.pdf)"), fileName());
     if (path.isEmpty())
         return;
     try {
-        ReportRenderer(StatementDocument::make(m_gathered, statements, platform().today())).writePdf(path);
+        document->writePdf(path);
         if (QFileInfo(path).size() == 0)
             throw ReportError("The statement was not written");
     } catch (const ReportError&) {
@@ -207,10 +205,10 @@ void TfrmAttestazione::btnEmailClick() {
                                           "volta: sceglierlo dall'elenco."));
         return;
     }
-    const auto statements = chosen();
-    if (statements.empty())
+    const std::optional<ReportRenderer> document = chosenDocument();
+    if (!document)
         return;
     const QString code = chosenCode();
-    PdfMail::send(ReportRenderer(StatementDocument::make(m_gathered, statements, platform().today())),
-                  fileName(), StatementDocument::title(m_gathered.year), ReceiptMail::payerAddress(code));
+    PdfMail::send(*document, fileName(), StatementDocument::title(m_gathered.year),
+                  ReceiptMail::payerAddress(code));
 }

@@ -2,6 +2,9 @@
 
 #include "YearlyStatement.h"
 #include "app/Dialog.h"
+#include "reports/ReportRenderer.h"
+
+#include <optional>
 
 class QCheckBox;
 class QListView;
@@ -21,8 +24,8 @@ public:
     static void openYear(QWidget* parent, const QString& year, const QString& archivePath);
 
 private:
-    // The statements chosen, or none (told) when no payer is.
-    std::vector<const YearlyStatement::Statement*> chosen();
+    // The document of the statements chosen, or nothing (told) when no payer is.
+    std::optional<ReportRenderer> chosenDocument();
     // The payer chosen in the list; empty for all, or when none is.
     QString chosenCode() const;
     QString fileName() const;

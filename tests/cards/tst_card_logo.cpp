@@ -1,9 +1,9 @@
+#include "PictureBytes.h"
 #include "TempProgramFolder.h"
 #include "TestMain.h"
 #include "cards/CardLogo.h"
 #include "storage/AtomicFile.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QTest>
 #include <QtEndian>
@@ -18,14 +18,6 @@ QImage twoColours(QSize size) {
         for (int x = size.width() / 2; x < size.width(); ++x)
             picture.setPixel(x, y, qRgb(0, 0, 255));
     return picture;
-}
-
-QByteArray encoded(const QImage& picture, const char* format) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    picture.save(&buffer, format);
-    return bytes;
 }
 
 } // namespace

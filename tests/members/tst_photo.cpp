@@ -1,4 +1,5 @@
 #include "FakePlatform.h"
+#include "PictureBytes.h"
 #include "TempProgramFolder.h"
 #include "TestMain.h"
 #include "members/MemberPhoto.h"
@@ -6,10 +7,8 @@
 #include "members/TfrmZoom.h"
 #include "storage/AtomicFile.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QImageReader>
-#include <QImageWriter>
 #include <QScreen>
 #include <QTest>
 
@@ -21,16 +20,6 @@ QImage filled(QSize size, QColor colour) {
     QImage picture(size, QImage::Format_RGB32);
     picture.fill(colour);
     return picture;
-}
-
-QByteArray encoded(const QImage& picture, const char* format, bool progressive = false) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, format);
-    writer.setProgressiveScanWrite(progressive);
-    writer.write(picture);
-    return bytes;
 }
 
 // A picture with detail, so that its JPEG has a long scan to cut short.

@@ -1,11 +1,11 @@
 #include "FakePlatform.h"
+#include "PictureBytes.h"
 #include "TempProgramFolder.h"
 #include "TestMain.h"
 #include "receipts/ReceiptLogo.h"
 #include "receipts/TfrmLogo.h"
 #include "storage/AtomicFile.h"
 
-#include <QBuffer>
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
@@ -17,14 +17,6 @@ QImage solid(QSize size, QColor colour) {
     QImage picture(size, QImage::Format_RGB32);
     picture.fill(colour);
     return picture;
-}
-
-QByteArray encoded(const QImage& picture, const char* format) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    picture.save(&buffer, format);
-    return bytes;
 }
 
 bool sameImage(const QImage& a, const QImage& b) {

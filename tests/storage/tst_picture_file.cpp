@@ -1,20 +1,12 @@
+#include "PictureBytes.h"
 #include "TempProgramFolder.h"
 #include "TestMain.h"
 #include "storage/PictureFile.h"
 
-#include <QBuffer>
 #include <QTest>
 #include <QtEndian>
 
 namespace {
-
-QByteArray encoded(const QImage& picture, const char* format) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    picture.save(&buffer, format);
-    return bytes;
-}
 
 // Halves what it is given, and refuses anything of more than a million pixels.
 QSize halfOfSmall(QSize stored) {
