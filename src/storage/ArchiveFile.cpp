@@ -275,6 +275,13 @@ int ArchiveFile::append(QByteArrayView record) {
 }
 
 void ArchiveFile::scan(const std::function<void(int, QByteArrayView)>& visit) {
+    scanBlocks([&](int first, QByteArrayView records) {
+        for (qsizetype at = 0; at < records.size(); at += m_recordSize)
+            visit(first++, records.sliced(at, m_recordSize));
+    });
+}
+
+void ArchiveFile::scanBlocks(const std::function<void(int, QByteArrayView)>& visit) {
     // A block at a time, small enough to stay in the processor's cache while its records are
     // visited, so a scan costs about what copying the file out of the system's cache does. (A
     // thread reading the next block beside the visits cost more than it saved: every record was
@@ -289,9 +296,8 @@ void ArchiveFile::scan(const std::function<void(int, QByteArrayView)>& visit) {
         const int records =
             int(readUpTo(block.data(), qsizetype(wanted) * m_recordSize, qint64(first - 1) * m_recordSize) /
                 m_recordSize);
-        const QByteArrayView bytes(block);
-        for (int i = 0; i < records; ++i)
-            visit(first + i, bytes.sliced(qsizetype(i) * m_recordSize, m_recordSize));
+        if (records > 0)
+            visit(first, QByteArrayView(block).first(qsizetype(records) * m_recordSize));
         m_position = first + records;
         if (records < wanted)
             return;

@@ -50,11 +50,13 @@ public:
     int append(QByteArrayView record);
     // The journal of the archive at `path`.
     static QString journalPath(const QString& path);
-    // Visits every whole record in file order, reading the file in large blocks, the next block
-    // on a second thread while the records of one are visited. A file cut short meanwhile ends the
-    // scan at its last whole record. A visited record is valid only during its visit; a visit must
-    // not use this file otherwise.
+    // Visits every whole record in file order, reading the file a block at a time. A file cut
+    // short meanwhile ends the scan at its last whole record. A visited record is valid only
+    // during its visit; a visit must not use this file otherwise.
     void scan(const std::function<void(int position, QByteArrayView record)>& visit);
+    // The same a block at a time, for a scan that looks ahead of the record it is at: `records`
+    // holds whole records from position `first` on.
+    void scanBlocks(const std::function<void(int first, QByteArrayView records)>& visit);
 
     // Opens, scans and closes: the whole operation of a search, list or export.
     static void scanFile(const QString& path, int recordSize,

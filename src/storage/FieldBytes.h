@@ -27,7 +27,7 @@ struct FieldBytes {
     // The stored text as loading reads it, blanks at the ends removed where loading removes them;
     // damaged bytes are read as far as they go, never beyond the field. Inline: scans call it for
     // several fields of every record.
-    QByteArrayView text(QByteArrayView record) const;
+    Q_ALWAYS_INLINE QByteArrayView text(QByteArrayView record) const;
 };
 
 // Blanks (bytes up to 0x20, which are the blank characters of the code page) removed at both ends.

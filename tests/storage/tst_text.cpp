@@ -65,6 +65,7 @@ private Q_SLOTS:
         QFETCH(QString, text);
         QFETCH(QDate, date);
         QCOMPARE(DateText::parse(text), date);
+        QCOMPARE(DateText::yearOf(Text::toWin1252(text)), date.isValid() ? date.year() : 0);
         if (date.isValid() && Text::trimBlanks(text).size() == 10)
             QCOMPARE(DateText::format(date), Text::trimBlanks(text));
     }
