@@ -8,6 +8,7 @@
 namespace {
 
 using YearlyStatement::Column;
+using YearlyStatement::Detail;
 
 constexpr double kMargin = 15;
 constexpr double kWidth = 210 - 2 * kMargin;
@@ -93,8 +94,9 @@ ReportBand page(const YearlyStatement::Gathered& g, const YearlyStatement::State
                                 {.pointSize = 12, .bold = true, .align = Qt::AlignCenter, .wordWrap = true},
                                 StatementDocument::title(g.year), kLightBlue, Qt::black));
     y = 18;
-    for (const QString& line : s.association) {
-        text(line, 5, style(10, line == s.association.first(), Qt::AlignHCenter));
+    const QStringList association = g.association(s);
+    for (const QString& line : association) {
+        text(line, 5, style(10, line == association.first(), Qt::AlignHCenter));
         y += 5;
     }
     y += 6;
@@ -110,15 +112,15 @@ ReportBand page(const YearlyStatement::Gathered& g, const YearlyStatement::State
     };
     text(QStringLiteral("PAGATORE"), 5, style(10, true));
     y += 6;
-    pair(QStringLiteral("Cognome e nome:"), s.payer, 0, 110);
-    pair(QStringLiteral("Codice fiscale:"), s.payerCode, 110, 70);
+    pair(QStringLiteral("Cognome e nome:"), g.text(s, Detail::Payer), 0, 110);
+    pair(QStringLiteral("Codice fiscale:"), g.text(s, Detail::PayerCode), 110, 70);
     y += 9;
     text(QStringLiteral("PRATICANTE"), 5, style(10, true));
     y += 6;
-    pair(QStringLiteral("Cognome e nome:"), s.practitioner, 0, 180);
+    pair(QStringLiteral("Cognome e nome:"), g.text(s, Detail::Practitioner), 0, 180);
     y += 5.5;
-    pair(QStringLiteral("Luogo di nascita:"), s.birthPlace, 0, 110);
-    pair(QStringLiteral("Data di nascita:"), s.birthDate, 110, 70);
+    pair(QStringLiteral("Luogo di nascita:"), g.text(s, Detail::BirthPlace), 0, 110);
+    pair(QStringLiteral("Data di nascita:"), g.text(s, Detail::BirthDate), 110, 70);
     y += 10;
 
     for (const TableColumn& c : kColumns)

@@ -14,6 +14,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <future>
+#include <optional>
 
 namespace {
 
@@ -108,24 +110,14 @@ private:
     std::vector<Place> m_keys;
 };
 
-// What a statement adds up to while the receipts are read.
-struct Tally {
-    Currency total;
-    Currency traceable;
-    // A receipt keeps the statement from being given.
-    bool withheld = false;
-};
-
-// The statements met so far, by key, with their tallies. Every receipt of a year looks its
-// statement up, in no order, while the archive streams through the processor's cache: a hash table
-// of strings cost a miss in main memory for its node, another for the key and a third for the
-// statement. Here a slot, found by the key's hash and fetched ahead while the receipt's other
-// fields are read, leads to one entry holding the tally and the key side by side.
+// The statements met, by key. Every receipt of a year looks its statement up, in no order, while
+// the archive streams through the processor's cache: a hash table of strings cost a miss in main
+// memory for its node and another for the key. Here a slot, found by the key's hash and fetched
+// ahead for a whole block of receipts, leads to an entry holding the key.
 class StatementTable {
 public:
     // `index` is the statement's place in the order met.
     struct Entry {
-        Tally tally;
         qint32 index = 0;
         qint32 size = 0; // of the key, whose bytes follow
     };
@@ -144,10 +136,8 @@ public:
             __builtin_prefetch(m_bytes.data() + slot.entry);
     }
 
-    // The entry of `key`; a key met for the first time gets a fresh entry with the next index,
-    // size() - 1. The reference holds until the next call.
-    Entry& find(const Key& key) {
-        const size_t hash = key.hash;
+    // The index of `key`; a key met for the first time gets the next one, size() - 1.
+    qsizetype find(QByteArrayView key, size_t hash) {
         if (2 * (size() + 1) > qsizetype(m_slots.size()))
             grow();
         const size_t mask = m_slots.size() - 1;
@@ -155,17 +145,17 @@ public:
         for (size_t at = hash & mask;; at = (at + 1) & mask) {
             const Slot slot = m_slots[at];
             if (slot.entry < 0) {
-                m_slots[at] = {tag, add(key.bytes, hash)};
-                return entry(m_slots[at].entry);
+                m_slots[at] = {tag, add(key, hash)};
+                return size() - 1;
             }
-            if (slot.tag == tag && this->key(slot.entry) == key.bytes)
-                return entry(slot.entry);
+            if (slot.tag == tag && this->key(slot.entry) == key)
+                return entry(slot.entry).index;
         }
     }
 
     qsizetype size() const { return qsizetype(m_entries.size()); }
-    Entry& at(qsizetype index) { return entry(m_entries[index]); }
     QByteArrayView keyAt(qsizetype index) const { return key(m_entries[index]); }
+    size_t hashAt(qsizetype index) const { return m_hashes[index]; }
 
 private:
     // The upper half of the key's hash passes over most other keys without reading them.
@@ -175,17 +165,16 @@ private:
     };
     static constexpr qsizetype kAlign = alignof(Entry);
 
-    Entry& entry(qint64 at) { return *reinterpret_cast<Entry*>(m_bytes.data() + at); }
+    const Entry& entry(qint64 at) const { return *reinterpret_cast<const Entry*>(m_bytes.data() + at); }
     QByteArrayView key(qint64 at) const {
-        const Entry* e = reinterpret_cast<const Entry*>(m_bytes.data() + at);
-        return QByteArrayView(reinterpret_cast<const char*>(e + 1), e->size);
+        return QByteArrayView(reinterpret_cast<const char*>(&entry(at) + 1), entry(at).size);
     }
 
     qint64 add(QByteArrayView key, size_t hash) {
         const qint64 at = m_bytes.size();
-        char* place = m_bytes.grow((sizeof(Entry) + key.size() + kAlign - 1) / kAlign * kAlign);
-        Entry* e = new (place) Entry{{}, qint32(size()), qint32(key.size())};
-        std::memcpy(e + 1, key.data(), std::size_t(key.size()));
+        char* place = m_bytes.grow((qsizetype(sizeof(Entry)) + key.size() + kAlign - 1) / kAlign * kAlign);
+        const Entry* e = new (place) Entry{qint32(size()), qint32(key.size())};
+        std::memcpy(const_cast<Entry*>(e) + 1, key.data(), std::size_t(key.size()));
         m_entries.push_back(at);
         m_hashes.push_back(hash);
         return at;
@@ -260,36 +249,252 @@ private:
     QByteArray m_yes;
 };
 
-QString decoded(QByteArrayView record, const FieldBytes& field) {
-    return Text::fromWin1252(field.text(record));
+// Copies `texts` one after another to the end of `store`, their sizes into `sizes`; returns where
+// they start.
+template <std::size_t N>
+qsizetype keep(const std::array<QByteArrayView, N>& texts, std::array<quint8, N>& sizes, ByteBuffer& store) {
+    qsizetype size = 0;
+    for (std::size_t i = 0; i < N; ++i) {
+        sizes[i] = quint8(texts[i].size());
+        size += texts[i].size();
+    }
+    const qsizetype at = store.size();
+    char* out = store.grow(size);
+    for (const QByteArrayView text : texts)
+        if (!text.isEmpty()) {
+            std::memcpy(out, text.data(), std::size_t(text.size()));
+            out += text.size();
+        }
+    return at;
 }
 
-QString whose(QByteArrayView record) {
-    return QStringLiteral("%1 per %2")
-        .arg(decoded(record, fields().payer), Text::fromWin1252(practitionerOf(record)));
+// The text `which` of those kept from `at` with `sizes`.
+QString storedText(const ByteBuffer& store, qsizetype at, std::span<const quint8> sizes, std::size_t which) {
+    for (std::size_t i = 0; i < which; ++i)
+        at += sizes[i];
+    return Text::fromWin1252(QByteArrayView(store.data() + at, sizes[which]));
 }
 
-QString receiptName(QByteArrayView record, int position) {
-    return QStringLiteral("ricevuta n. %1 (posizione %2 dell'archivio)")
-        .arg(decoded(record, fields().number))
-        .arg(position);
-}
-
-QString withheld(QByteArrayView record) {
-    return QStringLiteral(" L'attestazione di %1 non è stata prodotta.").arg(whose(record));
-}
-
-YearlyStatement::Statement opened(QByteArrayView record, QByteArrayView code) {
+// A statement as its first receipt names it, its texts kept in `store`.
+YearlyStatement::Statement opened(QByteArrayView record, QByteArrayView code, ByteBuffer& store) {
+    const Fields& f = fields();
     YearlyStatement::Statement s;
-    s.payerCode = Text::fromWin1252(code);
-    s.payer = decoded(record, fields().payer);
-    s.practitioner = Text::fromWin1252(practitionerOf(record));
-    s.birthPlace = decoded(record, fields().birthPlace);
-    s.birthDate = decoded(record, fields().birthDate);
-    for (const FieldBytes& line : fields().association)
-        if (const QByteArrayView text = line.text(record); !text.isEmpty())
-            s.association << Text::fromWin1252(text);
+    s.text = keep<9>({code, f.payer.text(record), practitionerOf(record), f.birthPlace.text(record),
+                      f.birthDate.text(record), f.association[0].text(record), f.association[1].text(record),
+                      f.association[2].text(record), f.association[3].text(record)},
+                     s.sizes, store);
     return s;
+}
+
+// A receipt as read from the archive, before the rules of its statement are applied.
+struct ReadReceipt {
+    YearlyStatement::Receipt receipt;
+    // In its part's table; -1 when the receipt names no payer's fiscal code.
+    qint32 statement = -1;
+    bool readable = false; // its amount
+    bool ofYear = false;   // its date
+    bool damaged = false;  // its companion record
+};
+
+// What a part of the archive holds, every receipt but the cancelled ones, read on a core of its own.
+struct Part {
+    StatementTable table;
+    // As the table met them, each opened at its first receipt.
+    std::vector<YearlyStatement::Statement> statements;
+    std::vector<ReadReceipt> receipts;
+    ByteBuffer store;
+};
+
+// Reads the receipts from `first` on, at most `count` of them, and their companion records.
+Part readPart(const ArchiveFile& archive, const ArchiveFile* companion, int first, int count, int year) {
+    std::vector<Extra> extras(std::size_t(std::max(count, 0)));
+    if (companion) {
+        const CompanionReader reader;
+        companion->scanRange(first, std::min(count, companion->count() - first + 1),
+                             [&](int at, QByteArrayView records) {
+                                 for (qsizetype i = 0; i < records.size(); i += X::Size, ++at)
+                                     extras[at - first] = reader.read(records.sliced(i, X::Size));
+                             });
+    }
+    Part part;
+    part.receipts.reserve(extras.size());
+    part.store.reserve(qsizetype(extras.size()) * 48);
+    const auto read = [&](int position, QByteArrayView record, const Key& key) {
+        const Extra extra = extras[position - first];
+        if (extra.cancelled)
+            return;
+        ReadReceipt r;
+        r.receipt.position = position;
+        r.receipt.method = extra.method;
+        r.damaged = extra.damaged;
+        if (key.codeSize > 0) {
+            r.statement = qint32(part.table.find(key.bytes, key.hash));
+            if (r.statement == qsizetype(part.statements.size()))
+                part.statements.push_back(opened(record, key.bytes.first(key.codeSize), part.store));
+        }
+        const std::optional<Currency> amount = Currency::parse(fields().amount.text(record));
+        r.readable = amount && amount->units >= 0;
+        r.receipt.amount = amount.value_or(Currency{});
+        r.ofYear = DateText::yearOf(fields().date.text(record)) == year;
+        const auto& line = fields().line;
+        r.receipt.text = keep<5>({line[0].text(record), line[1].text(record), line[2].text(record),
+                                  line[3].text(record), line[4].text(record)},
+                                 r.receipt.sizes, part.store);
+        part.receipts.push_back(r);
+    };
+    BlockKeys keys;
+    archive.scanRange(first, count, [&](int at, QByteArrayView block) {
+        const auto record = [&block](qsizetype i) { return block.sliced(i * R::Size, R::Size); };
+        keys.clear();
+        for (qsizetype i = 0; i < block.size() / R::Size; ++i) {
+            keys.add(record(i), extras[at + i - first].cancelled);
+            part.table.prefetchSlot(keys[i].hash);
+        }
+        for (qsizetype i = 0; i < keys.size(); ++i)
+            part.table.prefetchEntry(keys[i].hash);
+        for (qsizetype i = 0; i < keys.size(); ++i)
+            read(at + int(i), record(i), keys[i]);
+    });
+    return part;
+}
+
+// What a statement adds up to as its receipts are taken.
+struct Tally {
+    Currency total;
+    Currency traceable;
+    // A receipt keeps the statement from being given.
+    bool withheld = false;
+};
+
+// The parts put together: every statement once, in the order met, a later part's statement taking
+// the index it had in an earlier one; the texts in one store.
+struct Joined {
+    // Per part, the index in the gathering of each of its statements.
+    std::vector<std::vector<qsizetype>> statementOf;
+    // Per part, where its texts start in the gathering's store.
+    std::vector<qsizetype> textOffset;
+};
+
+Joined join(std::vector<Part>& parts, YearlyStatement::Gathered& g) {
+    StatementTable& table = parts.front().table;
+    Joined joined{std::vector<std::vector<qsizetype>>(parts.size()), std::vector<qsizetype>(parts.size(), 0)};
+    g.store = std::move(parts.front().store);
+    for (std::size_t p = 0; p < parts.size(); ++p) {
+        Part& part = parts[p];
+        if (p > 0) {
+            joined.textOffset[p] = g.store.size();
+            if (part.store.size() > 0)
+                std::memcpy(g.store.grow(part.store.size()), part.store.data(), std::size_t(part.store.size()));
+        }
+        for (qsizetype i = 0; i < qsizetype(part.statements.size()); ++i) {
+            const qsizetype index = p == 0 ? i : table.find(part.table.keyAt(i), part.table.hashAt(i));
+            if (index == qsizetype(g.statements.size())) {
+                g.statements.push_back(part.statements[i]);
+                g.statements.back().text += joined.textOffset[p];
+            }
+            joined.statementOf[p].push_back(index);
+        }
+    }
+    return joined;
+}
+
+// The receipts a statement keeps once its rules are applied in archive order, with the statement
+// each belongs to, and what each statement adds up to.
+struct Taken {
+    std::vector<YearlyStatement::Receipt> receipts;
+    std::vector<qsizetype> owners;
+    std::vector<Tally> tallies;
+};
+
+Taken applyRules(const std::vector<Part>& parts, const Joined& joined, YearlyStatement::Gathered& g) {
+    using namespace YearlyStatement;
+    const auto name = [&g](const Receipt& r) {
+        return QStringLiteral("ricevuta n. %1 (posizione %2 dell'archivio)")
+            .arg(g.text(r, Column::Number))
+            .arg(r.position);
+    };
+    Taken taken;
+    taken.tallies.resize(g.statements.size());
+    for (std::size_t p = 0; p < parts.size(); ++p)
+        for (ReadReceipt read : parts[p].receipts) {
+            Receipt& r = read.receipt;
+            r.text += joined.textOffset[p];
+            if (read.statement < 0) {
+                g.warnings << QStringLiteral("Attenzione: la %1 non indica il codice fiscale del pagatore: "
+                                             "non compare in nessuna attestazione.")
+                                  .arg(name(r));
+                continue;
+            }
+            const qsizetype index = joined.statementOf[p][read.statement];
+            Tally& tally = taken.tallies[index];
+            if (tally.withheld)
+                continue;
+            Currency total, traceable = tally.traceable;
+            const bool readable =
+                read.readable && !__builtin_add_overflow(tally.total.units, r.amount.units, &total.units) &&
+                !(r.method > 0 && __builtin_add_overflow(tally.traceable.units, r.amount.units, &traceable.units));
+            if (read.damaged || !read.ofYear || !readable) {
+                const Statement& s = g.statements[index];
+                const QString problem =
+                    read.damaged ? ReceiptCompanion::damagedWarning(g.text(r, Column::Number), r.position)
+                    : !read.ofYear ? QStringLiteral("Attenzione: la data della %1 non è una data dell'anno %2.")
+                                         .arg(name(r), g.year)
+                                   : QStringLiteral("Attenzione: l'importo della %1 non è leggibile.").arg(name(r));
+                g.warnings << problem + QStringLiteral(" L'attestazione di %1 per %2 non è stata prodotta.")
+                                            .arg(g.text(s, Detail::Payer), g.text(s, Detail::Practitioner));
+                tally.withheld = true;
+                continue;
+            }
+            if (r.method < 0)
+                g.warnings << QStringLiteral(
+                                  "Attenzione: la %1 non indica il metodo di pagamento: il suo importo non è "
+                                  "compreso nel totale pagato con mezzi tracciabili.")
+                                  .arg(name(r));
+            tally.total = total;
+            tally.traceable = traceable;
+            taken.receipts.push_back(r);
+            taken.owners.push_back(index);
+        }
+    return taken;
+}
+
+// The statements given, by fiscal code and practitioner (the keys sort so), each one's receipts
+// placed together in archive order.
+void arrange(YearlyStatement::Gathered& g, const StatementTable& table, const Taken& taken) {
+    using YearlyStatement::Statement;
+    std::vector<SortKey> order;
+    for (qsizetype i = 0; i < table.size(); ++i)
+        if (!taken.tallies[i].withheld)
+            order.push_back(SortKey::of(table.keyAt(i), i));
+    std::sort(order.begin(), order.end(), [&table](const SortKey& a, const SortKey& b) {
+        return a.prefix != b.prefix ? a.prefix < b.prefix : table.keyAt(a.index) < table.keyAt(b.index);
+    });
+    std::vector<qsizetype> placed(table.size(), -1);
+    std::vector<Statement> kept;
+    kept.reserve(order.size());
+    for (const auto [prefix, i] : order) {
+        placed[i] = qsizetype(kept.size());
+        kept.push_back(g.statements[i]);
+        kept.back().total = taken.tallies[i].total;
+        kept.back().traceable = taken.tallies[i].traceable;
+    }
+    // Where each statement's receipts go: counted, then each one's start, the next place to fill.
+    std::vector<qsizetype> next(kept.size(), 0);
+    for (qsizetype owner : taken.owners)
+        if (placed[owner] >= 0)
+            ++next[placed[owner]];
+    qsizetype first = 0;
+    for (std::size_t i = 0; i < kept.size(); ++i) {
+        kept[i].first = first;
+        kept[i].count = next[i];
+        next[i] = first;
+        first += kept[i].count;
+    }
+    g.receipts.resize(first);
+    for (std::size_t i = 0; i < taken.receipts.size(); ++i)
+        if (const qsizetype at = placed[taken.owners[i]]; at >= 0)
+            g.receipts[next[at]++] = taken.receipts[i];
+    g.statements = std::move(kept);
 }
 
 } // namespace
@@ -301,24 +506,33 @@ std::span<const Receipt> Gathered::receiptsOf(const Statement& statement) const 
 }
 
 QString Gathered::text(const Receipt& receipt, Column which) const {
-    qsizetype at = receipt.text;
-    for (int i = 0; i < int(which); ++i)
-        at += receipt.sizes[i];
-    return ::Text::fromWin1252(QByteArrayView(store.data() + at, receipt.sizes[int(which)]));
+    return storedText(store, receipt.text, receipt.sizes, std::size_t(which));
+}
+
+QString Gathered::text(const Statement& statement, Detail which) const {
+    return storedText(store, statement.text, statement.sizes, std::size_t(which));
+}
+
+QStringList Gathered::association(const Statement& statement) const {
+    QStringList lines;
+    for (std::size_t i = std::size_t(Detail::BirthDate) + 1; i < statement.sizes.size(); ++i)
+        if (statement.sizes[i] > 0)
+            lines << storedText(store, statement.text, statement.sizes, i);
+    return lines;
 }
 
 QList<Payer> Gathered::payers() const {
     QList<Payer> all;
     for (const Statement& s : statements)
-        if (all.isEmpty() || all.last().code != s.payerCode)
-            all.append({s.payerCode, s.payer});
+        if (const QString code = text(s, Detail::PayerCode); all.isEmpty() || all.last().code != code)
+            all.append({code, text(s, Detail::Payer)});
     return all;
 }
 
 std::vector<const Statement*> Gathered::of(const QString& code) const {
     std::vector<const Statement*> chosen;
     for (const Statement& s : statements)
-        if (code.isEmpty() || s.payerCode == code)
+        if (code.isEmpty() || text(s, Detail::PayerCode) == code)
             chosen.push_back(&s);
     return chosen;
 }
@@ -329,155 +543,37 @@ Gathered gather(const QString& archivePath, const QString& year) {
     if (!QFileInfo::exists(archivePath))
         return g;
 
-    std::vector<Extra> extras;
-    int beyond = 0;
-    const CompanionArchive companion(archivePath, X::Size);
-    if (QFileInfo::exists(companion.path())) {
-        const CompanionReader reader;
-        companion.scan([&](int, QByteArrayView record) { extras.push_back(reader.read(record)); });
+    ArchiveFile archive(archivePath, R::Size);
+    archive.open(ArchiveFile::Access::Read);
+    const QString companionPath = CompanionArchive::pathFor(archivePath);
+    std::optional<ArchiveFile> companion;
+    if (QFileInfo::exists(companionPath)) {
+        companion.emplace(companionPath, X::Size);
+        companion->open(ArchiveFile::Access::Read);
     }
+    const int count = archive.count();
+    const int companionCount = companion ? companion->count() : 0;
 
-    const int wanted = year.toInt();
-    StatementTable table;
-    // The receipts taken, in archive order, and the statement each belongs to.
-    std::vector<Receipt> taken;
-    std::vector<qsizetype> owners;
-    ArchiveFile receipts(archivePath, R::Size);
-    receipts.open(ArchiveFile::Access::Read);
-    const int count = receipts.count();
-    beyond = std::max(int(extras.size()) - count, 0);
-    g.store.reserve(qsizetype(count) * 48);
-    taken.reserve(count);
-    owners.reserve(count);
-    const auto extraOf = [&extras](int position) {
-        return position <= qsizetype(extras.size()) ? extras[position - 1] : Extra{};
-    };
-    const auto take = [&](int position, QByteArrayView record, const Key& key) {
-        const Extra extra = extraOf(position);
-        if (extra.cancelled)
-            return;
-        if (key.codeSize == 0) {
-            g.warnings << QStringLiteral("Attenzione: la %1 non indica il codice fiscale del pagatore: non "
-                                         "compare in nessuna attestazione.")
-                              .arg(receiptName(record, position));
-            return;
-        }
-        StatementTable::Entry& entry = table.find(key);
-        const qsizetype index = entry.index;
-        if (index == qsizetype(g.statements.size()))
-            g.statements.push_back(opened(record, key.bytes.first(key.codeSize)));
-        Tally& tally = entry.tally;
-        if (tally.withheld)
-            return;
+    // The two halves of the year are read at once, the second on another core; the rules are then
+    // applied in archive order, as if the year had been read in one go.
+    const int half = count / 2;
+    const ArchiveFile* extras = companion ? &*companion : nullptr;
+    auto second = std::async(std::launch::async,
+                             [&] { return readPart(archive, extras, half + 1, count - half, year.toInt()); });
+    std::vector<Part> parts;
+    parts.push_back(readPart(archive, extras, 1, half, year.toInt()));
+    parts.push_back(second.get());
 
-        const std::optional<Currency> amount = Currency::parse(fields().amount.text(record));
-        const QString problem = [&]() -> QString {
-            if (extra.damaged)
-                return ReceiptCompanion::damagedWarning(decoded(record, fields().number), position);
-            if (DateText::yearOf(fields().date.text(record)) != wanted)
-                return QStringLiteral("Attenzione: la data della %1 non è una data dell'anno %2.")
-                    .arg(receiptName(record, position), year);
-            return {};
-        }();
-        Receipt r;
-        r.position = position;
-        r.method = extra.method;
-        Currency total, traceable = tally.traceable;
-        const bool readable =
-            amount && amount->units >= 0 &&
-            !__builtin_add_overflow(tally.total.units, amount->units, &total.units) &&
-            !(r.method > 0 && __builtin_add_overflow(tally.traceable.units, amount->units, &traceable.units));
-        if (!problem.isEmpty() || !readable) {
-            g.warnings << (problem.isEmpty()
-                               ? QStringLiteral("Attenzione: l'importo della %1 non è leggibile.")
-                                     .arg(receiptName(record, position))
-                               : problem) +
-                              withheld(record);
-            tally.withheld = true;
-            return;
-        }
-        if (r.method < 0)
-            g.warnings << QStringLiteral(
-                              "Attenzione: la %1 non indica il metodo di pagamento: il suo importo non è "
-                              "compreso nel totale pagato con mezzi tracciabili.")
-                              .arg(receiptName(record, position));
-        r.amount = *amount;
-        tally.total = total;
-        tally.traceable = traceable;
-        std::array<QByteArrayView, 5> line;
-        qsizetype size = 0;
-        for (std::size_t i = 0; i < line.size(); ++i) {
-            line[i] = fields().line[i].text(record);
-            r.sizes[i] = quint8(line[i].size());
-            size += line[i].size();
-        }
-        r.text = g.store.size();
-        char* out = g.store.grow(size);
-        for (const QByteArrayView bytes : line)
-            if (!bytes.isEmpty()) {
-                std::memcpy(out, bytes.data(), std::size_t(bytes.size()));
-                out += bytes.size();
-            }
-        taken.push_back(r);
-        owners.push_back(index);
-    };
-    BlockKeys keys;
-    receipts.scanBlocks([&](int first, QByteArrayView block) {
-        const auto record = [&block](qsizetype i) { return block.sliced(i * R::Size, R::Size); };
-        keys.clear();
-        for (qsizetype i = 0; i < block.size() / R::Size; ++i) {
-            keys.add(record(i), extraOf(first + int(i)).cancelled);
-            table.prefetchSlot(keys[i].hash);
-        }
-        for (qsizetype i = 0; i < keys.size(); ++i)
-            table.prefetchEntry(keys[i].hash);
-        for (qsizetype i = 0; i < keys.size(); ++i)
-            take(first + int(i), record(i), keys[i]);
-    });
-    receipts.close();
-    if (beyond > 0)
+    const Joined joined = join(parts, g);
+    const Taken taken = applyRules(parts, joined, g);
+    if (companionCount > count)
         g.warnings << QStringLiteral(
                           "Attenzione: l'archivio dei dati aggiuntivi delle ricevute contiene %1 "
                           "schede oltre l'ultima ricevuta (dalla posizione %2): non appartengono a "
                           "nessuna ricevuta e sono state ignorate.")
-                          .arg(beyond)
+                          .arg(companionCount - count)
                           .arg(count + 1);
-
-    // The statements given, by fiscal code and practitioner (the keys sort so), each one's receipts
-    // placed together in archive order.
-    std::vector<SortKey> order;
-    for (qsizetype i = 0; i < table.size(); ++i)
-        if (!table.at(i).tally.withheld)
-            order.push_back(SortKey::of(table.keyAt(i), i));
-    std::sort(order.begin(), order.end(), [&table](const SortKey& a, const SortKey& b) {
-        return a.prefix != b.prefix ? a.prefix < b.prefix : table.keyAt(a.index) < table.keyAt(b.index);
-    });
-    std::vector<qsizetype> placed(table.size(), -1);
-    std::vector<Statement> kept;
-    kept.reserve(order.size());
-    for (const auto [prefix, i] : order) {
-        placed[i] = qsizetype(kept.size());
-        kept.push_back(std::move(g.statements[i]));
-        kept.back().total = table.at(i).tally.total;
-        kept.back().traceable = table.at(i).tally.traceable;
-    }
-    // Where each statement's receipts go: counted, then each one's start, the next place to fill.
-    std::vector<qsizetype> next(kept.size(), 0);
-    for (qsizetype owner : owners)
-        if (placed[owner] >= 0)
-            ++next[placed[owner]];
-    qsizetype first = 0;
-    for (std::size_t i = 0; i < kept.size(); ++i) {
-        kept[i].first = first;
-        kept[i].count = next[i];
-        next[i] = first;
-        first += kept[i].count;
-    }
-    g.receipts.resize(first);
-    for (std::size_t i = 0; i < taken.size(); ++i)
-        if (const qsizetype at = placed[owners[i]]; at >= 0)
-            g.receipts[next[at]++] = taken[i];
-    g.statements = std::move(kept);
+    arrange(g, parts.front().table, taken);
     return g;
 }
 

@@ -32,14 +32,14 @@ struct Receipt {
     std::array<quint8, 5> sizes{};
 };
 
+// The texts of a statement, as its first receipt of the year names them.
+enum class Detail { PayerCode, Payer, Practitioner, BirthPlace, BirthDate };
+
 struct Statement {
-    QString payerCode;
-    QString payer;
-    QString practitioner;
-    QString birthPlace;
-    QString birthDate;
-    // The association's lines, as its first receipt of the year names it (empty lines left out).
-    QStringList association;
+    // Its texts wait in the gathering's store like its receipts' (Gathered::text): the details in
+    // the order of Detail, then the association's four lines.
+    qsizetype text = 0;
+    std::array<quint8, 9> sizes{};
     // Its receipts in archive order: Gathered::receipts from `first` on.
     qsizetype first = 0;
     qsizetype count = 0;
@@ -64,11 +64,14 @@ struct Gathered {
     // The receipts of every statement, one statement's after another's, in one block: a year is
     // gathered without a list per statement growing receipt by receipt.
     std::vector<Receipt> receipts;
-    // Where the receipts' texts are kept (Receipt::text).
+    // Where the texts of the receipts and statements are kept.
     ByteBuffer store;
 
     std::span<const Receipt> receiptsOf(const Statement& statement) const;
     QString text(const Receipt& receipt, Column which) const;
+    QString text(const Statement& statement, Detail which) const;
+    // The association's lines, empty ones left out.
+    QStringList association(const Statement& statement) const;
     // Every payer with a statement, by fiscal code.
     QList<Payer> payers() const;
     // The statements of the payer with `code`; every statement when `code` is empty.

@@ -282,26 +282,30 @@ void ArchiveFile::scan(const std::function<void(int, QByteArrayView)>& visit) {
 }
 
 void ArchiveFile::scanBlocks(const std::function<void(int, QByteArrayView)>& visit) {
+    m_position = scanRange(1, count(), visit);
+}
+
+int ArchiveFile::scanRange(int first, int count, const std::function<void(int, QByteArrayView)>& visit) const {
     // A block at a time, small enough to stay in the processor's cache while its records are
     // visited, so a scan costs about what copying the file out of the system's cache does. (A
     // thread reading the next block beside the visits cost more than it saved: every record was
     // then met in the other core's cache.)
-    const int total = count();
+    const int end = first + count;
     const int perBlock = std::max<int>(1, int(kScanBlockBytes / m_recordSize));
-    QByteArray block(qsizetype(perBlock) * m_recordSize, Qt::Uninitialized);
-    for (int first = 1; first <= total; first += perBlock) {
-        const int wanted = std::min(perBlock, total - first + 1);
+    QByteArray block(qsizetype(std::min(perBlock, std::max(count, 1))) * m_recordSize, Qt::Uninitialized);
+    for (int at = first; at < end; at += perBlock) {
+        const int wanted = std::min(perBlock, end - at);
         // A sync tool or a backup restore on a shared folder may cut the file short while it is
         // scanned (it takes no lock): the scan then ends with the last whole record still there.
         const int records =
-            int(readUpTo(block.data(), qsizetype(wanted) * m_recordSize, qint64(first - 1) * m_recordSize) /
+            int(readUpTo(block.data(), qsizetype(wanted) * m_recordSize, qint64(at - 1) * m_recordSize) /
                 m_recordSize);
         if (records > 0)
-            visit(first, QByteArrayView(block).first(qsizetype(records) * m_recordSize));
-        m_position = first + records;
+            visit(at, QByteArrayView(block).first(qsizetype(records) * m_recordSize));
         if (records < wanted)
-            return;
+            return at + records;
     }
+    return std::max(first, end);
 }
 
 void ArchiveFile::scanFile(const QString& path, int recordSize,

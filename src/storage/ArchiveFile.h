@@ -57,6 +57,10 @@ public:
     // The same a block at a time, for a scan that looks ahead of the record it is at: `records`
     // holds whole records from position `first` on.
     void scanBlocks(const std::function<void(int first, QByteArrayView records)>& visit);
+    // The records from `first` on, at most `count` of them, a block at a time. It changes nothing
+    // of the open file, so that threads may scan parts of it at once. Returns the position after
+    // the last record visited.
+    int scanRange(int first, int count, const std::function<void(int first, QByteArrayView records)>& visit) const;
 
     // Opens, scans and closes: the whole operation of a search, list or export.
     static void scanFile(const QString& path, int recordSize,

@@ -51,7 +51,8 @@ QString summary(const YearlyStatement::Gathered& g, const YearlyStatement::State
     for (const YearlyStatement::Receipt& r : g.receiptsOf(s))
         numbers << g.text(r, YearlyStatement::Column::Number);
     return QStringLiteral("%1/%2: %3 = %4, tracciabili %5")
-        .arg(s.payerCode, s.practitioner, numbers.join(u' '), IncomeSummary::totalText(s.total),
+        .arg(g.text(s, YearlyStatement::Detail::PayerCode), g.text(s, YearlyStatement::Detail::Practitioner),
+             numbers.join(u' '), IncomeSummary::totalText(s.total),
              IncomeSummary::totalText(s.traceable));
 }
 
@@ -136,6 +137,16 @@ private Q_SLOTS:
             << QList{paid(kTransfer), paid(kTransfer), paid(kTransfer)} << QByteArray()
             << QStringList{"RSSMRA80A01H501U/Rossi Anna: 2 = 120,50, tracciabili 120,50"}
             << QStringList{"la data della ricevuta n. 3 (posizione 3 dell'archivio) non è una data dell'anno 2024"};
+        // A year is read in two halves at once: the rules still run in archive order across them.
+        QTest::newRow("withheld in the first half, new payer in the second")
+            << QList{of("1", kRossi, kLuca, "12x,50"), of("2", kBianchi, kAnna), of("3", kRossi, kLuca),
+                     of("4", "VRDGPP70C03L219K", "Verdi Ugo")}
+            << QList{paid(kTransfer), paid(kCash)} << QByteArray()
+            << QStringList{"BNCNNA85B41F205X/Rossi Anna: 2 = 120,50, tracciabili 0,00",
+                           "VRDGPP70C03L219K/Verdi Ugo: 4 = 120,50, tracciabili 0,00"}
+            << QStringList{"l'importo della ricevuta n. 1 (posizione 1 dell'archivio) non è leggibile. "
+                           "L'attestazione di Rossi Mario per Rossi Luca non è stata prodotta.",
+                           "ricevuta n. 4 (posizione 4 dell'archivio) non indica il metodo di pagamento"};
         QTest::newRow("no fiscal code")
             << QList{of("1", QString(), kLuca)} << QList{paid(kTransfer)} << QByteArray() << QStringList{}
             << QStringList{"ricevuta n. 1 (posizione 1 dell'archivio) non indica il codice fiscale del pagatore"};
