@@ -1,6 +1,7 @@
 #include "BackupRestore.h"
 
 #include "BackupFiles.h"
+#include "ZipLibrary.h"
 #include "BackupWriter.h"
 #include "storage/ArchiveFile.h"
 #include "storage/IniFile.h"
@@ -17,7 +18,6 @@
 #include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <zip.h>
 
 QString BackupContents::summary() const {
     QStringList lines;
@@ -48,13 +48,13 @@ bool staysInside(const QString& name) {
 }
 
 struct ZipCloser {
-    void operator()(zip_t* zip) const { zip_discard(zip); }
+    void operator()(zip_t* zip) const { libzip().zip_discard(zip); }
 };
 using ZipHandle = std::unique_ptr<zip_t, ZipCloser>;
 
 ZipHandle openZip(const QString& path) {
     int code = 0;
-    return ZipHandle(zip_open(QFile::encodeName(path).constData(), ZIP_RDONLY | ZIP_CHECKCONS, &code));
+    return ZipHandle(libzip().zip_open(QFile::encodeName(path).constData(), ZIP_RDONLY | ZIP_CHECKCONS, &code));
 }
 
 Inspection refuse(const QString& why) {
@@ -67,19 +67,19 @@ bool extract(zip_t* zip, zip_uint64_t index, const QString& target, BackupContro
     QFile out(target);
     if (!QDir().mkpath(QFileInfo(target).path()) || !out.open(QIODevice::WriteOnly))
         return false;
-    zip_file_t* file = zip_fopen_index(zip, index, 0);
+    zip_file_t* file = libzip().zip_fopen_index(zip, index, 0);
     if (!file)
         return false;
     QByteArray buffer(1 << 20, Qt::Uninitialized);
     zip_int64_t n;
     bool written = true;
-    while (written && (n = zip_fread(file, buffer.data(), zip_uint64_t(buffer.size()))) > 0) {
+    while (written && (n = libzip().zip_fread(file, buffer.data(), zip_uint64_t(buffer.size()))) > 0) {
         written = out.write(buffer.constData(), n) == n;
         done += zip_uint64_t(n);
         if (control)
             control->report(total ? double(done) / double(total) : 1.0);
     }
-    const bool read = zip_fclose(file) == 0 && written && n == 0;
+    const bool read = libzip().zip_fclose(file) == 0 && written && n == 0;
     return read && out.flush() && ::fsync(out.handle()) == 0;
 }
 
@@ -103,29 +103,31 @@ bool putInPlace(const QString& extracted, const QString& target, bool archive) {
 } // namespace
 
 Inspection inspect(const QString& zipPath) {
+    if (!zipAvailable())
+        return refuse(zipMissingText());
     const QString notOurs = QStringLiteral("Il file non è un backup di Zandorio.");
     ZipHandle zip = openZip(zipPath);
     if (!zip)
         return refuse(QStringLiteral("Il file è danneggiato o non è un file zip."));
     int length = 0;
-    const QString comment = QString::fromUtf8(zip_get_archive_comment(zip.get(), &length, ZIP_FL_ENC_RAW));
+    const QString comment = QString::fromUtf8(libzip().zip_get_archive_comment(zip.get(), &length, ZIP_FL_ENC_RAW));
     const QString marker = QString::fromLatin1(BackupWriter::kMarker);
     if (!comment.startsWith(marker))
         return refuse(notOurs);
     BackupContents contents;
     contents.made = QDateTime::fromString(comment.mid(marker.size()), Qt::ISODate);
 
-    const zip_int64_t count = zip_get_num_entries(zip.get(), 0);
+    const zip_int64_t count = libzip().zip_get_num_entries(zip.get(), 0);
     for (zip_int64_t i = 0; i < count; ++i) {
         zip_stat_t st;
-        if (zip_stat_index(zip.get(), zip_uint64_t(i), 0, &st) != 0)
+        if (libzip().zip_stat_index(zip.get(), zip_uint64_t(i), 0, &st) != 0)
             return refuse(QStringLiteral("Il file è danneggiato."));
         const QString name = QString::fromUtf8(st.name);
         if (!staysInside(name))
             return refuse(QStringLiteral("Il file contiene un percorso non ammesso: %1").arg(name));
         zip_uint8_t system = 0;
         zip_uint32_t attributes = 0;
-        zip_file_get_external_attributes(zip.get(), zip_uint64_t(i), 0, &system, &attributes);
+        libzip().zip_file_get_external_attributes(zip.get(), zip_uint64_t(i), 0, &system, &attributes);
         const zip_uint32_t type = (attributes >> 16) & S_IFMT;
         if (system == ZIP_OPSYS_UNIX && type != 0 && type != S_IFREG)
             return refuse(
@@ -170,9 +172,9 @@ BackupOutcome restore(const QString& zipPath, const QString& folder, const QStri
     if (!staging.isValid())
         return {{}, QStringLiteral("La cartella del programma non permette di scrivere.")};
     zip_uint64_t total = 0;
-    for (zip_int64_t i = 0; i < zip_get_num_entries(zip.get(), 0); ++i) {
+    for (zip_int64_t i = 0; i < libzip().zip_get_num_entries(zip.get(), 0); ++i) {
         zip_stat_t st;
-        zip_stat_index(zip.get(), zip_uint64_t(i), 0, &st);
+        libzip().zip_stat_index(zip.get(), zip_uint64_t(i), 0, &st);
         total += st.size;
     }
     if (control)

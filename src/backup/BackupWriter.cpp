@@ -1,6 +1,7 @@
 #include "BackupWriter.h"
 
 #include "BackupFiles.h"
+#include "ZipLibrary.h"
 #include "storage/ArchiveFile.h"
 #include "storage/StorageError.h"
 
@@ -15,7 +16,6 @@
 #include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <zip.h>
 
 namespace BackupWriter {
 
@@ -46,9 +46,9 @@ class Snapshot {
 public:
     Snapshot(QString path, QString name, bool archive, QString* failure)
         : m_path(std::move(path)), m_name(std::move(name)), m_archive(archive), m_failure(failure) {
-        zip_error_init(&m_error);
+        libzip().zip_error_init(&m_error);
     }
-    ~Snapshot() { zip_error_fini(&m_error); }
+    ~Snapshot() { libzip().zip_error_fini(&m_error); }
 
     static zip_int64_t callback(void* state, void* data, zip_uint64_t length, zip_source_cmd_t command) {
         return static_cast<Snapshot*>(state)->handle(data, length, command);
@@ -75,22 +75,22 @@ private:
             if (!m_size && !load())
                 return -1;
             auto* st = static_cast<zip_stat_t*>(data);
-            zip_stat_init(st);
+            libzip().zip_stat_init(st);
             st->size = zip_uint64_t(*m_size);
             st->mtime = m_modified;
             st->valid |= ZIP_STAT_SIZE | ZIP_STAT_MTIME;
             return sizeof(zip_stat_t);
         }
         case ZIP_SOURCE_ERROR:
-            return zip_error_to_data(&m_error, data, length);
+            return libzip().zip_error_to_data(&m_error, data, length);
         case ZIP_SOURCE_FREE:
             delete this;
             return 0;
         case ZIP_SOURCE_SUPPORTS:
-            return zip_source_make_command_bitmap(ZIP_SOURCE_OPEN, ZIP_SOURCE_READ, ZIP_SOURCE_CLOSE,
+            return libzip().zip_source_make_command_bitmap(ZIP_SOURCE_OPEN, ZIP_SOURCE_READ, ZIP_SOURCE_CLOSE,
                                                   ZIP_SOURCE_STAT, ZIP_SOURCE_ERROR, ZIP_SOURCE_FREE, -1);
         default:
-            zip_error_set(&m_error, ZIP_ER_OPNOTSUPP, 0);
+            libzip().zip_error_set(&m_error, ZIP_ER_OPNOTSUPP, 0);
             return -1;
         }
     }
@@ -131,7 +131,7 @@ private:
     bool failed(const QString& why) {
         if (m_failure->isEmpty())
             *m_failure = why;
-        zip_error_set(&m_error, ZIP_ER_READ, 0);
+        libzip().zip_error_set(&m_error, ZIP_ER_READ, 0);
         return false;
     }
 
@@ -164,49 +164,49 @@ bool syncPath(const QString& path, int flags) {
 QString write(const QString& folder, const QString& path, const QStringList& files, const QDateTime& made,
               BackupControl* control) {
     int code = 0;
-    zip_t* zip = zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_EXCL, &code);
+    zip_t* zip = libzip().zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_EXCL, &code);
     if (!zip)
         return QStringLiteral("La cartella di destinazione non permette di scrivere.");
     QString failure;
     const QByteArray comment = QByteArray(kMarker) + made.toString(Qt::ISODate).toLatin1();
-    zip_set_archive_comment(zip, comment.constData(), zip_uint16_t(comment.size()));
+    libzip().zip_set_archive_comment(zip, comment.constData(), zip_uint16_t(comment.size()));
     const QDir root(folder);
     for (const QString& name : files) {
         const BackupFiles::Kind kind = BackupFiles::ruleOf(name)->kind;
         auto* snapshot =
             new Snapshot(root.filePath(name), name, kind == BackupFiles::Kind::Archive, &failure);
-        zip_source_t* source = zip_source_function(zip, &Snapshot::callback, snapshot);
+        zip_source_t* source = libzip().zip_source_function(zip, &Snapshot::callback, snapshot);
         if (!source) {
             delete snapshot;
-            zip_discard(zip);
+            libzip().zip_discard(zip);
             return writeFailedText(QStringLiteral("memoria"));
         }
-        const zip_int64_t index = zip_file_add(zip, name.toUtf8().constData(), source, ZIP_FL_ENC_UTF_8);
+        const zip_int64_t index = libzip().zip_file_add(zip, name.toUtf8().constData(), source, ZIP_FL_ENC_UTF_8);
         if (index < 0) {
-            zip_source_free(source);
-            zip_discard(zip);
-            return writeFailedText(QString::fromUtf8(zip_strerror(zip)));
+            libzip().zip_source_free(source);
+            libzip().zip_discard(zip);
+            return writeFailedText(QString::fromUtf8(libzip().zip_strerror(zip)));
         }
-        zip_set_file_compression(zip, zip_uint64_t(index), storedAsIs(name) ? ZIP_CM_STORE : ZIP_CM_DEFLATE,
+        libzip().zip_set_file_compression(zip, zip_uint64_t(index), storedAsIs(name) ? ZIP_CM_STORE : ZIP_CM_DEFLATE,
                                  1);
-        zip_file_set_external_attributes(zip, zip_uint64_t(index), 0, ZIP_OPSYS_UNIX, (S_IFREG | 0644) << 16);
+        libzip().zip_file_set_external_attributes(zip, zip_uint64_t(index), 0, ZIP_OPSYS_UNIX, (S_IFREG | 0644) << 16);
     }
     if (control) {
-        zip_register_progress_callback_with_state(
+        libzip().zip_register_progress_callback_with_state(
             zip, 0.002,
             [](zip_t*, double done, void* state) { static_cast<BackupControl*>(state)->report(done); },
             nullptr, control);
-        zip_register_cancel_callback_with_state(
+        libzip().zip_register_cancel_callback_with_state(
             zip,
             [](zip_t*, void* state) { return int(static_cast<BackupControl*>(state)->cancelled.load()); },
             nullptr, control);
     }
-    if (zip_close(zip) == 0)
+    if (libzip().zip_close(zip) == 0)
         return {};
-    const zip_error_t* error = zip_get_error(zip);
-    const int zipCode = zip_error_code_zip(error);
-    const QString detail = QString::fromUtf8(zip_error_strerror(const_cast<zip_error_t*>(error)));
-    zip_discard(zip);
+    const zip_error_t* error = libzip().zip_get_error(zip);
+    const int zipCode = libzip().zip_error_code_zip(error);
+    const QString detail = QString::fromUtf8(libzip().zip_error_strerror(const_cast<zip_error_t*>(error)));
+    libzip().zip_discard(zip);
     if (!failure.isEmpty())
         return failure;
     if (zipCode == ZIP_ER_CANCELLED)
@@ -218,6 +218,8 @@ QString write(const QString& folder, const QString& path, const QStringList& fil
 
 BackupOutcome make(const QString& folder, const QString& destination, BackupName::Kind kind,
                    const QDateTime& made, BackupControl* control) {
+    if (!zipAvailable())
+        return {{}, zipMissingText()};
     if (!QDir().mkpath(destination))
         return {{},
                 QStringLiteral("La cartella di destinazione %1 non esiste e non può essere creata.")
@@ -249,44 +251,46 @@ BackupOutcome make(const QString& folder, const QString& destination, BackupName
 }
 
 QString verify(const QString& path, const QStringList& expected, BackupControl* control) {
+    if (!zipAvailable())
+        return zipMissingText();
     const QString damaged = QStringLiteral("La verifica del backup scritto ha trovato un errore (%1).");
     int code = 0;
-    zip_t* zip = zip_open(QFile::encodeName(path).constData(), ZIP_RDONLY | ZIP_CHECKCONS, &code);
+    zip_t* zip = libzip().zip_open(QFile::encodeName(path).constData(), ZIP_RDONLY | ZIP_CHECKCONS, &code);
     if (!zip)
         return damaged.arg(QStringLiteral("indice"));
-    const auto closeZip = qScopeGuard([zip] { zip_discard(zip); });
-    const zip_int64_t count = zip_get_num_entries(zip, 0);
+    const auto closeZip = qScopeGuard([zip] { libzip().zip_discard(zip); });
+    const zip_int64_t count = libzip().zip_get_num_entries(zip, 0);
     if (count != expected.size())
         return damaged.arg(QStringLiteral("numero dei file"));
     zip_uint64_t total = 0;
     for (zip_int64_t i = 0; i < count; ++i) {
         zip_stat_t st;
-        if (zip_stat_index(zip, zip_uint64_t(i), 0, &st) != 0)
+        if (libzip().zip_stat_index(zip, zip_uint64_t(i), 0, &st) != 0)
             return damaged.arg(QString::number(i));
         total += st.size;
     }
     QByteArray buffer(1 << 20, Qt::Uninitialized);
     zip_uint64_t done = 0;
     for (zip_int64_t i = 0; i < count; ++i) {
-        const QString name = QString::fromUtf8(zip_get_name(zip, zip_uint64_t(i), ZIP_FL_ENC_GUESS));
+        const QString name = QString::fromUtf8(libzip().zip_get_name(zip, zip_uint64_t(i), ZIP_FL_ENC_GUESS));
         if (name != expected[i])
             return damaged.arg(name);
-        zip_file_t* file = zip_fopen_index(zip, zip_uint64_t(i), 0);
+        zip_file_t* file = libzip().zip_fopen_index(zip, zip_uint64_t(i), 0);
         if (!file)
             return damaged.arg(name);
         zip_int64_t n;
-        while ((n = zip_fread(file, buffer.data(), zip_uint64_t(buffer.size()))) > 0) {
+        while ((n = libzip().zip_fread(file, buffer.data(), zip_uint64_t(buffer.size()))) > 0) {
             done += zip_uint64_t(n);
             if (control) {
                 if (control->cancelled) {
-                    zip_fclose(file);
+                    libzip().zip_fclose(file);
                     return cancelledText();
                 }
                 control->report(total ? double(done) / double(total) : 1.0);
             }
         }
         // The checksum is compared when the entry has been read to its end.
-        if (zip_fclose(file) != 0 || n < 0)
+        if (libzip().zip_fclose(file) != 0 || n < 0)
             return damaged.arg(name);
     }
     return {};
