@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QSize>
+#include <QtEndian>
 
 #include <algorithm>
 #include <array>
@@ -19,6 +20,18 @@ namespace {
 constexpr int kItemMargin = 4;
 // How far past the start every line shares a list looks for the places that tell lines apart.
 constexpr qsizetype kKeyWindow = 64;
+
+// Lines with equal keys up to this many are put in order by insertion.
+constexpr std::size_t kShortRun = 16;
+
+// The eight bytes of `line` from `at` as one number, the first in the lowest byte; zero bytes past
+// its end.
+quint64 wordAt(QByteArrayView line, qsizetype at) {
+    std::array<char, 8> bytes{};
+    if (at < line.size())
+        std::memcpy(bytes.data(), line.data() + at, std::size_t(std::min<qsizetype>(8, line.size() - at)));
+    return qFromLittleEndian<quint64>(bytes.data());
+}
 
 // How many bytes every line begins with alike.
 qsizetype sharedStart(const ResultLines& lines) {
@@ -62,34 +75,41 @@ void ResultListModel::sortInto(const ResultLines& lines, std::vector<int>& order
     // keys); lines with equal keys are then ordered by their whole text.
     const qsizetype shared = sharedStart(lines);
     const std::size_t count = std::size_t(lines.size());
-    const auto foldedAt = [&](qsizetype i, qsizetype place) {
-        const QByteArrayView line = lines.at(i);
-        return place < line.size() ? static_cast<unsigned char>(Text::lowerAZ(line[place])) : 0;
-    };
 
     // The first places after the shared start where some line differs from the first one (in
     // its bytes as stored: a place that differs only in case just makes the key longer than
-    // needed). Once eight are known, the places past them no longer matter.
-    std::array<bool, kKeyWindow> differs{};
-    qsizetype window = kKeyWindow;
+    // needed), compared eight bytes at a time. Once eight are known, the places past them no
+    // longer matter.
+    constexpr qsizetype kWords = kKeyWindow / 8;
+    std::array<quint64, kWords> differs{};
+    std::array<quint64, kWords> first{};
+    qsizetype words = kWords;
     const QByteArrayView firstLine = count ? lines.at(0) : QByteArrayView();
-    const auto byteAt = [](QByteArrayView line, qsizetype place) {
-        return place < line.size() ? line[place] : '\0';
+    for (qsizetype w = 0; w < kWords; ++w)
+        first[std::size_t(w)] = wordAt(firstLine, shared + 8 * w);
+    const auto placesKnown = [&differs](qsizetype words) {
+        std::vector<qsizetype> known;
+        for (qsizetype k = 0; k < 8 * words && known.size() < 8; ++k)
+            if ((differs[std::size_t(k / 8)] >> (8 * (k % 8))) & 0xff)
+                known.push_back(k);
+        return known;
     };
     for (qsizetype i = 1; i < lines.size(); ++i) {
         const QByteArrayView line = lines.at(i);
-        for (qsizetype k = 0; k < window; ++k)
-            differs[std::size_t(k)] |= byteAt(line, shared + k) != byteAt(firstLine, shared + k);
-        qsizetype known = 0;
-        for (qsizetype k = 0; k < window; ++k)
-            if (differs[std::size_t(k)] && ++known == 8)
-                window = k + 1;
+        bool more = false;
+        for (qsizetype w = 0; w < words; ++w) {
+            const quint64 d = differs[std::size_t(w)] | (wordAt(line, shared + 8 * w) ^ first[std::size_t(w)]);
+            more |= d != differs[std::size_t(w)];
+            differs[std::size_t(w)] = d;
+        }
+        if (const std::vector<qsizetype> known = more ? placesKnown(words) : std::vector<qsizetype>{};
+            known.size() == 8)
+            words = known.back() / 8 + 1;
     }
     std::array<qsizetype, 8> places{};
     std::size_t found = 0;
-    for (qsizetype k = 0; k < window && found < places.size(); ++k)
-        if (differs[std::size_t(k)])
-            places[found++] = shared + k;
+    for (const qsizetype k : placesKnown(words))
+        places[found++] = shared + k;
 
     using Entry = SortSpace::Entry;
     std::vector<Entry>& entries = m_sortSpace.entries;
@@ -97,9 +117,12 @@ void ResultListModel::sortInto(const ResultLines& lines, std::vector<int>& order
     entries.resize(count);
     spare.resize(count);
     for (std::size_t i = 0; i < count; ++i) {
+        const QByteArrayView line = lines.at(qsizetype(i));
         quint64 key = 0;
-        for (std::size_t k = 0; k < places.size(); ++k)
-            key = key << 8 | (k < found ? foldedAt(qsizetype(i), places[k]) : 0);
+        for (std::size_t k = 0; k < places.size(); ++k) {
+            const bool inside = k < found && places[k] < line.size();
+            key = key << 8 | (inside ? static_cast<unsigned char>(Text::lowerAZ(line[places[k]])) : 0);
+        }
         entries[i] = {key, int(i)};
     }
 
@@ -130,9 +153,16 @@ void ResultListModel::sortInto(const ResultLines& lines, std::vector<int>& order
         std::size_t to = from + 1;
         while (to < count && entries[to].key == entries[from].key)
             ++to;
-        if (to - from > 1)
+        // Most such runs hold two or three lines: sorted in place, without the buffer of a
+        // stable sort.
+        if (to - from <= kShortRun) {
+            for (std::size_t i = from + 1; i < to; ++i)
+                for (std::size_t j = i; j > from && before(entries[j], entries[j - 1]); --j)
+                    std::swap(entries[j], entries[j - 1]);
+        } else {
             std::stable_sort(entries.begin() + std::ptrdiff_t(from), entries.begin() + std::ptrdiff_t(to),
                              before);
+        }
         from = to;
     }
 
