@@ -13,7 +13,6 @@
 #include <QVarLengthArray>
 
 #include <algorithm>
-#include <future>
 #include <vector>
 
 namespace MemberRegister {
@@ -109,50 +108,6 @@ void joinResidence(QByteArray& out, QByteArrayView address, QByteArrayView cap, 
     add(country, ", ");
 }
 
-// The register's columns from the members archive, one row for each member in file order: the
-// name, place and date of birth, fiscal code, fee and the residence in one cell.
-constexpr int kMemberCells = 6;
-
-// Where they lie in a member's record.
-struct MemberFields {
-    FieldBytes cells[kMemberCells - 1] = {
-        FieldBytes::of(&M::CognomeNome),   FieldBytes::of(&M::LuogoNascita), FieldBytes::of(&M::DataNascita),
-        FieldBytes::of(&M::CodiceFiscale), FieldBytes::of(&M::Quota),
-    };
-    FieldBytes address = FieldBytes::of(&M::Indirizzo);
-    FieldBytes cap = FieldBytes::of(&M::Cap);
-    FieldBytes town = FieldBytes::of(&M::Citta);
-    FieldBytes country = FieldBytes::of(&M::Nazione);
-
-    // The most a member's cells can take.
-    qsizetype most() const {
-        qsizetype bytes = 0;
-        for (const FieldBytes& f : {cells[0], cells[1], cells[2], cells[3], cells[4], address, cap, town, country})
-            bytes += f.capacity + 2;
-        return bytes;
-    }
-};
-
-GridRows memberCells() {
-    const MemberFields f;
-    ArchiveFile file(M::path(), M::Size);
-    file.open(ArchiveFile::Access::Read);
-    GridRows members(kMemberCells);
-    // Room for the most every member could need, asked for once: untouched room costs nothing.
-    members.reserve(file.count(), qsizetype(file.count()) * f.most());
-    QByteArray residence;
-    file.scan([&](int, QByteArrayView record) {
-        joinResidence(residence, f.address.text(record), f.cap.text(record), f.town.text(record),
-                      f.country.text(record));
-        QByteArrayView cells[kMemberCells];
-        for (int i = 0; i < kMemberCells - 1; ++i)
-            cells[i] = f.cells[i].text(record);
-        cells[kMemberCells - 1] = residence;
-        members.append(cells);
-    });
-    return members;
-}
-
 } // namespace
 
 const SpreadsheetExport kRegisterExport{"Libro_Soci.xls", "Libro soci", kColumns};
@@ -214,10 +169,6 @@ TSchedaSocio save(int position, const TSchedaSocio& socio, const std::optional<Q
 }
 
 GridRows rows(List list, const QDate& activeOn) {
-    // The members archive is read on another core while the companion, which says who is listed
-    // and in which order, is read here.
-    auto readMembers = std::async(std::launch::async, memberCells);
-
     const FieldBytes number = FieldBytes::of(&S::NumeroSocio);
     const FieldBytes admission = FieldBytes::of(&S::DataAmmissione);
     const FieldBytes exit = FieldBytes::of(&S::DataRecesso);
@@ -235,7 +186,9 @@ GridRows rows(List list, const QDate& activeOn) {
     std::vector<Listed> listed;
     constexpr int kExtraCells = 3;
     GridRows extra(kExtraCells);
+    int companionCount = 0;
     companion().scan([&](int p, QByteArrayView record) {
+        companionCount = p;
         const qint64 n = numberOf(number.text(record));
         if (n == 0)
             return;
@@ -256,20 +209,54 @@ GridRows rows(List list, const QDate& activeOn) {
     });
     std::stable_sort(listed.begin(), listed.end(),
                      [](const Listed& a, const Listed& b) { return a.number < b.number; });
+    std::vector<int> rank(std::size_t(companionCount) + 1, -1);
+    for (std::size_t i = 0; i < listed.size(); ++i)
+        rank[std::size_t(listed[i].position)] = int(i);
 
-    // A member the archive does not hold is left out.
-    const GridRows members = readMembers.get();
+    // The member fields of each listed member, read in one scan of the members archive in file
+    // order; a member the archive does not hold is left out.
+    constexpr int kMemberCells = 6;
+    const FieldBytes memberFields[] = {
+        FieldBytes::of(&M::CognomeNome),   FieldBytes::of(&M::LuogoNascita), FieldBytes::of(&M::DataNascita),
+        FieldBytes::of(&M::CodiceFiscale), FieldBytes::of(&M::Quota),
+    };
+    const FieldBytes address = FieldBytes::of(&M::Indirizzo);
+    const FieldBytes cap = FieldBytes::of(&M::Cap);
+    const FieldBytes town = FieldBytes::of(&M::Citta);
+    const FieldBytes country = FieldBytes::of(&M::Nazione);
+    qsizetype most = 0;
+    for (const FieldBytes& f : {memberFields[0], memberFields[1], memberFields[2], memberFields[3],
+                                memberFields[4], address, cap, town, country})
+        most += f.capacity + 2;
+    GridRows members(kMemberCells);
+    // Room for the most every member could need, asked for once: untouched room costs nothing.
+    members.reserve(qsizetype(listed.size()), qsizetype(listed.size()) * most);
+    std::vector<qsizetype> memberRow(listed.size(), -1);
+    QByteArray residence;
+    ArchiveFile::scanFile(M::path(), M::Size, [&](int position, QByteArrayView record) {
+        if (position > companionCount || rank[std::size_t(position)] < 0)
+            return;
+        joinResidence(residence, address.text(record), cap.text(record), town.text(record),
+                      country.text(record));
+        QByteArrayView cells[kMemberCells];
+        for (int i = 0; i < kMemberCells - 1; ++i)
+            cells[i] = memberFields[i].text(record);
+        cells[kMemberCells - 1] = residence;
+        memberRow[std::size_t(rank[std::size_t(position)])] = members.rowCount();
+        members.append(cells);
+    });
+
     GridRows out(kColumnCount);
-    out.reserve(qsizetype(listed.size()), qsizetype(listed.size()) * (MemberFields().most() + 11 + 3 * 21));
+    out.reserve(qsizetype(listed.size()), qsizetype(listed.size()) * (most + 11 + 3 * 21));
     QByteArray numberText;
     QByteArrayView m[kMemberCells];
     QByteArrayView e[kExtraCells];
-    for (const Listed& l : listed) {
-        if (l.position > members.rowCount())
+    for (std::size_t i = 0; i < listed.size(); ++i) {
+        if (memberRow[i] < 0)
             continue;
-        members.cells(l.position - 1, m);
-        extra.cells(l.extraRow, e);
-        numberText.setNum(l.number);
+        members.cells(memberRow[i], m);
+        extra.cells(listed[i].extraRow, e);
+        numberText.setNum(listed[i].number);
         const QByteArrayView cells[kColumnCount] = {numberText, m[0], m[1], m[2], m[3],
                                                     m[5],       e[0], e[1], e[2], m[4]};
         out.append(cells);
