@@ -18,15 +18,22 @@ GridRows::GridRows(int columns, const QList<QStringList>& rows) : m_columns(colu
     }
 }
 
+qsizetype GridRows::rowCount() const {
+    qsizetype rows = 0;
+    for (const ResultLines& part : m_parts)
+        rows += part.size();
+    return rows;
+}
+
 void GridRows::reserve(qsizetype rows, qsizetype bytes) {
-    m_rows.reserve(rows, bytes + rows * m_columns * qsizetype(sizeof(Length)));
+    m_parts.back().reserve(rows, bytes + rows * m_columns * qsizetype(sizeof(Length)));
 }
 
 void GridRows::append(std::span<const QByteArrayView> cells) {
     qsizetype size = 0;
     for (QByteArrayView cell : cells)
         size += qsizetype(sizeof(Length)) + cell.size();
-    char* out = m_rows.appendSpace(size);
+    char* out = m_parts.back().appendSpace(size);
     for (QByteArrayView cell : cells) {
         const auto length = Length(cell.size());
         std::memcpy(out, &length, sizeof length);
@@ -36,8 +43,23 @@ void GridRows::append(std::span<const QByteArrayView> cells) {
     }
 }
 
+void GridRows::adopt(GridRows&& more) {
+    for (ResultLines& part : more.m_parts)
+        if (part.size() > 0)
+            m_parts.push_back(std::move(part));
+    more.m_parts.assign(1, ResultLines());
+}
+
+std::pair<const ResultLines*, qsizetype> GridRows::find(qsizetype row) const {
+    std::size_t part = 0;
+    while (part + 1 < m_parts.size() && row >= m_parts[part].size())
+        row -= m_parts[part++].size();
+    return {&m_parts[part], row};
+}
+
 void GridRows::cells(qsizetype row, std::span<QByteArrayView> cells) const {
-    const char* in = m_rows.at(row).data();
+    const auto [part, at] = find(row);
+    const char* in = part->at(at).data();
     for (QByteArrayView& cell : cells) {
         Length length;
         std::memcpy(&length, in, sizeof length);

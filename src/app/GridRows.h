@@ -6,6 +6,8 @@
 #include <QStringList>
 
 #include <span>
+#include <utility>
+#include <vector>
 
 // The rows of a grid as Windows-1252 cells (the text of the archives, one byte a character) in one
 // buffer, a row after the other, each cell its length and its bytes: a grid of many thousand rows
@@ -17,11 +19,14 @@ public:
     GridRows(int columns, const QList<QStringList>& rows);
 
     int columnCount() const { return m_columns; }
-    qsizetype rowCount() const { return m_rows.size(); }
+    qsizetype rowCount() const;
     // Room for `rows` rows of `bytes` bytes of text in all (see ResultLines::reserve).
     void reserve(qsizetype rows, qsizetype bytes);
     // A row, its columnCount() cells in column order.
     void append(std::span<const QByteArrayView> cells);
+    // The rows of `more`, a grid of the same columns, after these, taken without a copy: the parts
+    // of an archive listed at once on several cores become one grid.
+    void adopt(GridRows&& more);
     // The cells of a row, in column order, into `cells` (columnCount() of them).
     void cells(qsizetype row, std::span<QByteArrayView> cells) const;
     QByteArrayView at(qsizetype row, int column) const;
@@ -30,6 +35,10 @@ public:
 private:
     using Length = quint32;
 
+    // The part that holds `row`, and the row's place in it.
+    std::pair<const ResultLines*, qsizetype> find(qsizetype row) const;
+
     int m_columns;
-    ResultLines m_rows;
+    // The rows, one part after the other; rows are appended to the last.
+    std::vector<ResultLines> m_parts = std::vector<ResultLines>(1);
 };

@@ -4,9 +4,12 @@
 #include "storage/ArchiveFile.h"
 #include "storage/FieldBytes.h"
 #include "storage/SpreadsheetExport.h"
+#include "storage/StorageError.h"
 
+#include <QScopeGuard>
 #include <QVarLengthArray>
 
+#include <future>
 #include <span>
 
 // One exported column of records R: its headers in the spreadsheet and in the preview grid, and
@@ -30,9 +33,10 @@ struct NoComputedCell {
 // Appends to `grid` the row of each record of the archive at `path` that `keep` keeps, in archive
 // order, each cell its field's stored text without blanks at the ends, copied straight from the
 // record's bytes, or for a column without a field `computed(position)`, Windows-1252 bytes that
-// live as long as the call. Returns how many records the archive holds, kept or not. Raises
-// StorageError when the archive cannot be read, `grid` then holding the rows appended before the
-// failure.
+// live as long as the call. The two halves of the archive are listed at once, the second on
+// another core, so `keep` and `computed` must only read. Returns how many records the archive
+// holds, kept or not. Raises StorageError when the archive cannot be read, `grid` then holding
+// the rows of the records before the failure.
 template <class R, class Keep = EveryRecord, class Computed = NoComputedCell>
 qsizetype appendRecordRows(GridRows& grid, const QString& path, std::span<const RecordColumn<R>> columns,
                            Keep keep = {}, Computed computed = {}) {
@@ -44,15 +48,35 @@ qsizetype appendRecordRows(GridRows& grid, const QString& path, std::span<const 
     }
     ArchiveFile file(path, R::Size);
     file.open(ArchiveFile::Access::Read);
-    // Room for every record's fields at their longest: only what the rows fill takes memory.
-    grid.reserve(grid.rowCount() + file.count(), (grid.rowCount() + file.count()) * rowCapacity);
-    QVarLengthArray<QByteArrayView, 32> cells(fields.size());
-    file.scan([&](int position, QByteArrayView record) {
-        if (!keep(record))
-            return;
-        for (qsizetype i = 0; i < fields.size(); ++i)
-            cells[i] = columns[i].member ? trimmedBytes(fields[i].text(record)) : computed(position);
-        grid.append(cells);
-    });
-    return file.count();
+    const int count = file.count();
+    const auto list = [&](GridRows& into, int first, int records) {
+        // Room for every record's fields at their longest: only what the rows fill takes memory.
+        into.reserve(records, records * rowCapacity);
+        QVarLengthArray<QByteArrayView, 32> cells(fields.size());
+        file.scanRange(first, records, [&](int position, QByteArrayView block) {
+            for (qsizetype at = 0; at < block.size(); at += R::Size, ++position) {
+                const QByteArrayView record = block.sliced(at, R::Size);
+                if (!keep(record))
+                    continue;
+                for (qsizetype i = 0; i < fields.size(); ++i)
+                    cells[i] = columns[i].member ? trimmedBytes(fields[i].text(record)) : computed(position);
+                into.append(cells);
+            }
+        });
+    };
+    const int half = count / 2;
+    GridRows firstHalf(grid.columnCount());
+    GridRows secondHalf(grid.columnCount());
+    auto later = std::async(std::launch::async, [&] { list(secondHalf, half + 1, count - half); });
+    try {
+        list(firstHalf, 1, half);
+    } catch (const StorageError&) {
+        later.wait();
+        grid.adopt(std::move(firstHalf));
+        throw;
+    }
+    grid.adopt(std::move(firstHalf));
+    const auto keepSecond = qScopeGuard([&] { grid.adopt(std::move(secondHalf)); });
+    later.get();
+    return count;
 }
