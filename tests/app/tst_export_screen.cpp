@@ -2,6 +2,7 @@
 #include "TempProgramFolder.h"
 #include "TestMain.h"
 #include "app/ExportScreen.h"
+#include "app/GridRows.h"
 #include "storage/AtomicFile.h"
 #include "storage/SpreadsheetDocument.h"
 
@@ -49,6 +50,24 @@ protected:
 class ExportScreenTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void gridRowsBuiltInPartsReadAsOneGrid() {
+        const auto texts = [](const GridRows& grid) {
+            QStringList all;
+            for (qsizetype r = 0; r < grid.rowCount(); ++r)
+                all << grid.text(r, 0) + u'|' + grid.text(r, 1);
+            return all;
+        };
+        GridRows grid(2, {{"a", "1"}});
+        grid.adopt(GridRows(2));
+        grid.adopt(GridRows(2, {{"b", "2"}, {"c", ""}}));
+        grid.adopt(GridRows(2, {{"d", "4"}}));
+        const QByteArrayView cells[] = {"e", "5"};
+        grid.append(cells);
+        QCOMPARE(grid.rowCount(), 5);
+        QCOMPARE(texts(grid), (QStringList{"a|1", "b|2", "c|", "d|4", "e|5"}));
+        QCOMPARE(grid.at(3, 0), QByteArrayView("d"));
+    }
+
     void gridShowsNumberedRowsUnderTheGridHeaders() {
         FakePlatformScope fake;
         SampleExport screen;
