@@ -7,7 +7,7 @@
 namespace QrReader {
 
 // The texts of the QR symbols found in `picture` (UTF-8), in the reader's order; none for a null
-// picture or one without a readable symbol.
+// picture, one without a readable symbol, or when the reading library is not installed.
 QStringList decode(const QImage& picture);
 
 } // namespace QrReader
