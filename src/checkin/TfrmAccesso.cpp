@@ -51,6 +51,16 @@ QLabel* makeLabel(QWidget* parent, const char* name, int points, bool bold = fal
     return label;
 }
 
+// A list of `model`'s lines that the user reads and chooses from, never edits.
+QListView* makeList(QWidget* parent, const char* name, const QString& accessibleName, QAbstractItemModel* model) {
+    auto* list = new QListView(parent);
+    list->setObjectName(QString::fromLatin1(name));
+    list->setAccessibleName(accessibleName);
+    list->setModel(model);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    return list;
+}
+
 QString colourOf(Light light) {
     switch (light) {
     case Light::Green:
@@ -95,11 +105,7 @@ TfrmAccesso::TfrmAccesso() {
     lblTessera->setBuddy(m_txtTessera);
 
     m_choices = new QStringListModel(this);
-    m_lstScelta = new QListView(this);
-    m_lstScelta->setObjectName(QStringLiteral("lstScelta"));
-    m_lstScelta->setAccessibleName(QStringLiteral("Iscritti trovati"));
-    m_lstScelta->setModel(m_choices);
-    m_lstScelta->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_lstScelta = makeList(this, "lstScelta", QStringLiteral("Iscritti trovati"), m_choices);
     m_lstScelta->setFont(big);
     m_lstScelta->hide();
 
@@ -163,11 +169,7 @@ TfrmAccesso::TfrmAccesso() {
     desk->addWidget(m_chkBloccaCertificato);
 
     m_lastTen = new QStringListModel(this);
-    m_lstUltimi = new QListView(this);
-    m_lstUltimi->setObjectName(QStringLiteral("lstUltimi"));
-    m_lstUltimi->setAccessibleName(QStringLiteral("Ultimi ingressi registrati"));
-    m_lstUltimi->setModel(m_lastTen);
-    m_lstUltimi->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_lstUltimi = makeList(this, "lstUltimi", QStringLiteral("Ultimi ingressi registrati"), m_lastTen);
     m_lstUltimi->setFocusPolicy(Qt::NoFocus);
     auto* lblUltimi = new QLabel(QStringLiteral("Ultimi ingressi registrati:"), this);
     lblUltimi->setBuddy(m_lstUltimi);

@@ -3,6 +3,7 @@
 #include "storage/ArchiveFile.h"
 #include "storage/CompanionArchive.h"
 #include "storage/DateText.h"
+#include "storage/FieldBytes.h"
 #include "storage/Text.h"
 
 #include <algorithm>
@@ -42,10 +43,36 @@ TSchedaRicevutaExtra load(const QString& archivePath, int position, bool* damage
 
 std::vector<Marks> marks(const QString& archivePath) {
     std::vector<Marks> marks;
-    companion(archivePath).scan([&](int, QByteArrayView bytes) {
-        const TSchedaRicevutaExtra stored = RicevutaExtraCodec::decode(bytes);
-        marks.push_back({stored.cleaned().cancelled(), stored.damaged()});
-    });
+    companion(archivePath).scan([&](int, QByteArrayView bytes) { marks.push_back(marksOf(bytes)); });
+    return marks;
+}
+
+Marks marksOf(QByteArrayView record) {
+    // What TSchedaRicevutaExtra::cleaned() keeps, decided on the stored bytes.
+    static const FieldBytes method = FieldBytes::of(&X::MetodoPagamento);
+    static const FieldBytes cancelled = FieldBytes::of(&X::Annullata);
+    static const FieldBytes date = FieldBytes::of(&X::DataAnnullamento);
+    static const FieldBytes prints = FieldBytes::of(&X::Stampe);
+    static const QList<QByteArray> methods = [] {
+        QList<QByteArray> bytes;
+        for (const QString& m : X::methods())
+            bytes << Text::toWin1252(m);
+        return bytes;
+    }();
+    static const QByteArray yes = Text::toWin1252(QStringLiteral("Sì"));
+    Marks marks;
+    const QByteArrayView way = method.text(record);
+    for (qsizetype i = 0; i < methods.size() && marks.method < 0; ++i)
+        if (way == methods[i])
+            marks.method = qint8(i);
+    const QByteArrayView answer = cancelled.text(record);
+    marks.cancelled = answer == yes;
+    const QByteArrayView when = date.text(record);
+    const QByteArrayView count = prints.text(record);
+    marks.damaged = (!way.isEmpty() && marks.method < 0) ||
+                    !(answer.isEmpty() || marks.cancelled || answer == "No") ||
+                    !(when.isEmpty() || DateText::parse(when).isValid()) ||
+                    !std::all_of(count.begin(), count.end(), [](char c) { return c >= '0' && c <= '9'; });
     return marks;
 }
 

@@ -21,10 +21,15 @@ TSchedaRicevutaExtra load(const QString& archivePath, int position, bool* damage
 // What a list needs of each receipt, read in one pass: element p - 1 belongs to receipt p; a
 // receipt past the end has no record, so it is neither cancelled nor damaged.
 struct Marks {
+    // The way of payment in TSchedaRicevutaExtra::methods(); -1 when none is stated.
+    qint8 method = -1;
     bool cancelled = false;
     bool damaged = false; // held what the program never writes
 };
 std::vector<Marks> marks(const QString& archivePath);
+// The marks of one stored companion record, read from its bytes without decoding a text: every
+// scan of a year's receipts reads them.
+Marks marksOf(QByteArrayView record);
 
 // At the save of receipt p, with the receipt archive `receipts` (at `archivePath`) open under its exclusive
 // lock: stores the way of payment. A new receipt (p past the archive's end) gets a fresh record, so whatever

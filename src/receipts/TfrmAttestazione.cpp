@@ -155,24 +155,25 @@ QString TfrmAttestazione::fileName() const {
 }
 
 void TfrmAttestazione::btnAnteprimaClick() {
-    const std::optional<ReportRenderer> document = chosenDocument();
-    if (!document)
-        return;
-    try {
-        ReportOutput::preview(*document, this);
-    } catch (const ReportError&) {
-        platform().message(Platform::Box::Warning, PrintMessages::kPreviewFailed);
-    }
+    showChosen(Output::Preview);
 }
 
 void TfrmAttestazione::btnStampaClick() {
+    showChosen(Output::Paper);
+}
+
+void TfrmAttestazione::showChosen(Output output) {
     const std::optional<ReportRenderer> document = chosenDocument();
     if (!document)
         return;
     try {
-        ReportOutput::print(*document, this);
+        if (output == Output::Paper)
+            ReportOutput::print(*document, this);
+        else
+            ReportOutput::preview(*document, this);
     } catch (const ReportError&) {
-        platform().message(Platform::Box::Warning, PrintMessages::kPrintFailed);
+        platform().message(Platform::Box::Warning, output == Output::Paper ? PrintMessages::kPrintFailed
+                                                                          : PrintMessages::kPreviewFailed);
     }
 }
 

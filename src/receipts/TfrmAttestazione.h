@@ -26,6 +26,9 @@ public:
 private:
     // The document of the statements chosen, or nothing (told) when no payer is.
     std::optional<ReportRenderer> chosenDocument();
+    enum class Output { Preview, Paper };
+    // The chosen statements in the preview window or through the print dialog; a failure is told.
+    void showChosen(Output output);
     // The payer chosen in the list; empty for all, or when none is.
     QString chosenCode() const;
     QString fileName() const;

@@ -21,13 +21,7 @@ namespace {
 
 using R = TSchedaRicevuta;
 using X = TSchedaRicevutaExtra;
-
-// What the companion says of a receipt, read from its bytes.
-struct Extra {
-    qint8 method = -1;
-    bool cancelled = false;
-    bool damaged = false;
-};
+using ReceiptCompanion::Marks;
 
 // Where the texts a statement reads lie in a receipt, found once: every receipt of the year is read.
 struct Fields {
@@ -212,43 +206,6 @@ struct SortKey {
     }
 };
 
-// The companion's records as the statement needs them, without decoding a text: the way of payment
-// among the known ones, the cancellation, and whether any field holds what the program never writes.
-class CompanionReader {
-public:
-    CompanionReader() {
-        const QStringList methods = X::methods();
-        for (const QString& m : methods)
-            m_methods << Text::toWin1252(m);
-        m_yes = Text::toWin1252(QStringLiteral("Sì"));
-    }
-
-    Extra read(QByteArrayView record) const {
-        static const FieldBytes method = FieldBytes::of(&X::MetodoPagamento);
-        static const FieldBytes cancelled = FieldBytes::of(&X::Annullata);
-        static const FieldBytes date = FieldBytes::of(&X::DataAnnullamento);
-        static const FieldBytes prints = FieldBytes::of(&X::Stampe);
-        Extra extra;
-        const QByteArrayView way = method.text(record);
-        for (qsizetype i = 0; i < m_methods.size() && extra.method < 0; ++i)
-            if (way == m_methods[i])
-                extra.method = qint8(i);
-        const QByteArrayView answer = cancelled.text(record);
-        extra.cancelled = answer == m_yes;
-        const QByteArrayView when = date.text(record);
-        const QByteArrayView count = prints.text(record);
-        extra.damaged = (!way.isEmpty() && extra.method < 0) ||
-                        !(answer.isEmpty() || extra.cancelled || answer == "No") ||
-                        !(when.isEmpty() || DateText::parse(when).isValid()) ||
-                        !std::all_of(count.begin(), count.end(), [](char c) { return c >= '0' && c <= '9'; });
-        return extra;
-    }
-
-private:
-    QList<QByteArray> m_methods;
-    QByteArray m_yes;
-};
-
 // Copies `texts` one after another to the end of `store`, their sizes into `sizes`; returns where
 // they start.
 template <std::size_t N>
@@ -307,20 +264,19 @@ struct Part {
 
 // Reads the receipts from `first` on, at most `count` of them, and their companion records.
 Part readPart(const ArchiveFile& archive, const ArchiveFile* companion, int first, int count, int year) {
-    std::vector<Extra> extras(std::size_t(std::max(count, 0)));
+    std::vector<Marks> extras(std::size_t(std::max(count, 0)));
     if (companion) {
-        const CompanionReader reader;
         companion->scanRange(first, std::min(count, companion->count() - first + 1),
                              [&](int at, QByteArrayView records) {
                                  for (qsizetype i = 0; i < records.size(); i += X::Size, ++at)
-                                     extras[at - first] = reader.read(records.sliced(i, X::Size));
+                                     extras[at - first] = ReceiptCompanion::marksOf(records.sliced(i, X::Size));
                              });
     }
     Part part;
     part.receipts.reserve(extras.size());
     part.store.reserve(qsizetype(extras.size()) * 48);
     const auto read = [&](int position, QByteArrayView record, const Key& key) {
-        const Extra extra = extras[position - first];
+        const Marks extra = extras[position - first];
         if (extra.cancelled)
             return;
         ReadReceipt r;

@@ -275,14 +275,10 @@ int ArchiveFile::append(QByteArrayView record) {
 }
 
 void ArchiveFile::scan(const std::function<void(int, QByteArrayView)>& visit) {
-    scanBlocks([&](int first, QByteArrayView records) {
+    m_position = scanRange(1, count(), [&](int first, QByteArrayView records) {
         for (qsizetype at = 0; at < records.size(); at += m_recordSize)
             visit(first++, records.sliced(at, m_recordSize));
     });
-}
-
-void ArchiveFile::scanBlocks(const std::function<void(int, QByteArrayView)>& visit) {
-    m_position = scanRange(1, count(), visit);
 }
 
 int ArchiveFile::scanRange(int first, int count, const std::function<void(int, QByteArrayView)>& visit) const {

@@ -54,12 +54,10 @@ public:
     // short meanwhile ends the scan at its last whole record. A visited record is valid only
     // during its visit; a visit must not use this file otherwise.
     void scan(const std::function<void(int position, QByteArrayView record)>& visit);
-    // The same a block at a time, for a scan that looks ahead of the record it is at: `records`
-    // holds whole records from position `first` on.
-    void scanBlocks(const std::function<void(int first, QByteArrayView records)>& visit);
-    // The records from `first` on, at most `count` of them, a block at a time. It changes nothing
-    // of the open file, so that threads may scan parts of it at once. Returns the position after
-    // the last record visited.
+    // The records from `first` on, at most `count` of them, a block at a time (`records` holds
+    // whole records from position `first` on), for a scan that looks ahead of the record it is at.
+    // It changes nothing of the open file, so that threads may scan parts of it at once. Returns
+    // the position after the last record visited.
     int scanRange(int first, int count, const std::function<void(int first, QByteArrayView records)>& visit) const;
 
     // Opens, scans and closes: the whole operation of a search, list or export.
