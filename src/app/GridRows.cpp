@@ -19,6 +19,8 @@ GridRows::GridRows(int columns, const QList<QStringList>& rows) : m_columns(colu
 }
 
 qsizetype GridRows::rowCount() const {
+    if (m_order)
+        return qsizetype(m_order->size());
     qsizetype rows = 0;
     for (const ResultLines& part : m_parts)
         rows += part.size();
@@ -50,7 +52,13 @@ void GridRows::adopt(GridRows&& more) {
     more.m_parts.assign(1, ResultLines());
 }
 
+void GridRows::arrange(std::vector<qsizetype> order) {
+    m_order = std::move(order);
+}
+
 std::pair<const ResultLines*, qsizetype> GridRows::find(qsizetype row) const {
+    if (m_order)
+        row = (*m_order)[std::size_t(row)];
     std::size_t part = 0;
     while (part + 1 < m_parts.size() && row >= m_parts[part].size())
         row -= m_parts[part++].size();

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QStringList>
 
+#include <optional>
 #include <span>
 #include <utility>
 #include <vector>
@@ -27,6 +28,10 @@ public:
     // The rows of `more`, a grid of the same columns, after these, taken without a copy: the parts
     // of an archive listed at once on several cores become one grid.
     void adopt(GridRows&& more);
+    // Shows the rows, once all appended, in another order: row i is then the one appended
+    // `order[i]`-th, and a row the order does not name is left out. A list read in file order and
+    // shown in another is so put in order without copying its rows.
+    void arrange(std::vector<qsizetype> order);
     // The cells of a row, in column order, into `cells` (columnCount() of them).
     void cells(qsizetype row, std::span<QByteArrayView> cells) const;
     QByteArrayView at(qsizetype row, int column) const;
@@ -41,4 +46,6 @@ private:
     int m_columns;
     // The rows, one part after the other; rows are appended to the last.
     std::vector<ResultLines> m_parts = std::vector<ResultLines>(1);
+    // The order they are shown in, when arranged.
+    std::optional<std::vector<qsizetype>> m_order;
 };

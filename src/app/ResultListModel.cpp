@@ -111,11 +111,9 @@ void ResultListModel::sortInto(const ResultLines& lines, std::vector<int>& order
     for (const qsizetype k : placesKnown(words))
         places[found++] = shared + k;
 
-    using Entry = SortSpace::Entry;
-    std::vector<Entry>& entries = m_sortSpace.entries;
-    std::vector<Entry>& spare = m_sortSpace.spare;
+    std::vector<KeyedEntry>& entries = m_sortSpace.entries;
+    std::vector<KeyedEntry>& spare = m_sortSpace.spare;
     entries.resize(count);
-    spare.resize(count);
     for (std::size_t i = 0; i < count; ++i) {
         const QByteArrayView line = lines.at(qsizetype(i));
         quint64 key = 0;
@@ -126,28 +124,12 @@ void ResultListModel::sortInto(const ResultLines& lines, std::vector<int>& order
         entries[i] = {key, int(i)};
     }
 
-    // Least significant byte first, each pass stable; a byte that is the same in every key is
-    // passed over.
-    std::array<std::array<std::size_t, 256>, 8> counts{};
-    for (const Entry& e : entries)
-        for (std::size_t d = 0; d < 8; ++d)
-            ++counts[d][(e.key >> (8 * d)) & 0xff];
-    for (std::size_t d = 0; d < 8; ++d) {
-        std::array<std::size_t, 256>& c = counts[d];
-        if (count == 0 || c[(entries[0].key >> (8 * d)) & 0xff] == count)
-            continue;
-        std::size_t next = 0;
-        for (std::size_t& n : c)
-            next += std::exchange(n, next);
-        for (const Entry& e : entries)
-            spare[c[(e.key >> (8 * d)) & 0xff]++] = e;
-        entries.swap(spare);
-    }
+    sortByKey(entries, spare);
 
     // Equal keys: the whole lines decide, and lines equal but for the case of their letters keep
     // the order they came in.
-    const auto before = [&lines, shared](const Entry& a, const Entry& b) {
-        return Text::compareLowerAZ(lines.at(a.line).sliced(shared), lines.at(b.line).sliced(shared)) < 0;
+    const auto before = [&lines, shared](const KeyedEntry& a, const KeyedEntry& b) {
+        return Text::compareLowerAZ(lines.at(a.index).sliced(shared), lines.at(b.index).sliced(shared)) < 0;
     };
     for (std::size_t from = 0; from < count;) {
         std::size_t to = from + 1;
@@ -167,7 +149,7 @@ void ResultListModel::sortInto(const ResultLines& lines, std::vector<int>& order
     }
 
     for (std::size_t i = 0; i < count; ++i)
-        order[i] = entries[i].line;
+        order[i] = entries[i].index;
 }
 
 ResultLines ResultListModel::takeSpareLines() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "KeySort.h"
 #include "ResultLines.h"
 
 #include <QAbstractListModel>
@@ -57,11 +58,7 @@ private:
     // What sorting works in, kept from one list to the next: memory the system hands out fresh
     // costs more to touch the first time than the sort itself.
     struct SortSpace {
-        struct Entry {
-            quint64 key;
-            int line;
-        };
-        std::vector<Entry> entries, spare;
+        std::vector<KeyedEntry> entries, spare;
         std::vector<int> order; // the next list's order, then the last one's
     };
     SortSpace m_sortSpace;

@@ -1,6 +1,7 @@
 #include "MemberRegister.h"
 
 #include "TSchedaIscritto.h"
+#include "app/KeySort.h"
 #include "reports/ListReport.h"
 #include "reports/ReportRenderer.h"
 #include "storage/ArchiveFile.h"
@@ -9,8 +10,6 @@
 #include "storage/FieldBytes.h"
 #include "storage/StorageError.h"
 #include "storage/Text.h"
-
-#include <QVarLengthArray>
 
 #include <algorithm>
 #include <vector>
@@ -36,6 +35,13 @@ struct LineColumn {
 };
 constexpr LineColumn kLineColumns[kColumnCount] = {{5, true}, {28}, {18}, {10}, {16},
                                                    {32},      {10}, {10}, {10}, {9, true}};
+
+constexpr int kLineWidth = [] {
+    int width = kColumnCount - 1;
+    for (const LineColumn& column : kLineColumns)
+        width += column.width;
+    return width;
+}();
 
 // The highest member number a record can hold: ten digits.
 constexpr qint64 kHighestNumber = 9999999999;
@@ -177,18 +183,16 @@ GridRows rows(List list, const QDate& activeOn) {
     const QByteArray yes = Text::toWin1252(QStringLiteral("Sì"));
     const std::vector<QByteArray> causes = win1252(S::causes());
 
-    // The members the list shows, found in the companion with the register's own cells.
+    // The members the list shows, found in the companion in file order with the register's own
+    // cells.
     struct Listed {
         qint64 number;
         int position;
-        qsizetype extraRow;
     };
     std::vector<Listed> listed;
     constexpr int kExtraCells = 3;
     GridRows extra(kExtraCells);
-    int companionCount = 0;
     companion().scan([&](int p, QByteArrayView record) {
-        companionCount = p;
         const qint64 n = numberOf(number.text(record));
         if (n == 0)
             return;
@@ -201,21 +205,15 @@ GridRows rows(List list, const QDate& activeOn) {
             return;
         if (list == List::WithoutConsent && consent.text(record) == yes)
             return;
-        listed.push_back({n, p, extra.rowCount()});
+        listed.push_back({n, p});
         const QByteArrayView cells[kExtraCells] = {admitted.isValid() ? in : QByteArrayView(),
                                                    left.isValid() ? out : QByteArrayView(),
                                                    itemOrEmpty(cause.text(record), causes)};
         extra.append(cells);
     });
-    std::stable_sort(listed.begin(), listed.end(),
-                     [](const Listed& a, const Listed& b) { return a.number < b.number; });
-    std::vector<int> rank(std::size_t(companionCount) + 1, -1);
-    for (std::size_t i = 0; i < listed.size(); ++i)
-        rank[std::size_t(listed[i].position)] = int(i);
 
-    // The member fields of each listed member, read in one scan of the members archive in file
-    // order; a member the archive does not hold is left out.
-    constexpr int kMemberCells = 6;
+    // Each listed member's row, built in one scan of the members archive in file order; a member
+    // the archive does not hold is left out.
     const FieldBytes memberFields[] = {
         FieldBytes::of(&M::CognomeNome),   FieldBytes::of(&M::LuogoNascita), FieldBytes::of(&M::DataNascita),
         FieldBytes::of(&M::CodiceFiscale), FieldBytes::of(&M::Quota),
@@ -224,49 +222,48 @@ GridRows rows(List list, const QDate& activeOn) {
     const FieldBytes cap = FieldBytes::of(&M::Cap);
     const FieldBytes town = FieldBytes::of(&M::Citta);
     const FieldBytes country = FieldBytes::of(&M::Nazione);
-    qsizetype most = 0;
+    qsizetype most = 11 + kExtraCells * 21;
     for (const FieldBytes& f : {memberFields[0], memberFields[1], memberFields[2], memberFields[3],
                                 memberFields[4], address, cap, town, country})
         most += f.capacity + 2;
-    GridRows members(kMemberCells);
+    GridRows out(kColumnCount);
     // Room for the most every member could need, asked for once: untouched room costs nothing.
-    members.reserve(qsizetype(listed.size()), qsizetype(listed.size()) * most);
-    std::vector<qsizetype> memberRow(listed.size(), -1);
+    out.reserve(qsizetype(listed.size()), qsizetype(listed.size()) * most);
+    // Each row's member number and its place in the grid, to put the rows in number order.
+    std::vector<KeyedEntry> shown;
+    shown.reserve(listed.size());
+    std::size_t next = 0; // the first listed member the scan has not met
     QByteArray residence;
+    QByteArray numberText;
+    QByteArrayView e[kExtraCells];
     ArchiveFile::scanFile(M::path(), M::Size, [&](int position, QByteArrayView record) {
-        if (position > companionCount || rank[std::size_t(position)] < 0)
+        if (next == listed.size() || listed[next].position != position)
             return;
         joinResidence(residence, address.text(record), cap.text(record), town.text(record),
                       country.text(record));
-        QByteArrayView cells[kMemberCells];
-        for (int i = 0; i < kMemberCells - 1; ++i)
-            cells[i] = memberFields[i].text(record);
-        cells[kMemberCells - 1] = residence;
-        memberRow[std::size_t(rank[std::size_t(position)])] = members.rowCount();
-        members.append(cells);
-    });
-
-    GridRows out(kColumnCount);
-    out.reserve(qsizetype(listed.size()), qsizetype(listed.size()) * (most + 11 + 3 * 21));
-    QByteArray numberText;
-    QByteArrayView m[kMemberCells];
-    QByteArrayView e[kExtraCells];
-    for (std::size_t i = 0; i < listed.size(); ++i) {
-        if (memberRow[i] < 0)
-            continue;
-        members.cells(memberRow[i], m);
-        extra.cells(listed[i].extraRow, e);
-        numberText.setNum(listed[i].number);
-        const QByteArrayView cells[kColumnCount] = {numberText, m[0], m[1], m[2], m[3],
-                                                    m[5],       e[0], e[1], e[2], m[4]};
+        extra.cells(qsizetype(next), e);
+        numberText.setNum(listed[next].number);
+        const QByteArrayView cells[kColumnCount] = {
+            numberText, memberFields[0].text(record), memberFields[1].text(record),
+            memberFields[2].text(record), memberFields[3].text(record), residence, e[0], e[1], e[2],
+            memberFields[4].text(record)};
+        shown.push_back({quint64(listed[next].number), int(out.rowCount())});
         out.append(cells);
-    }
+        ++next;
+    });
+    // By number; the same number twice keeps file order.
+    std::vector<KeyedEntry> spare;
+    sortByKey(shown, spare);
+    std::vector<qsizetype> order(shown.size());
+    std::transform(shown.begin(), shown.end(), order.begin(), [](const KeyedEntry& s) { return s.index; });
+    out.arrange(std::move(order));
     return out;
 }
 
 QStringList lines(const GridRows& rows, const QDate& activeOn) {
     const auto line = [](const auto& cellText) {
         QString text;
+        text.reserve(kLineWidth);
         for (int c = 0; c < kColumnCount; ++c) {
             const LineColumn& column = kLineColumns[c];
             const QString cell = cellText(c).left(column.width);

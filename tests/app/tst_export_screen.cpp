@@ -50,7 +50,7 @@ protected:
 class ExportScreenTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void gridRowsBuiltInPartsReadAsOneGrid() {
+    void gridRowsBuiltInPartsReadAsOneGridInAnyOrder() {
         const auto texts = [](const GridRows& grid) {
             QStringList all;
             for (qsizetype r = 0; r < grid.rowCount(); ++r)
@@ -66,6 +66,13 @@ private Q_SLOTS:
         QCOMPARE(grid.rowCount(), 5);
         QCOMPARE(texts(grid), (QStringList{"a|1", "b|2", "c|", "d|4", "e|5"}));
         QCOMPARE(grid.at(3, 0), QByteArrayView("d"));
+
+        // Shown in another order across the parts, a row left out; then none at all.
+        grid.arrange({4, 0, 2});
+        QCOMPARE(texts(grid), (QStringList{"e|5", "a|1", "c|"}));
+        QCOMPARE(grid.at(2, 1), QByteArrayView());
+        grid.arrange({});
+        QCOMPARE(grid.rowCount(), 0);
     }
 
     void gridShowsNumberedRowsUnderTheGridHeaders() {
