@@ -28,7 +28,9 @@ TfrmPassword::TfrmPassword(ScreenSource menu) : QWidget(nullptr), m_menu(std::mo
     setWindowTitle(QStringLiteral(" Zandorio"));
 
     auto* logo = new QLabel(this);
-    logo->setPixmap(QIcon::fromTheme(QStringLiteral("preferences-desktop-user-password")).pixmap(64, 64));
+    // At the size the theme draws it: larger, Qt's painter hands the drawing out to threads it
+    // starts for it, a few milliseconds of the program's start.
+    logo->setPixmap(QIcon::fromTheme(QStringLiteral("preferences-desktop-user-password")).pixmap(32, 32));
     auto* title = new QLabel(QStringLiteral("<b style='font-size:16pt'>Zandorio</b>"), this);
     auto* lblRigo05 = new QLabel(QStringLiteral("Immetti la password e premi OK."), this);
     lblRigo05->setObjectName(QStringLiteral("lblRigo05"));
