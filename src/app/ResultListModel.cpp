@@ -18,7 +18,7 @@ namespace {
 
 // Room beside the text of a row, left and right.
 constexpr int kItemMargin = 4;
-// How far past the start every line shares a list looks for the places that tell lines apart.
+// How far into the lines a list looks for the places that tell them apart.
 constexpr qsizetype kKeyWindow = 64;
 
 // Lines with equal keys up to this many are put in order by insertion.
@@ -31,23 +31,6 @@ quint64 wordAt(QByteArrayView line, qsizetype at) {
     if (at < line.size())
         std::memcpy(bytes.data(), line.data() + at, std::size_t(std::min<qsizetype>(8, line.size() - at)));
     return qFromLittleEndian<quint64>(bytes.data());
-}
-
-// How many bytes every line begins with alike.
-qsizetype sharedStart(const ResultLines& lines) {
-    if (lines.size() == 0)
-        return 0;
-    const QByteArrayView first = lines.at(0);
-    qsizetype shared = first.size();
-    for (qsizetype i = 1; i < lines.size() && shared > 0; ++i) {
-        const QByteArrayView line = lines.at(i);
-        const qsizetype n = std::min(shared, line.size());
-        qsizetype k = 0;
-        while (k < n && line[k] == first[k])
-            ++k;
-        shared = k;
-    }
-    return shared;
 }
 
 } // namespace
@@ -73,20 +56,18 @@ void ResultListModel::sortInto(const ResultLines& lines, std::vector<int>& order
     // eight folded bytes at places that differ somewhere, so the keys settle almost every
     // comparison and are sorted by their bytes (a radix sort, which keeps the order of equal
     // keys); lines with equal keys are then ordered by their whole text.
-    const qsizetype shared = sharedStart(lines);
     const std::size_t count = std::size_t(lines.size());
 
-    // The first places after the shared start where some line differs from the first one (in
-    // its bytes as stored: a place that differs only in case just makes the key longer than
-    // needed), compared eight bytes at a time. Once eight are known, the places past them no
-    // longer matter.
+    // The first places where some line differs from the first one (in its bytes as stored: a
+    // place that differs only in case just makes the key longer than needed), compared eight
+    // bytes at a time. Once eight are known, the places past them no longer matter.
     constexpr qsizetype kWords = kKeyWindow / 8;
     std::array<quint64, kWords> differs{};
     std::array<quint64, kWords> first{};
     qsizetype words = kWords;
     const QByteArrayView firstLine = count ? lines.at(0) : QByteArrayView();
     for (qsizetype w = 0; w < kWords; ++w)
-        first[std::size_t(w)] = wordAt(firstLine, shared + 8 * w);
+        first[std::size_t(w)] = wordAt(firstLine, 8 * w);
     const auto placesKnown = [&differs](qsizetype words) {
         std::vector<qsizetype> known;
         for (qsizetype k = 0; k < 8 * words && known.size() < 8; ++k)
@@ -98,7 +79,7 @@ void ResultListModel::sortInto(const ResultLines& lines, std::vector<int>& order
         const QByteArrayView line = lines.at(i);
         bool more = false;
         for (qsizetype w = 0; w < words; ++w) {
-            const quint64 d = differs[std::size_t(w)] | (wordAt(line, shared + 8 * w) ^ first[std::size_t(w)]);
+            const quint64 d = differs[std::size_t(w)] | (wordAt(line, 8 * w) ^ first[std::size_t(w)]);
             more |= d != differs[std::size_t(w)];
             differs[std::size_t(w)] = d;
         }
@@ -109,7 +90,9 @@ void ResultListModel::sortInto(const ResultLines& lines, std::vector<int>& order
     std::array<qsizetype, 8> places{};
     std::size_t found = 0;
     for (const qsizetype k : placesKnown(words))
-        places[found++] = shared + k;
+        places[found++] = k;
+    // Every line begins alike up to the first of them.
+    const qsizetype shared = found > 0 ? places[0] : kKeyWindow;
 
     std::vector<KeyedEntry>& entries = m_sortSpace.entries;
     std::vector<KeyedEntry>& spare = m_sortSpace.spare;
@@ -129,7 +112,10 @@ void ResultListModel::sortInto(const ResultLines& lines, std::vector<int>& order
     // Equal keys: the whole lines decide, and lines equal but for the case of their letters keep
     // the order they came in.
     const auto before = [&lines, shared](const KeyedEntry& a, const KeyedEntry& b) {
-        return Text::compareLowerAZ(lines.at(a.index).sliced(shared), lines.at(b.index).sliced(shared)) < 0;
+        const QByteArrayView x = lines.at(a.index);
+        const QByteArrayView y = lines.at(b.index);
+        const qsizetype from = std::min({shared, x.size(), y.size()});
+        return Text::compareLowerAZ(x.sliced(from), y.sliced(from)) < 0;
     };
     for (std::size_t from = 0; from < count;) {
         std::size_t to = from + 1;
