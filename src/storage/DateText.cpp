@@ -24,8 +24,24 @@ struct Parts {
     int year = 0;
 };
 
+int digit(char c) {
+    return c >= '0' && c <= '9' ? c - '0' : -1;
+}
+
 // Three groups of at most four digits between slashes, the last of exactly four; nothing else.
 std::optional<Parts> parts(QByteArrayView text) {
+    // As the program writes every date, "gg/mm/aaaa", read at once: scans ask it of every record.
+    if (text.size() == 10 && text[2] == '/' && text[5] == '/') {
+        int d[8];
+        const int at[8] = {0, 1, 3, 4, 6, 7, 8, 9};
+        bool digits = true;
+        for (int i = 0; i < 8; ++i) {
+            d[i] = digit(text[at[i]]);
+            digits &= d[i] >= 0;
+        }
+        if (digits)
+            return Parts{d[0] * 10 + d[1], d[2] * 10 + d[3], d[4] * 1000 + d[5] * 100 + d[6] * 10 + d[7]};
+    }
     int values[3] = {};
     int group = 0;
     int digits = 0;

@@ -55,6 +55,7 @@ private Q_SLOTS:
         QTest::newRow("two-digit year") << "05/03/24" << QDate();
         QTest::newRow("letters") << "aa/bb/cccc" << QDate();
         QTest::newRow("one letter") << "0a/03/2024" << QDate();
+        QTest::newRow("letter in the year") << "05/03/2a24" << QDate();
         QTest::newRow("accented letter") << QString::fromUtf8("ü5/03/2024") << QDate();
         QTest::newRow("day 00") << "00/03/2024" << QDate();
         QTest::newRow("not a leap year") << "29/02/2023" << QDate();
