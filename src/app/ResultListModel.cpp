@@ -21,6 +21,9 @@ constexpr int kItemMargin = 4;
 // How far into the lines a list looks for the places that tell them apart.
 constexpr qsizetype kKeyWindow = 64;
 
+// One line in this many tells where a list's lines differ, the others are checked against it.
+constexpr qsizetype kSampleStep = 64;
+
 // Lines with equal keys up to this many are put in order by insertion.
 constexpr std::size_t kShortRun = 16;
 
@@ -28,9 +31,84 @@ constexpr std::size_t kShortRun = 16;
 // its end.
 quint64 wordAt(QByteArrayView line, qsizetype at) {
     std::array<char, 8> bytes{};
-    if (at < line.size())
-        std::memcpy(bytes.data(), line.data() + at, std::size_t(std::min<qsizetype>(8, line.size() - at)));
+    if (at + 8 <= line.size())
+        std::memcpy(bytes.data(), line.data() + at, 8);
+    else if (at < line.size())
+        std::memcpy(bytes.data(), line.data() + at, std::size_t(line.size() - at));
     return qFromLittleEndian<quint64>(bytes.data());
+}
+
+constexpr qsizetype kWords = kKeyWindow / 8;
+
+// The places a list's keys are made of: the first ones (eight at most) near the start of the lines
+// where some line differs from the first one.
+struct KeyPlaces {
+    std::array<qsizetype, 8> at{};
+    std::size_t count = 0;
+};
+
+// The places where the lines `step` apart differ from the first one, in their bytes as stored (a
+// place that differs only in case just makes a key longer than needed), compared eight bytes at a
+// time. Once eight are known, the places past them no longer matter.
+KeyPlaces differingPlaces(const ResultLines& lines, qsizetype step) {
+    std::array<quint64, kWords> differs{};
+    std::array<quint64, kWords> first{};
+    qsizetype words = kWords;
+    const QByteArrayView firstLine = lines.size() ? lines.at(0) : QByteArrayView();
+    for (qsizetype w = 0; w < kWords; ++w)
+        first[std::size_t(w)] = wordAt(firstLine, 8 * w);
+    const auto placesKnown = [&differs](qsizetype words) {
+        KeyPlaces known;
+        for (qsizetype k = 0; k < 8 * words && known.count < known.at.size(); ++k)
+            if ((differs[std::size_t(k / 8)] >> (8 * (k % 8))) & 0xff)
+                known.at[known.count++] = k;
+        return known;
+    };
+    for (qsizetype i = step; i < lines.size(); i += step) {
+        const QByteArrayView line = lines.at(i);
+        bool more = false;
+        for (qsizetype w = 0; w < words; ++w) {
+            const quint64 d = differs[std::size_t(w)] | (wordAt(line, 8 * w) ^ first[std::size_t(w)]);
+            more |= d != differs[std::size_t(w)];
+            differs[std::size_t(w)] = d;
+        }
+        if (const KeyPlaces known = more ? placesKnown(words) : KeyPlaces{}; known.count == known.at.size())
+            words = known.at.back() / 8 + 1;
+    }
+    return placesKnown(words);
+}
+
+// Each line's key, its folded bytes at `places`, into `entries`; false when some line differs from
+// the first one at a place before the last of them that is not one of them, where the keys would
+// then not order the lines.
+bool makeKeys(const ResultLines& lines, const KeyPlaces& places, std::vector<KeyedEntry>& entries) {
+    std::array<quint64, kWords> alike{};
+    std::array<quint64, kWords> first{};
+    const qsizetype last = places.count > 0 ? places.at[places.count - 1] : 0;
+    for (qsizetype k = 0, next = 0; k < last; ++k) {
+        if (std::size_t(next) < places.count && places.at[std::size_t(next)] == k)
+            ++next;
+        else
+            alike[std::size_t(k / 8)] |= quint64(0xff) << (8 * (k % 8));
+    }
+    const qsizetype words = (last + 7) / 8;
+    const QByteArrayView firstLine = lines.size() ? lines.at(0) : QByteArrayView();
+    for (qsizetype w = 0; w < words; ++w)
+        first[std::size_t(w)] = wordAt(firstLine, 8 * w);
+    quint64 unlike = 0;
+    entries.resize(std::size_t(lines.size()));
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const QByteArrayView line = lines.at(qsizetype(i));
+        quint64 key = 0;
+        for (std::size_t k = 0; k < places.at.size(); ++k) {
+            const bool inside = k < places.count && places.at[k] < line.size();
+            key = key << 8 | (inside ? static_cast<unsigned char>(Text::lowerAZ(line[places.at[k]])) : 0);
+        }
+        for (qsizetype w = 0; w < words; ++w)
+            unlike |= (wordAt(line, 8 * w) ^ first[std::size_t(w)]) & alike[std::size_t(w)];
+        entries[i] = {key, int(i)};
+    }
+    return unlike == 0;
 }
 
 } // namespace
@@ -58,54 +136,17 @@ void ResultListModel::sortInto(const ResultLines& lines, std::vector<int>& order
     // keys); lines with equal keys are then ordered by their whole text.
     const std::size_t count = std::size_t(lines.size());
 
-    // The first places where some line differs from the first one (in its bytes as stored: a
-    // place that differs only in case just makes the key longer than needed), compared eight
-    // bytes at a time. Once eight are known, the places past them no longer matter.
-    constexpr qsizetype kWords = kKeyWindow / 8;
-    std::array<quint64, kWords> differs{};
-    std::array<quint64, kWords> first{};
-    qsizetype words = kWords;
-    const QByteArrayView firstLine = count ? lines.at(0) : QByteArrayView();
-    for (qsizetype w = 0; w < kWords; ++w)
-        first[std::size_t(w)] = wordAt(firstLine, 8 * w);
-    const auto placesKnown = [&differs](qsizetype words) {
-        std::vector<qsizetype> known;
-        for (qsizetype k = 0; k < 8 * words && known.size() < 8; ++k)
-            if ((differs[std::size_t(k / 8)] >> (8 * (k % 8))) & 0xff)
-                known.push_back(k);
-        return known;
-    };
-    for (qsizetype i = 1; i < lines.size(); ++i) {
-        const QByteArrayView line = lines.at(i);
-        bool more = false;
-        for (qsizetype w = 0; w < words; ++w) {
-            const quint64 d = differs[std::size_t(w)] | (wordAt(line, 8 * w) ^ first[std::size_t(w)]);
-            more |= d != differs[std::size_t(w)];
-            differs[std::size_t(w)] = d;
-        }
-        if (const std::vector<qsizetype> known = more ? placesKnown(words) : std::vector<qsizetype>{};
-            known.size() == 8)
-            words = known.back() / 8 + 1;
-    }
-    std::array<qsizetype, 8> places{};
-    std::size_t found = 0;
-    for (const qsizetype k : placesKnown(words))
-        places[found++] = k;
-    // Every line begins alike up to the first of them.
-    const qsizetype shared = found > 0 ? places[0] : kKeyWindow;
-
+    // The places are looked for in a sample of the lines, and making the keys checks every line
+    // against them: when the sample missed a place, they are looked for in every line.
     std::vector<KeyedEntry>& entries = m_sortSpace.entries;
     std::vector<KeyedEntry>& spare = m_sortSpace.spare;
-    entries.resize(count);
-    for (std::size_t i = 0; i < count; ++i) {
-        const QByteArrayView line = lines.at(qsizetype(i));
-        quint64 key = 0;
-        for (std::size_t k = 0; k < places.size(); ++k) {
-            const bool inside = k < found && places[k] < line.size();
-            key = key << 8 | (inside ? static_cast<unsigned char>(Text::lowerAZ(line[places[k]])) : 0);
-        }
-        entries[i] = {key, int(i)};
+    KeyPlaces places = differingPlaces(lines, kSampleStep);
+    if (!makeKeys(lines, places, entries)) {
+        places = differingPlaces(lines, 1);
+        makeKeys(lines, places, entries);
     }
+    // Every line begins alike up to the first of them.
+    const qsizetype shared = places.count > 0 ? places.at[0] : 0;
 
     sortByKey(entries, spare);
 

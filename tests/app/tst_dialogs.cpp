@@ -332,13 +332,25 @@ private Q_SLOTS:
                 line += letters[random.bounded(int(letters.size()))];
             lines << line;
         }
-        QStringList expected = lines;
-        std::stable_sort(expected.begin(), expected.end(), [](const QString& a, const QString& b) {
-            return Text::compareLowerAZ(Text::toWin1252(a), Text::toWin1252(b)) < 0;
-        });
+        const auto sorted = [](QStringList lines) {
+            std::stable_sort(lines.begin(), lines.end(), [](const QString& a, const QString& b) {
+                return Text::compareLowerAZ(Text::toWin1252(a), Text::toWin1252(b)) < 0;
+            });
+            return lines;
+        };
         ResultListModel model;
         model.setLines(lines);
-        QCOMPARE(model.lines(), expected);
+        QCOMPARE(model.lines(), sorted(lines));
+
+        // One line in many differs near the start, where no other line does.
+        QStringList dates;
+        for (int i = 0; i < 300; ++i)
+            dates << QStringLiteral("Data: %1/03/2024").arg(random.bounded(10, 29));
+        dates[150].replace(1, 1, u'b');
+        model.setLines(dates);
+        QCOMPARE(model.lines(), sorted(dates));
+        QVERIFY(model.lines().constLast().startsWith(QStringLiteral("Dbta")));
+
         model.setLines(QStringList{});
         QCOMPARE(model.rowCount(), 0);
     }
