@@ -8,6 +8,8 @@
 struct KeyedEntry {
     quint64 key;
     int index;
+    // The caller's own, carried along with the entry.
+    quint32 more = 0;
 };
 
 // `entries` in the order of their keys, equal keys in the order they came. A radix sort, a byte

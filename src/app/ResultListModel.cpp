@@ -92,6 +92,7 @@ bool makeKeys(const ResultLines& lines, const KeyPlaces& places, std::vector<Key
             alike[std::size_t(k / 8)] |= quint64(0xff) << (8 * (k % 8));
     }
     const qsizetype words = (last + 7) / 8;
+    const qsizetype tail = places.count > 0 ? last + 1 : 0;
     const QByteArrayView firstLine = lines.size() ? lines.at(0) : QByteArrayView();
     for (qsizetype w = 0; w < words; ++w)
         first[std::size_t(w)] = wordAt(firstLine, 8 * w);
@@ -106,7 +107,11 @@ bool makeKeys(const ResultLines& lines, const KeyPlaces& places, std::vector<Key
         }
         for (qsizetype w = 0; w < words; ++w)
             unlike |= (wordAt(line, 8 * w) ^ first[std::size_t(w)]) & alike[std::size_t(w)];
-        entries[i] = {key, int(i)};
+        // The four folded bytes after the key's, which settle most equal keys without the lines.
+        quint32 next = 0;
+        for (qsizetype k = tail; k < tail + 4; ++k)
+            next = next << 8 | (k < line.size() ? static_cast<unsigned char>(Text::lowerAZ(line[k])) : 0);
+        entries[i] = {key, int(i), next};
     }
     return unlike == 0;
 }
@@ -153,6 +158,8 @@ void ResultListModel::sortInto(const ResultLines& lines, std::vector<int>& order
     // Equal keys: the whole lines decide, and lines equal but for the case of their letters keep
     // the order they came in.
     const auto before = [&lines, shared](const KeyedEntry& a, const KeyedEntry& b) {
+        if (a.more != b.more)
+            return a.more < b.more;
         const QByteArrayView x = lines.at(a.index);
         const QByteArrayView y = lines.at(b.index);
         const qsizetype from = std::min({shared, x.size(), y.size()});
