@@ -5,7 +5,7 @@
 namespace CertificateState {
 
 State of(const QString& expiry, const QString& kind, const QDate& today) {
-    if (kind == QLatin1String("Non richiesto"))
+    if (kind == QLatin1String(kNotRequiredKind))
         return State::NotRequired;
     const QDate date = DateText::parse(expiry);
     if (!date.isValid())

@@ -9,6 +9,9 @@ namespace CertificateState {
 
 enum class State { NotRequired, Missing, Expired, Expiring, Valid };
 
+// The kind of certificate the register keeps for a member who needs none.
+inline constexpr char kNotRequiredKind[] = "Non richiesto";
+
 // An expiry within this many days from today is shown as close.
 constexpr int kExpiringDays = 30;
 

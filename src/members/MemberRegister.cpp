@@ -1,5 +1,6 @@
 #include "MemberRegister.h"
 
+#include "CertificateState.h"
 #include "TSchedaIscritto.h"
 #include "app/KeySort.h"
 #include "reports/ListReport.h"
@@ -148,7 +149,7 @@ std::optional<Problem> check(const TSchedaSocio& s) {
 QString proposedExpiry(const TSchedaSocio& s) {
     const QDate issued = DateText::parse(s.DataCertificato);
     if (!issued.isValid() || s.TipoCertificato.isEmpty() ||
-        s.TipoCertificato == QLatin1String("Non richiesto"))
+        s.TipoCertificato == QLatin1String(CertificateState::kNotRequiredKind))
         return {};
     return DateText::format(issued.addYears(1));
 }

@@ -42,7 +42,7 @@ struct RegisterFlags {
     }
 };
 
-RegisterFlags registerFlags(const QDate& today) {
+RegisterFlags registerFlags() {
     const FieldBytes exit = FieldBytes::of(&S::DataRecesso);
     const FieldBytes kind = FieldBytes::of(&S::TipoCertificato);
     RegisterFlags flags;
@@ -50,9 +50,7 @@ RegisterFlags registerFlags(const QDate& today) {
         flags.left.resize(std::size_t(p) + 1);
         flags.notRequired.resize(std::size_t(p) + 1);
         flags.left[std::size_t(p)] = DateText::parse(exit.text(record)).isValid();
-        flags.notRequired[std::size_t(p)] =
-            CertificateState::of({}, Text::fromWin1252(kind.text(record)), today) ==
-            CertificateState::State::NotRequired;
+        flags.notRequired[std::size_t(p)] = kind.text(record) == QByteArrayView(CertificateState::kNotRequiredKind);
     });
     return flags;
 }
@@ -128,7 +126,7 @@ QString channelText(ReminderChannel channel) {
 Listing list(const QDate& today, int daysBefore, int daysAfter) {
     const QDate from = today.addDays(-daysBefore);
     const QDate to = today.addDays(daysAfter);
-    const RegisterFlags flags = registerFlags(today);
+    const RegisterFlags flags = registerFlags();
 
     const FieldBytes name = FieldBytes::of(&M::CognomeNome);
     const FieldBytes code = FieldBytes::of(&M::CodiceFiscale);
@@ -142,7 +140,11 @@ Listing list(const QDate& today, int daysBefore, int daysAfter) {
     std::vector<std::array<Latest, 2>> latest; // by person, then kind
     std::vector<Contact> contacts;             // by position
     QByteArray key;
-    ArchiveFile::scanFile(M::path(), M::Size, [&](int p, QByteArrayView record) {
+    ArchiveFile members(M::path(), M::Size);
+    members.open(ArchiveFile::Access::Read);
+    personOf.reserve(members.count());
+    latest.reserve(std::size_t(members.count()));
+    members.scan([&](int p, QByteArrayView record) {
         const bool left = flags.has(flags.left, p);
         const QByteArrayView nameText = name.text(record);
         personKey(key, code.text(record), nameText);
