@@ -29,7 +29,7 @@
 namespace {
 
 constexpr int kMembers = 20000;
-constexpr int kRuns = 7;
+constexpr int kRuns = 15;
 constexpr int kFinderSteps = 200;
 
 void writeArchive(const QString& path) {

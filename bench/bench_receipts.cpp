@@ -40,7 +40,7 @@
 namespace {
 
 constexpr int kReceipts = 100000;
-constexpr int kRuns = 5;
+constexpr int kRuns = 15;
 
 void writeArchive(const QString& path) {
     const QStringList payers = {"Rossi Mario",   "Bianchi Anna", "Verdi Luca",

@@ -23,7 +23,7 @@ namespace {
 constexpr int kReceipts = 100000;
 // A large association: each family pays a fee for one or two children most months.
 constexpr int kPayers = 6000;
-constexpr int kRuns = 5;
+constexpr int kRuns = 15;
 
 QString code(int payer) {
     return QStringLiteral("RSSMRA%1A01H501U").arg(payer % 100, 2, 10, QLatin1Char('0')).left(10) +

@@ -20,7 +20,7 @@
 namespace {
 
 constexpr int kEntries = 100000;
-constexpr int kRuns = 5;
+constexpr int kRuns = 15;
 const QString kYear = QStringLiteral("2024");
 
 // Entries spread over the year, with a few of the year before mixed in.

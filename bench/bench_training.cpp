@@ -31,7 +31,7 @@
 namespace {
 
 constexpr int kCards = 10000;
-constexpr int kRuns = 5;
+constexpr int kRuns = 15;
 
 void writeArchive(const QString& path) {
     const QStringList programmes = {"Forza", "Resistenza", "Dimagrimento", "Tonificazione", "Recupero"};

@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <future>
 #include <span>
 #include <vector>
 
@@ -37,7 +38,9 @@ struct LineMark {
 // The lines of the records of the archive at `path` that pass every filter in use, in archive
 // order: the scan of every archive search. `typed` holds the filters' texts in table order; each
 // record that passes gives its line, written straight from its bytes, then `mark`'s text if it has
-// one. The lines are built in `lines`, emptied first: the memory of an earlier list.
+// one. The two halves of the archive are listed at once, the second on another core, and the list
+// keeps the two parts as they were built; each is built in the memory of a part of `lines`, an
+// earlier list.
 template <class R>
 ResultLines filteredLines(const QString& path, std::span<const ArchiveFilter<R>> filters,
                           const QStringList& typed, const RecordLine& line, const LineMark& mark = {},
@@ -49,16 +52,28 @@ ResultLines filteredLines(const QString& path, std::span<const ArchiveFilter<R>>
     const QByteArray markBytes = mark.text ? Text::toWin1252(QString::fromUtf16(mark.text)) : QByteArray();
     ArchiveFile file(path, R::Size);
     file.open(ArchiveFile::Access::Read);
-    lines.clear();
-    // Room for every record's line asked for at once: a long list is never moved as it grows.
-    lines.reserve(file.count(), file.count() * (line.maxLength() + markBytes.size()));
-    file.scan([&](int position, QByteArrayView record) {
-        if (!filter.matches(record))
-            return;
-        line.appendTo(lines, record);
-        if (std::size_t(position) <= marked.size() && marked[std::size_t(position - 1)])
-            std::copy(markBytes.begin(), markBytes.end(), lines.extendLast(markBytes.size()));
-    });
+    const auto list = [&](ResultLines& into, int first, int records) {
+        into.clear();
+        // Room for every record's line asked for at once: a long list is never moved as it grows.
+        into.reserve(records, records * (line.maxLength() + markBytes.size()));
+        file.scanRange(first, records, [&](int position, QByteArrayView block) {
+            for (qsizetype at = 0; at < block.size(); at += R::Size, ++position) {
+                const QByteArrayView record = block.sliced(at, R::Size);
+                if (!filter.matches(record))
+                    continue;
+                line.appendTo(into, record);
+                if (std::size_t(position) <= marked.size() && marked[std::size_t(position - 1)])
+                    std::copy(markBytes.begin(), markBytes.end(), into.extendLast(markBytes.size()));
+            }
+        });
+    };
+    const int count = file.count();
+    const int half = count / 2;
+    ResultLines second = lines.takeLastPart();
+    auto later = std::async(std::launch::async, [&] { list(second, half + 1, count - half); });
+    list(lines, 1, half);
+    later.get();
+    lines.adopt(std::move(second));
     return lines;
 }
 

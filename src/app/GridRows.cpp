@@ -19,23 +19,18 @@ GridRows::GridRows(int columns, const QList<QStringList>& rows) : m_columns(colu
 }
 
 qsizetype GridRows::rowCount() const {
-    if (m_order)
-        return qsizetype(m_order->size());
-    qsizetype rows = 0;
-    for (const ResultLines& part : m_parts)
-        rows += part.size();
-    return rows;
+    return m_order ? qsizetype(m_order->size()) : m_rows.size();
 }
 
 void GridRows::reserve(qsizetype rows, qsizetype bytes) {
-    m_parts.back().reserve(rows, bytes + rows * m_columns * qsizetype(sizeof(Length)));
+    m_rows.reserve(rows, bytes + rows * m_columns * qsizetype(sizeof(Length)));
 }
 
 void GridRows::append(std::span<const QByteArrayView> cells) {
     qsizetype size = 0;
     for (QByteArrayView cell : cells)
         size += qsizetype(sizeof(Length)) + cell.size();
-    char* out = m_parts.back().appendSpace(size);
+    char* out = m_rows.appendSpace(size);
     for (QByteArrayView cell : cells) {
         const auto length = Length(cell.size());
         std::memcpy(out, &length, sizeof length);
@@ -46,28 +41,15 @@ void GridRows::append(std::span<const QByteArrayView> cells) {
 }
 
 void GridRows::adopt(GridRows&& more) {
-    for (ResultLines& part : more.m_parts)
-        if (part.size() > 0)
-            m_parts.push_back(std::move(part));
-    more.m_parts.assign(1, ResultLines());
+    m_rows.adopt(std::move(more.m_rows));
 }
 
 void GridRows::arrange(std::vector<qsizetype> order) {
     m_order = std::move(order);
 }
 
-std::pair<const ResultLines*, qsizetype> GridRows::find(qsizetype row) const {
-    if (m_order)
-        row = (*m_order)[std::size_t(row)];
-    std::size_t part = 0;
-    while (part + 1 < m_parts.size() && row >= m_parts[part].size())
-        row -= m_parts[part++].size();
-    return {&m_parts[part], row};
-}
-
 void GridRows::cells(qsizetype row, std::span<QByteArrayView> cells) const {
-    const auto [part, at] = find(row);
-    const char* in = part->at(at).data();
+    const char* in = m_rows.at(m_order ? (*m_order)[std::size_t(row)] : row).data();
     for (QByteArrayView& cell : cells) {
         Length length;
         std::memcpy(&length, in, sizeof length);

@@ -7,7 +7,6 @@
 
 #include <optional>
 #include <span>
-#include <utility>
 #include <vector>
 
 // The rows of a grid as Windows-1252 cells (the text of the archives, one byte a character) in one
@@ -40,12 +39,9 @@ public:
 private:
     using Length = quint32;
 
-    // The part that holds `row`, and the row's place in it.
-    std::pair<const ResultLines*, qsizetype> find(qsizetype row) const;
-
     int m_columns;
-    // The rows, one part after the other; rows are appended to the last.
-    std::vector<ResultLines> m_parts = std::vector<ResultLines>(1);
+    // A row's cells one after the other, each its length and its bytes.
+    ResultLines m_rows;
     // The order they are shown in, when arranged.
     std::optional<std::vector<qsizetype>> m_order;
 };

@@ -5,14 +5,22 @@
 #include <algorithm>
 
 ResultLines::ResultLines(const QStringList& lines) {
-    m_starts.reserve(lines.size());
+    m_parts.back().starts.reserve(std::size_t(lines.size()));
     for (const QString& line : lines)
         append(line);
 }
 
+void ResultLines::clear() {
+    for (Part& part : m_parts) {
+        part.text.clear();
+        part.starts.clear();
+    }
+    m_size = 0;
+}
+
 void ResultLines::reserve(qsizetype lines, qsizetype bytes) {
-    m_starts.reserve(std::size_t(lines));
-    m_text.reserve(bytes);
+    m_parts.back().starts.reserve(std::size_t(lines));
+    m_parts.back().text.reserve(bytes);
 }
 
 void ResultLines::append(QStringView line) {
@@ -21,8 +29,30 @@ void ResultLines::append(QStringView line) {
 }
 
 char* ResultLines::appendSpace(qsizetype length) {
-    m_starts.push_back(m_text.size());
-    return m_text.grow(length);
+    Part& part = m_parts.back();
+    part.starts.push_back(part.text.size());
+    ++m_size;
+    return part.text.grow(length);
+}
+
+void ResultLines::adopt(ResultLines&& more) {
+    for (Part& part : more.m_parts)
+        m_parts.push_back(std::move(part));
+    m_size += std::exchange(more.m_size, 0);
+    more.m_parts.assign(1, Part());
+}
+
+ResultLines ResultLines::takeLastPart() {
+    ResultLines last;
+    if (m_parts.size() > 1) {
+        last.m_parts.back() = std::move(m_parts.back());
+        m_parts.pop_back();
+        last.clear();
+        m_size = 0;
+        for (const Part& part : m_parts)
+            m_size += part.size();
+    }
+    return last;
 }
 
 QString ResultLines::line(qsizetype i) const {

@@ -312,6 +312,28 @@ private Q_SLOTS:
         QTRY_COMPARE(row(Qt::FontRole).value<QFont>().pointSizeF(), 12.0);
     }
 
+    void linesBuiltInPartsReadAsOneList() {
+        const auto texts = [](const ResultLines& lines) {
+            QStringList all;
+            for (qsizetype i = 0; i < lines.size(); ++i)
+                all << lines.line(i);
+            return all;
+        };
+        ResultLines lines(QStringList{QStringLiteral("a"), QStringLiteral("b")});
+        lines.adopt(ResultLines());
+        lines.adopt(ResultLines(QStringList{QStringLiteral("c")}));
+        lines.append(u"d");
+        QCOMPARE(texts(lines), (QStringList{"a", "b", "c", "d"}));
+        // The last part lent, emptied, to the next list built in parts.
+        ResultLines last = lines.takeLastPart();
+        QCOMPARE(last.size(), 0);
+        QCOMPARE(texts(lines), (QStringList{"a", "b"}));
+        last.append(u"x");
+        lines.adopt(std::move(last));
+        QCOMPARE(texts(lines), (QStringList{"a", "b", "x"}));
+        QCOMPARE(ResultLines().takeLastPart().size(), 0);
+    }
+
     void listOrderIsTheFoldedTextsOrder() {
         // Lines alike in many places, different only in case, only past many equal places, or the
         // beginning of another one, and many random ones of few letters: the list orders them as

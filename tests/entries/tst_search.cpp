@@ -96,6 +96,10 @@ private Q_SLOTS:
         QVERIFY(f.lines()[0].startsWith(QStringLiteral("Data: 02/03/2024  Ora: 10:15  Nuoto")));
         QVERIFY(f.lines()[1].startsWith(QStringLiteral("Data: 15/01/2024")));
         QVERIFY(f.lines()[2].startsWith(QStringLiteral("Data: 15/03/2024")));
+        // Searched again, in the memory of the list before.
+        const QStringList first = f.lines();
+        f.click("btnCerca");
+        QCOMPARE(f.lines(), first);
 
         f.dialog.findChild<QLineEdit*>(QStringLiteral("txtTrova"))->setText(QStringLiteral("/03/"));
         f.click("btnTrova");
