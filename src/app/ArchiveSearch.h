@@ -11,13 +11,14 @@
 #include "TableColumn.h"
 #include "reports/ReportError.h"
 #include "storage/ArchiveFile.h"
+#include "storage/ArchiveParts.h"
 #include "storage/RecordLayout.h"
 #include "storage/StorageError.h"
 #include "storage/Text.h"
 
 #include <algorithm>
+#include <exception>
 #include <functional>
-#include <future>
 #include <span>
 #include <vector>
 
@@ -38,9 +39,8 @@ struct LineMark {
 // The lines of the records of the archive at `path` that pass every filter in use, in archive
 // order: the scan of every archive search. `typed` holds the filters' texts in table order; each
 // record that passes gives its line, written straight from its bytes, then `mark`'s text if it has
-// one. The two halves of the archive are listed at once, the second on another core, and the list
-// keeps the two parts as they were built; each is built in the memory of a part of `lines`, an
-// earlier list.
+// one. The archive is listed in parts on two cores at once, and the list keeps the parts as they
+// were built; each is built in the memory of a part of `lines`, an earlier list.
 template <class R>
 ResultLines filteredLines(const QString& path, std::span<const ArchiveFilter<R>> filters,
                           const QStringList& typed, const RecordLine& line, const LineMark& mark = {},
@@ -67,14 +67,18 @@ ResultLines filteredLines(const QString& path, std::span<const ArchiveFilter<R>>
             }
         });
     };
-    const int count = file.count();
-    const int half = count / 2;
-    ResultLines second = lines.takeLastPart();
-    auto later = std::async(std::launch::async, [&] { list(second, half + 1, count - half); });
-    list(lines, 1, half);
-    later.get();
-    lines.adopt(std::move(second));
-    return lines;
+    std::vector<ResultLines> parts(ArchiveParts::kParts);
+    for (std::size_t k = parts.size() - 1; k > 0; --k)
+        parts[k] = lines.takeLastPart();
+    parts[0] = std::move(lines);
+    const ArchiveParts::Outcome outcome = ArchiveParts::run(
+        ArchiveParts::kParts, file.count(),
+        [&](int part, int first, int records) { list(parts[std::size_t(part)], first, records); });
+    if (outcome.error)
+        std::rethrow_exception(outcome.error);
+    for (std::size_t k = 1; k < parts.size(); ++k)
+        parts[0].adopt(std::move(parts[k]));
+    return std::move(parts[0]);
 }
 
 // What sets one archive search apart from another besides its filters.

@@ -2,15 +2,15 @@
 
 #include "GridRows.h"
 #include "storage/ArchiveFile.h"
+#include "storage/ArchiveParts.h"
 #include "storage/FieldBytes.h"
 #include "storage/SpreadsheetExport.h"
-#include "storage/StorageError.h"
 
-#include <QScopeGuard>
 #include <QVarLengthArray>
 
-#include <future>
+#include <exception>
 #include <span>
+#include <vector>
 
 // One exported column of records R: its headers in the spreadsheet and in the preview grid, and
 // the record field it shows; a column without a field shows what the grid's caller computes for
@@ -33,8 +33,8 @@ struct NoComputedCell {
 // Appends to `grid` the row of each record of the archive at `path` that `keep` keeps, in archive
 // order, each cell its field's stored text without blanks at the ends, copied straight from the
 // record's bytes, or for a column without a field `computed(position)`, Windows-1252 bytes that
-// live as long as the call. The two halves of the archive are listed at once, the second on
-// another core, so `keep` and `computed` must only read. Returns how many records the archive
+// live as long as the call. The archive is listed in parts on two cores at once, so `keep` and
+// `computed` must only read. Returns how many records the archive
 // holds, kept or not. Raises StorageError when the archive cannot be read, `grid` then holding
 // the rows of the records before the failure.
 template <class R, class Keep = EveryRecord, class Computed = NoComputedCell>
@@ -64,19 +64,15 @@ qsizetype appendRecordRows(GridRows& grid, const QString& path, std::span<const 
             }
         });
     };
-    const int half = count / 2;
-    GridRows firstHalf(grid.columnCount());
-    GridRows secondHalf(grid.columnCount());
-    auto later = std::async(std::launch::async, [&] { list(secondHalf, half + 1, count - half); });
-    try {
-        list(firstHalf, 1, half);
-    } catch (const StorageError&) {
-        later.wait();
-        grid.adopt(std::move(firstHalf));
-        throw;
-    }
-    grid.adopt(std::move(firstHalf));
-    const auto keepSecond = qScopeGuard([&] { grid.adopt(std::move(secondHalf)); });
-    later.get();
+    std::vector<GridRows> parts(ArchiveParts::kParts, GridRows(grid.columnCount()));
+    const ArchiveParts::Outcome outcome = ArchiveParts::run(
+        ArchiveParts::kParts, count,
+        [&](int part, int first, int records) { list(parts[std::size_t(part)], first, records); });
+    // After a failure the grid keeps the rows of the records before it.
+    const std::size_t kept = outcome.error ? std::size_t(outcome.failed) + 1 : parts.size();
+    for (std::size_t k = 0; k < kept; ++k)
+        grid.adopt(std::move(parts[k]));
+    if (outcome.error)
+        std::rethrow_exception(outcome.error);
     return count;
 }
