@@ -1,6 +1,7 @@
 #include "TempProgramFolder.h"
 #include "TestMain.h"
 #include "storage/ArchiveFile.h"
+#include "storage/ArchiveParts.h"
 #include "storage/StorageError.h"
 
 #include <QCryptographicHash>
@@ -11,7 +12,9 @@
 #include <QTest>
 #include <QtEndian>
 
+#include <atomic>
 #include <csignal>
+#include <string>
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -379,6 +382,41 @@ private Q_SLOTS:
         }
         QCOMPARE(ones, kEach);
         QCOMPARE(twos, kEach);
+    }
+
+    // The parts cover every record once, in archive order, however many there are; a failure
+    // names the first failed part in archive order, every part before it done.
+    void partsCoverTheArchiveInOrder() {
+        for (const int count : {0, 3, 10, 100001}) {
+            std::vector<std::pair<int, int>> ranges(ArchiveParts::kParts);
+            const ArchiveParts::Outcome outcome =
+                ArchiveParts::run(ArchiveParts::kParts, count, [&](int part, int first, int records) {
+                    ranges[std::size_t(part)] = {first, records};
+                });
+            QVERIFY(!outcome.error);
+            int next = 1;
+            for (const auto& [first, records] : ranges) {
+                QCOMPARE(first, next);
+                QVERIFY(records >= 0);
+                next += records;
+            }
+            QCOMPARE(next, count + 1);
+        }
+
+        std::vector<std::atomic<bool>> done(ArchiveParts::kParts);
+        const ArchiveParts::Outcome outcome =
+            ArchiveParts::run(ArchiveParts::kParts, 1000, [&](int part, int, int) {
+                if (part == 1 || part == 2)
+                    throw StorageError(std::to_string(part));
+                done[std::size_t(part)] = true;
+            });
+        QCOMPARE(outcome.failed, 1);
+        QVERIFY(done[0]);
+        try {
+            std::rethrow_exception(outcome.error);
+        } catch (const StorageError& error) {
+            QCOMPARE(QByteArray(error.what()), QByteArray("1"));
+        }
     }
 };
 
