@@ -12,6 +12,7 @@
 #include <array>
 #include <cstring>
 #include <numeric>
+#include <span>
 #include <utility>
 
 namespace {
@@ -21,7 +22,7 @@ constexpr int kItemMargin = 4;
 // How far into the lines a list looks for the places that tell them apart.
 constexpr qsizetype kKeyWindow = 64;
 
-// One line in this many tells where a list's lines differ, the others are checked against it.
+// One line in this many tells where a long run of lines differs, the others are checked against it.
 constexpr qsizetype kSampleStep = 64;
 
 // Lines with equal keys up to this many are put in order by insertion.
@@ -40,80 +41,131 @@ quint64 wordAt(QByteArrayView line, qsizetype at) {
 
 constexpr qsizetype kWords = kKeyWindow / 8;
 
-// The places a list's keys are made of: the first ones (eight at most) near the start of the lines
-// where some line differs from the first one.
+// The places a run's keys are made of: the first ones (eight at most) from where its lines begin
+// to differ, where some line of the run differs from its first one.
 struct KeyPlaces {
     std::array<qsizetype, 8> at{};
     std::size_t count = 0;
 };
 
-// The places where the lines `step` apart differ from the first one, in their bytes as stored (a
-// place that differs only in case just makes a key longer than needed), compared eight bytes at a
-// time. Once eight are known, the places past them no longer matter.
-KeyPlaces differingPlaces(const ResultLines& lines, qsizetype step) {
+QByteArrayView lineOf(const ResultLines& lines, const KeyedEntry& entry) {
+    return lines.at(entry.index);
+}
+
+// The places from `start` on where the lines of `run` `step` apart differ from its first one, in
+// their bytes as stored (a place that differs only in case just makes a key longer than needed),
+// compared eight bytes at a time. Once eight are known, the places past them no longer matter.
+KeyPlaces differingPlaces(const ResultLines& lines, std::span<const KeyedEntry> run, qsizetype start,
+                          std::size_t step) {
     std::array<quint64, kWords> differs{};
     std::array<quint64, kWords> first{};
     qsizetype words = kWords;
-    const QByteArrayView firstLine = lines.size() ? lines.at(0) : QByteArrayView();
+    const QByteArrayView firstLine = lineOf(lines, run.front());
     for (qsizetype w = 0; w < kWords; ++w)
-        first[std::size_t(w)] = wordAt(firstLine, 8 * w);
-    const auto placesKnown = [&differs](qsizetype words) {
+        first[std::size_t(w)] = wordAt(firstLine, start + 8 * w);
+    const auto placesKnown = [&differs, start](qsizetype words) {
         KeyPlaces known;
         for (qsizetype k = 0; k < 8 * words && known.count < known.at.size(); ++k)
             if ((differs[std::size_t(k / 8)] >> (8 * (k % 8))) & 0xff)
-                known.at[known.count++] = k;
+                known.at[known.count++] = start + k;
         return known;
     };
-    for (qsizetype i = step; i < lines.size(); i += step) {
-        const QByteArrayView line = lines.at(i);
+    for (std::size_t i = step; i < run.size(); i += step) {
+        const QByteArrayView line = lineOf(lines, run[i]);
         bool more = false;
         for (qsizetype w = 0; w < words; ++w) {
-            const quint64 d = differs[std::size_t(w)] | (wordAt(line, 8 * w) ^ first[std::size_t(w)]);
+            const quint64 d = differs[std::size_t(w)] | (wordAt(line, start + 8 * w) ^ first[std::size_t(w)]);
             more |= d != differs[std::size_t(w)];
             differs[std::size_t(w)] = d;
         }
         if (const KeyPlaces known = more ? placesKnown(words) : KeyPlaces{}; known.count == known.at.size())
-            words = known.at.back() / 8 + 1;
+            words = (known.at.back() - start) / 8 + 1;
     }
     return placesKnown(words);
 }
 
-// Each line's key, its folded bytes at `places`, into `entries`; false when some line differs from
-// the first one at a place before the last of them that is not one of them, where the keys would
-// then not order the lines.
-bool makeKeys(const ResultLines& lines, const KeyPlaces& places, std::vector<KeyedEntry>& entries) {
+// Each line's key, its folded bytes at `places`, and after it the four folded bytes that follow
+// them, which settle most equal keys without the lines; false when some line differs from the
+// run's first one at a place from `start` to the last of them that is not one of them, where the
+// keys would then not order the lines.
+bool makeKeys(const ResultLines& lines, std::span<KeyedEntry> run, qsizetype start, const KeyPlaces& places) {
     std::array<quint64, kWords> alike{};
     std::array<quint64, kWords> first{};
-    const qsizetype last = places.count > 0 ? places.at[places.count - 1] : 0;
-    for (qsizetype k = 0, next = 0; k < last; ++k) {
+    const qsizetype last = places.count > 0 ? places.at[places.count - 1] : start;
+    for (qsizetype k = start, next = 0; k < last; ++k) {
         if (std::size_t(next) < places.count && places.at[std::size_t(next)] == k)
             ++next;
         else
-            alike[std::size_t(k / 8)] |= quint64(0xff) << (8 * (k % 8));
+            alike[std::size_t((k - start) / 8)] |= quint64(0xff) << (8 * ((k - start) % 8));
     }
-    const qsizetype words = (last + 7) / 8;
-    const qsizetype tail = places.count > 0 ? last + 1 : 0;
-    const QByteArrayView firstLine = lines.size() ? lines.at(0) : QByteArrayView();
+    const qsizetype words = (last - start + 7) / 8;
+    const qsizetype tail = places.count > 0 ? last + 1 : start;
+    const QByteArrayView firstLine = lineOf(lines, run.front());
     for (qsizetype w = 0; w < words; ++w)
-        first[std::size_t(w)] = wordAt(firstLine, 8 * w);
+        first[std::size_t(w)] = wordAt(firstLine, start + 8 * w);
     quint64 unlike = 0;
-    entries.resize(std::size_t(lines.size()));
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        const QByteArrayView line = lines.at(qsizetype(i));
+    for (KeyedEntry& entry : run) {
+        const QByteArrayView line = lineOf(lines, entry);
         quint64 key = 0;
         for (std::size_t k = 0; k < places.at.size(); ++k) {
             const bool inside = k < places.count && places.at[k] < line.size();
             key = key << 8 | (inside ? static_cast<unsigned char>(Text::lowerAZ(line[places.at[k]])) : 0);
         }
         for (qsizetype w = 0; w < words; ++w)
-            unlike |= (wordAt(line, 8 * w) ^ first[std::size_t(w)]) & alike[std::size_t(w)];
-        // The four folded bytes after the key's, which settle most equal keys without the lines.
+            unlike |= (wordAt(line, start + 8 * w) ^ first[std::size_t(w)]) & alike[std::size_t(w)];
         quint32 next = 0;
         for (qsizetype k = tail; k < tail + 4; ++k)
             next = next << 8 | (k < line.size() ? static_cast<unsigned char>(Text::lowerAZ(line[k])) : 0);
-        entries[i] = {key, int(i), next};
+        entry.key = key;
+        entry.more = next;
     }
     return unlike == 0;
+}
+
+// Puts the entries of `run`, whose lines are alike up to `start` with A to Z folded, in the order
+// of their lines, lines equal but for the case of their letters in the order they came. A long
+// run is put in order by keys made of the places where its lines differ (looked for in a sample
+// of a very long run, and every line checked against them as its key is made), then each run of
+// equal keys in the same way further on in its lines; a short run by comparing its lines, the
+// four bytes carried with the keys first.
+void orderRun(const ResultLines& lines, std::span<KeyedEntry> run, qsizetype start, std::vector<KeyedEntry>& spare) {
+    if (run.size() <= kShortRun) {
+        const auto before = [&lines, start](const KeyedEntry& a, const KeyedEntry& b) {
+            if (a.more != b.more)
+                return a.more < b.more;
+            const QByteArrayView x = lineOf(lines, a);
+            const QByteArrayView y = lineOf(lines, b);
+            const qsizetype from = std::min({start, x.size(), y.size()});
+            return Text::compareLowerAZ(x.sliced(from), y.sliced(from)) < 0;
+        };
+        for (std::size_t i = 1; i < run.size(); ++i)
+            for (std::size_t j = i; j > 0 && before(run[j], run[j - 1]); --j)
+                std::swap(run[j], run[j - 1]);
+        return;
+    }
+    const std::size_t step = run.size() > 16 * kSampleStep ? kSampleStep : 1;
+    KeyPlaces places = differingPlaces(lines, run, start, step);
+    if (!makeKeys(lines, run, start, places)) {
+        places = differingPlaces(lines, run, start, 1);
+        makeKeys(lines, run, start, places);
+    }
+    if (places.count == 0) {
+        // Alike over the whole window: the order is further on, if any line goes on past it.
+        const qsizetype end = start + kKeyWindow;
+        if (std::any_of(run.begin(), run.end(), [&](const KeyedEntry& e) { return lineOf(lines, e).size() > end; }))
+            orderRun(lines, run, end, spare);
+        return;
+    }
+    sortByKey(run, spare);
+    const qsizetype next = places.at[places.count - 1] + 1;
+    for (std::size_t from = 0; from < run.size();) {
+        std::size_t to = from + 1;
+        while (to < run.size() && run[to].key == run[from].key)
+            ++to;
+        if (to - from > 1)
+            orderRun(lines, run.subspan(from, to - from), next, spare);
+        from = to;
+    }
 }
 
 } // namespace
@@ -135,54 +187,17 @@ void ResultListModel::setLines(ResultLines lines) {
 void ResultListModel::sortInto(const ResultLines& lines, std::vector<int>& order) {
     // Ordered by the lines' bytes with A to Z folded on the way, without a folded copy of the list.
     // Lines are alike in many places ("Data: ", the "/" of a date, the blanks between columns), and
-    // a place where every line holds the same byte orders nothing: each line's key is its first
-    // eight folded bytes at places that differ somewhere, so the keys settle almost every
-    // comparison and are sorted by their bytes (a radix sort, which keeps the order of equal
-    // keys); lines with equal keys are then ordered by their whole text.
-    const std::size_t count = std::size_t(lines.size());
-
-    // The places are looked for in a sample of the lines, and making the keys checks every line
-    // against them: when the sample missed a place, they are looked for in every line.
+    // a place where every line holds the same byte orders nothing: each line's key is its folded
+    // bytes at the first eight places that differ somewhere, so the keys settle almost every
+    // comparison and are sorted as numbers (a radix sort, which keeps the order of equal keys);
+    // lines with equal keys are then ordered in the same way by the places where they differ
+    // further on.
     std::vector<KeyedEntry>& entries = m_sortSpace.entries;
-    std::vector<KeyedEntry>& spare = m_sortSpace.spare;
-    KeyPlaces places = differingPlaces(lines, kSampleStep);
-    if (!makeKeys(lines, places, entries)) {
-        places = differingPlaces(lines, 1);
-        makeKeys(lines, places, entries);
-    }
-    // Every line begins alike up to the first of them.
-    const qsizetype shared = places.count > 0 ? places.at[0] : 0;
-
-    sortByKey(entries, spare);
-
-    // Equal keys: the whole lines decide, and lines equal but for the case of their letters keep
-    // the order they came in.
-    const auto before = [&lines, shared](const KeyedEntry& a, const KeyedEntry& b) {
-        if (a.more != b.more)
-            return a.more < b.more;
-        const QByteArrayView x = lines.at(a.index);
-        const QByteArrayView y = lines.at(b.index);
-        const qsizetype from = std::min({shared, x.size(), y.size()});
-        return Text::compareLowerAZ(x.sliced(from), y.sliced(from)) < 0;
-    };
-    for (std::size_t from = 0; from < count;) {
-        std::size_t to = from + 1;
-        while (to < count && entries[to].key == entries[from].key)
-            ++to;
-        // Most such runs hold two or three lines: sorted in place, without the buffer of a
-        // stable sort.
-        if (to - from <= kShortRun) {
-            for (std::size_t i = from + 1; i < to; ++i)
-                for (std::size_t j = i; j > from && before(entries[j], entries[j - 1]); --j)
-                    std::swap(entries[j], entries[j - 1]);
-        } else {
-            std::stable_sort(entries.begin() + std::ptrdiff_t(from), entries.begin() + std::ptrdiff_t(to),
-                             before);
-        }
-        from = to;
-    }
-
-    for (std::size_t i = 0; i < count; ++i)
+    entries.resize(std::size_t(lines.size()));
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        entries[i] = {0, int(i)};
+    orderRun(lines, entries, 0, m_sortSpace.spare);
+    for (std::size_t i = 0; i < entries.size(); ++i)
         order[i] = entries[i].index;
 }
 

@@ -373,6 +373,25 @@ private Q_SLOTS:
         QCOMPARE(model.lines(), sorted(dates));
         QVERIFY(model.lines().constLast().startsWith(QStringLiteral("Dbta")));
 
+        // Many lines alike for a long stretch, a few names over and over, then differing further on,
+        // some only past a long run of equal places.
+        QStringList names;
+        for (int i = 0; i < 600; ++i) {
+            QString line = QStringList{QStringLiteral("Rossi Mario"), QStringLiteral("ROSSI mario"),
+                                       QStringLiteral("Bianchi Anna")}[random.bounded(3)];
+            line += QString(random.bounded(2) ? 70 : 10, u' ');
+            for (int n = random.bounded(0, 6); n > 0; --n)
+                line += letters[random.bounded(int(letters.size()))];
+            names << line;
+        }
+        model.setLines(names);
+        QCOMPARE(model.lines(), sorted(names));
+        QStringList tails;
+        for (int i = 0; i < 40; ++i)
+            tails << QString(80, u'x') + letters[random.bounded(int(letters.size()))];
+        model.setLines(tails);
+        QCOMPARE(model.lines(), sorted(tails));
+
         model.setLines(QStringList{});
         QCOMPARE(model.rowCount(), 0);
     }
