@@ -6,11 +6,15 @@
 #include "app/DateLists.h"
 #include "app/RecordFilter.h"
 #include "storage/ArchiveFile.h"
+#include "storage/ArchiveParts.h"
 #include "storage/DateText.h"
 #include "storage/FieldBytes.h"
 #include "storage/Text.h"
 
 #include <algorithm>
+#include <exception>
+#include <optional>
+#include <vector>
 
 namespace {
 
@@ -96,49 +100,101 @@ Summary list(const QString& path, const QString& payer, const QString& sport, co
     // Which receipts are cancelled, read first in one pass.
     const std::vector<ReceiptCompanion::Marks> marks = ReceiptCompanion::marks(path);
 
-    Summary summary;
     ArchiveFile file(path, R::Size);
     file.open(ArchiveFile::Access::Read);
-    // Room for every receipt's line asked for at once: a year's list is never moved as it grows.
-    summary.lines.reserve(file.count(), file.count() * (line.maxLength() + cancelledBytes.size()));
-    file.scan([&](int position, QByteArrayView record) {
-        if (summary.stoppedAt || !filter.matches(record))
-            return;
-        const QByteArrayView amountText = total.text(record);
-        if (amountText.isEmpty())
-            return;
-        const QDate issued = DateText::parse(date.text(record));
-        if (!issued.isValid()) {
-            summary.stoppedAt = position;
-            return;
+
+    // A part of the archive's receipts summarised on its own, its total counted from nothing,
+    // with the highest and the lowest that running total reached on the way.
+    struct Part {
+        Summary summary;
+        qint64 highest = 0;
+        qint64 lowest = 0;
+        bool overflowed = false;
+    };
+    const auto summarisePart = [&](Part& part, int from, int records) {
+        Summary& summary = part.summary;
+        // Room for every receipt's line asked for at once: a year's list is never moved as it grows.
+        summary.lines.reserve(records, records * (line.maxLength() + cancelledBytes.size()));
+        file.scanRange(from, records, [&](int position, QByteArrayView block) {
+            for (qsizetype at = 0; at < block.size() && !summary.stoppedAt; at += R::Size, ++position) {
+                const QByteArrayView record = block.sliced(at, R::Size);
+                if (!filter.matches(record))
+                    continue;
+                const QByteArrayView amountText = total.text(record);
+                if (amountText.isEmpty())
+                    continue;
+                const QDate issued = DateText::parse(date.text(record));
+                if (!issued.isValid()) {
+                    summary.stoppedAt = position;
+                    break;
+                }
+                if (issued.toJulianDay() < first || issued.toJulianDay() > last)
+                    continue;
+                const std::optional<Currency> amount = Currency::parse(amountText);
+                Currency sum;
+                if (!amount || (part.overflowed =
+                                    __builtin_add_overflow(summary.total.units, amount->units, &sum.units))) {
+                    summary.stoppedAt = position;
+                    break;
+                }
+                const ReceiptCompanion::Marks mark = position <= qsizetype(marks.size())
+                                                         ? marks[std::size_t(position - 1)]
+                                                         : ReceiptCompanion::Marks{};
+                if (mark.damaged && !summary.damagedAt) {
+                    summary.damagedAt = position;
+                    summary.damagedNumber = ReceiptCodec::field(record, &R::NumeroRicevuta);
+                }
+                line.appendTo(summary.lines, record);
+                if (mark.cancelled) {
+                    ++summary.cancelled;
+                    std::copy(cancelledBytes.begin(), cancelledBytes.end(),
+                              summary.lines.extendLast(cancelledBytes.size()));
+                    continue;
+                }
+                summary.total = sum;
+                part.highest = std::max(part.highest, sum.units);
+                part.lowest = std::min(part.lowest, sum.units);
+            }
+        });
+    };
+    // The parts put together in archive order, as if read in one: nothing after a part that
+    // stopped. Nothing at all when the total may have gone past what it holds inside a part but
+    // the first, where the part alone cannot tell at which receipt: the archive is then read
+    // again in one part.
+    const auto summarise = [&](int parts) -> std::optional<Summary> {
+        std::vector<Part> read(static_cast<std::size_t>(parts));
+        const ArchiveParts::Outcome outcome =
+            ArchiveParts::run(parts, file.count(), [&](int part, int from, int records) {
+                summarisePart(read[std::size_t(part)], from, records);
+            });
+        if (outcome.error)
+            std::rethrow_exception(outcome.error);
+        Summary whole;
+        for (Part& part : read) {
+            qint64 bound;
+            if (&part != &read.front() &&
+                (part.overflowed || __builtin_add_overflow(whole.total.units, part.highest, &bound) ||
+                 __builtin_add_overflow(whole.total.units, part.lowest, &bound)))
+                return std::nullopt;
+            whole.lines.adopt(std::move(part.summary.lines));
+            whole.cancelled += part.summary.cancelled;
+            if (!whole.damagedAt && part.summary.damagedAt) {
+                whole.damagedAt = part.summary.damagedAt;
+                whole.damagedNumber = part.summary.damagedNumber;
+            }
+            whole.total.units += part.summary.total.units;
+            if (part.summary.stoppedAt) {
+                whole.stoppedAt = part.summary.stoppedAt;
+                break;
+            }
         }
-        if (issued.toJulianDay() < first || issued.toJulianDay() > last)
-            return;
-        const std::optional<Currency> amount = Currency::parse(amountText);
-        Currency sum;
-        if (!amount || __builtin_add_overflow(summary.total.units, amount->units, &sum.units)) {
-            summary.stoppedAt = position;
-            return;
-        }
-        const ReceiptCompanion::Marks mark = position <= qsizetype(marks.size())
-                                                 ? marks[std::size_t(position - 1)]
-                                                 : ReceiptCompanion::Marks{};
-        if (mark.damaged && !summary.damagedAt) {
-            summary.damagedAt = position;
-            summary.damagedNumber = ReceiptCodec::field(record, &R::NumeroRicevuta);
-        }
-        line.appendTo(summary.lines, record);
-        if (mark.cancelled) {
-            ++summary.cancelled;
-            std::copy(cancelledBytes.begin(), cancelledBytes.end(),
-                      summary.lines.extendLast(cancelledBytes.size()));
-            return;
-        }
-        summary.total = sum;
-    });
-    if (summary.stoppedAt)
-        summary.total = {};
-    return summary;
+        if (whole.stoppedAt)
+            whole.total = {};
+        return whole;
+    };
+    if (std::optional<Summary> summary = summarise(ArchiveParts::kParts))
+        return std::move(*summary);
+    return *summarise(1);
 }
 
 QString cancelledText(int cancelled) {

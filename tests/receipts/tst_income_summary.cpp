@@ -267,6 +267,20 @@ private Q_SLOTS:
         QCOMPARE(IncomeSummary::list(archive.path(), "bianchi", {}, kYear).stoppedAt, 0);
     }
 
+    // The total stops at the receipt where it goes past what it holds, wherever the archive's
+    // parts are read: here the receipts after it bring the total back below it.
+    void totalPastWhatItHoldsStopsAtItsReceipt() {
+        constexpr int kPast = 9224; // 9224 x 99,999,999,999 euros goes past 2^63 ten-thousandths
+        QList<TSchedaRicevuta> receipts;
+        for (int i = 1; i <= kPast + 10; ++i)
+            receipts << issued(QString::number(i), "10/03/2024", i <= kPast ? "99999999999" : "-9999999999");
+        const Archive archive(receipts);
+        const IncomeSummary::Summary s = IncomeSummary::list(archive.path(), {}, {}, kYear);
+        QCOMPARE(s.stoppedAt, kPast);
+        QCOMPARE(s.lines.size(), kPast - 1);
+        QCOMPARE(IncomeSummary::totalText(s.total), QStringLiteral("0,00"));
+    }
+
     void partialTailAndMissingArchive() {
         const Archive archive({issued("1", "05/03/2024", "10,00")}, QByteArray(500, 'x'));
         const IncomeSummary::Summary s = IncomeSummary::list(archive.path(), {}, {}, kYear);
