@@ -128,7 +128,8 @@ bool makeKeys(const ResultLines& lines, std::span<KeyedEntry> run, qsizetype sta
 // of a very long run, and every line checked against them as its key is made), then each run of
 // equal keys in the same way further on in its lines; a short run by comparing its lines, the
 // four bytes carried with the keys first.
-void orderRun(const ResultLines& lines, std::span<KeyedEntry> run, qsizetype start, std::vector<KeyedEntry>& spare) {
+void orderRun(const ResultLines& lines, std::span<KeyedEntry> run, qsizetype start,
+              std::vector<KeyedEntry>& spare) {
     if (run.size() <= kShortRun) {
         const auto before = [&lines, start](const KeyedEntry& a, const KeyedEntry& b) {
             if (a.more != b.more)
@@ -152,7 +153,8 @@ void orderRun(const ResultLines& lines, std::span<KeyedEntry> run, qsizetype sta
     if (places.count == 0) {
         // Alike over the whole window: the order is further on, if any line goes on past it.
         const qsizetype end = start + kKeyWindow;
-        if (std::any_of(run.begin(), run.end(), [&](const KeyedEntry& e) { return lineOf(lines, e).size() > end; }))
+        if (std::any_of(run.begin(), run.end(),
+                        [&](const KeyedEntry& e) { return lineOf(lines, e).size() > end; }))
             orderRun(lines, run, end, spare);
         return;
     }

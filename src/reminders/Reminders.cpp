@@ -50,7 +50,8 @@ RegisterFlags registerFlags() {
         flags.left.resize(std::size_t(p) + 1);
         flags.notRequired.resize(std::size_t(p) + 1);
         flags.left[std::size_t(p)] = DateText::parse(exit.text(record)).isValid();
-        flags.notRequired[std::size_t(p)] = kind.text(record) == QByteArrayView(CertificateState::kNotRequiredKind);
+        flags.notRequired[std::size_t(p)] =
+            kind.text(record) == QByteArrayView(CertificateState::kNotRequiredKind);
     });
     return flags;
 }

@@ -14,8 +14,8 @@
 
 #include <atomic>
 #include <csignal>
-#include <string>
 #include <fcntl.h>
+#include <string>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
