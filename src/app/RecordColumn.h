@@ -34,9 +34,9 @@ struct NoComputedCell {
 // order, each cell its field's stored text without blanks at the ends, copied straight from the
 // record's bytes, or for a column without a field `computed(position)`, Windows-1252 bytes that
 // live as long as the call. The archive is listed in parts on two cores at once, so `keep` and
-// `computed` must only read. Returns how many records the archive
-// holds, kept or not. Raises StorageError when the archive cannot be read, `grid` then holding
-// the rows of the records before the failure.
+// `computed` must only read. Returns how many records the archive holds, kept or not. Raises
+// StorageError when the archive cannot be read, `grid` then holding the rows of the records
+// before the failure.
 template <class R, class Keep = EveryRecord, class Computed = NoComputedCell>
 qsizetype appendRecordRows(GridRows& grid, const QString& path, std::span<const RecordColumn<R>> columns,
                            Keep keep = {}, Computed computed = {}) {

@@ -132,8 +132,9 @@ Summary list(const QString& path, const QString& payer, const QString& sport, co
                     continue;
                 const std::optional<Currency> amount = Currency::parse(amountText);
                 Currency sum;
-                if (!amount || (part.overflowed =
-                                    __builtin_add_overflow(summary.total.units, amount->units, &sum.units))) {
+                part.overflowed =
+                    amount && __builtin_add_overflow(summary.total.units, amount->units, &sum.units);
+                if (!amount || part.overflowed) {
                     summary.stoppedAt = position;
                     break;
                 }
