@@ -6,6 +6,7 @@
 #include "reports/ListReport.h"
 #include "reports/ReportRenderer.h"
 #include "storage/ArchiveFile.h"
+#include "storage/ArchiveParts.h"
 #include "storage/CompanionArchive.h"
 #include "storage/DateText.h"
 #include "storage/FieldBytes.h"
@@ -13,6 +14,7 @@
 #include "storage/Text.h"
 
 #include <algorithm>
+#include <exception>
 #include <vector>
 
 namespace MemberRegister {
@@ -213,8 +215,8 @@ GridRows rows(List list, const QDate& activeOn) {
         extra.append(cells);
     });
 
-    // Each listed member's row, built in one scan of the members archive in file order; a member
-    // the archive does not hold is left out.
+    // Each listed member's row, built as the members archive is read in file order; a member the
+    // archive does not hold is left out.
     const FieldBytes memberFields[] = {
         FieldBytes::of(&M::CognomeNome),   FieldBytes::of(&M::LuogoNascita), FieldBytes::of(&M::DataNascita),
         FieldBytes::of(&M::CodiceFiscale), FieldBytes::of(&M::Quota),
@@ -227,31 +229,63 @@ GridRows rows(List list, const QDate& activeOn) {
     for (const FieldBytes& f : {memberFields[0], memberFields[1], memberFields[2], memberFields[3],
                                 memberFields[4], address, cap, town, country})
         most += f.capacity + 2;
+    // The archive is read in parts on two cores at once, each part's rows kept with their member
+    // numbers.
+    struct Part {
+        GridRows rows{kColumnCount};
+        std::vector<KeyedEntry> shown; // each row's member number and its place in the part
+    };
+    std::vector<Part> parts(ArchiveParts::kParts);
+    ArchiveFile members(M::path(), M::Size);
+    members.open(ArchiveFile::Access::Read);
+    const auto listPart = [&](Part& part, int first, int records) {
+        const auto listedFrom = [&listed](int position) {
+            return std::size_t(std::lower_bound(listed.begin(), listed.end(), position,
+                                                [](const Listed& l, int p) { return l.position < p; }) -
+                               listed.begin());
+        };
+        std::size_t next = listedFrom(first); // the first listed member of the part not yet met
+        const std::size_t end = listedFrom(first + records);
+        // Room for the most every member could need, asked for once: untouched room costs nothing.
+        part.rows.reserve(qsizetype(end - next), qsizetype(end - next) * most);
+        part.shown.reserve(end - next);
+        QByteArray residence;
+        QByteArray numberText;
+        QByteArrayView e[kExtraCells];
+        members.scanRange(first, records, [&](int position, QByteArrayView block) {
+            for (qsizetype at = 0; at < block.size() && next < end; at += M::Size, ++position) {
+                if (listed[next].position != position)
+                    continue;
+                const QByteArrayView record = block.sliced(at, M::Size);
+                joinResidence(residence, address.text(record), cap.text(record), town.text(record),
+                              country.text(record));
+                extra.cells(qsizetype(next), e);
+                numberText.setNum(listed[next].number);
+                const QByteArrayView cells[kColumnCount] = {
+                    numberText, memberFields[0].text(record), memberFields[1].text(record),
+                    memberFields[2].text(record), memberFields[3].text(record), residence, e[0], e[1], e[2],
+                    memberFields[4].text(record)};
+                part.shown.push_back({quint64(listed[next].number), int(part.rows.rowCount())});
+                part.rows.append(cells);
+                ++next;
+            }
+        });
+    };
+    const ArchiveParts::Outcome outcome =
+        ArchiveParts::run(ArchiveParts::kParts, members.count(), [&](int part, int first, int records) {
+            listPart(parts[std::size_t(part)], first, records);
+        });
+    if (outcome.error)
+        std::rethrow_exception(outcome.error);
     GridRows out(kColumnCount);
-    // Room for the most every member could need, asked for once: untouched room costs nothing.
-    out.reserve(qsizetype(listed.size()), qsizetype(listed.size()) * most);
-    // Each row's member number and its place in the grid, to put the rows in number order.
     std::vector<KeyedEntry> shown;
     shown.reserve(listed.size());
-    std::size_t next = 0; // the first listed member the scan has not met
-    QByteArray residence;
-    QByteArray numberText;
-    QByteArrayView e[kExtraCells];
-    ArchiveFile::scanFile(M::path(), M::Size, [&](int position, QByteArrayView record) {
-        if (next == listed.size() || listed[next].position != position)
-            return;
-        joinResidence(residence, address.text(record), cap.text(record), town.text(record),
-                      country.text(record));
-        extra.cells(qsizetype(next), e);
-        numberText.setNum(listed[next].number);
-        const QByteArrayView cells[kColumnCount] = {
-            numberText, memberFields[0].text(record), memberFields[1].text(record),
-            memberFields[2].text(record), memberFields[3].text(record), residence, e[0], e[1], e[2],
-            memberFields[4].text(record)};
-        shown.push_back({quint64(listed[next].number), int(out.rowCount())});
-        out.append(cells);
-        ++next;
-    });
+    for (Part& part : parts) {
+        const int base = int(out.rowCount());
+        for (const KeyedEntry& row : part.shown)
+            shown.push_back({row.key, base + row.index});
+        out.adopt(std::move(part.rows));
+    }
     // By number; the same number twice keeps file order.
     std::vector<KeyedEntry> spare;
     sortByKey(shown, spare);
