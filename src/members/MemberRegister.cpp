@@ -39,6 +39,7 @@ struct LineColumn {
 constexpr LineColumn kLineColumns[kColumnCount] = {{5, true}, {28}, {18}, {10}, {16},
                                                    {32},      {10}, {10}, {10}, {9, true}};
 
+// The printed line's width: every column, a blank between two.
 constexpr int kLineWidth = [] {
     int width = kColumnCount - 1;
     for (const LineColumn& column : kLineColumns)
