@@ -17,7 +17,6 @@
 #include "storage/Text.h"
 
 #include <algorithm>
-#include <exception>
 #include <functional>
 #include <span>
 #include <vector>
@@ -71,11 +70,9 @@ ResultLines filteredLines(const QString& path, std::span<const ArchiveFilter<R>>
     for (std::size_t k = parts.size() - 1; k > 0; --k)
         parts[k] = lines.takeLastPart();
     parts[0] = std::move(lines);
-    const ArchiveParts::Outcome outcome = ArchiveParts::run(
-        ArchiveParts::kParts, file.count(),
-        [&](int part, int first, int records) { list(parts[std::size_t(part)], first, records); });
-    if (outcome.error)
-        std::rethrow_exception(outcome.error);
+    ArchiveParts::runAll(ArchiveParts::kParts, file.count(), [&](int part, int first, int records) {
+        list(parts[std::size_t(part)], first, records);
+    });
     for (std::size_t k = 1; k < parts.size(); ++k)
         parts[0].adopt(std::move(parts[k]));
     return std::move(parts[0]);

@@ -14,7 +14,6 @@
 #include "storage/Text.h"
 
 #include <algorithm>
-#include <exception>
 #include <vector>
 
 namespace MemberRegister {
@@ -262,22 +261,25 @@ GridRows rows(List list, const QDate& activeOn) {
                               country.text(record));
                 extra.cells(qsizetype(next), e);
                 numberText.setNum(listed[next].number);
-                const QByteArrayView cells[kColumnCount] = {
-                    numberText, memberFields[0].text(record), memberFields[1].text(record),
-                    memberFields[2].text(record), memberFields[3].text(record), residence, e[0], e[1], e[2],
-                    memberFields[4].text(record)};
+                const QByteArrayView cells[kColumnCount] = {numberText,
+                                                            memberFields[0].text(record),
+                                                            memberFields[1].text(record),
+                                                            memberFields[2].text(record),
+                                                            memberFields[3].text(record),
+                                                            residence,
+                                                            e[0],
+                                                            e[1],
+                                                            e[2],
+                                                            memberFields[4].text(record)};
                 part.shown.push_back({quint64(listed[next].number), int(part.rows.rowCount())});
                 part.rows.append(cells);
                 ++next;
             }
         });
     };
-    const ArchiveParts::Outcome outcome =
-        ArchiveParts::run(ArchiveParts::kParts, members.count(), [&](int part, int first, int records) {
-            listPart(parts[std::size_t(part)], first, records);
-        });
-    if (outcome.error)
-        std::rethrow_exception(outcome.error);
+    ArchiveParts::runAll(ArchiveParts::kParts, members.count(), [&](int part, int first, int records) {
+        listPart(parts[std::size_t(part)], first, records);
+    });
     GridRows out(kColumnCount);
     std::vector<KeyedEntry> shown;
     shown.reserve(listed.size());

@@ -12,7 +12,6 @@
 #include "storage/Text.h"
 
 #include <algorithm>
-#include <exception>
 #include <optional>
 #include <vector>
 
@@ -164,12 +163,9 @@ Summary list(const QString& path, const QString& payer, const QString& sport, co
     // again in one part.
     const auto summarise = [&](int parts) -> std::optional<Summary> {
         std::vector<Part> read(static_cast<std::size_t>(parts));
-        const ArchiveParts::Outcome outcome =
-            ArchiveParts::run(parts, file.count(), [&](int part, int from, int records) {
-                summarisePart(read[std::size_t(part)], from, records);
-            });
-        if (outcome.error)
-            std::rethrow_exception(outcome.error);
+        ArchiveParts::runAll(parts, file.count(), [&](int part, int from, int records) {
+            summarisePart(read[std::size_t(part)], from, records);
+        });
         Summary whole;
         for (Part& part : read) {
             qint64 bound;

@@ -15,7 +15,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <exception>
 #include <optional>
 
 namespace {
@@ -85,8 +84,8 @@ public:
             for (char c : practitioner)
                 *out++ = Text::lowerAZ(c);
         }
-        m_keys.push_back({begin, m_bytes.size() - begin, codeSize,
-                          qHash(QByteArrayView(m_bytes).sliced(begin))});
+        m_keys.push_back(
+            {begin, m_bytes.size() - begin, codeSize, qHash(QByteArrayView(m_bytes).sliced(begin))});
     }
     qsizetype size() const { return qsizetype(m_keys.size()); }
     Key operator[](qsizetype i) const {
@@ -267,11 +266,11 @@ struct Part {
 Part readPart(const ArchiveFile& archive, const ArchiveFile* companion, int first, int count, int year) {
     std::vector<Marks> extras(std::size_t(std::max(count, 0)));
     if (companion) {
-        companion->scanRange(first, std::min(count, companion->count() - first + 1),
-                             [&](int at, QByteArrayView records) {
-                                 for (qsizetype i = 0; i < records.size(); i += X::Size, ++at)
-                                     extras[at - first] = ReceiptCompanion::marksOf(records.sliced(i, X::Size));
-                             });
+        companion->scanRange(
+            first, std::min(count, companion->count() - first + 1), [&](int at, QByteArrayView records) {
+                for (qsizetype i = 0; i < records.size(); i += X::Size, ++at)
+                    extras[at - first] = ReceiptCompanion::marksOf(records.sliced(i, X::Size));
+            });
     }
     Part part;
     part.receipts.reserve(extras.size());
@@ -341,7 +340,8 @@ Joined join(std::vector<Part>& parts, YearlyStatement::Gathered& g) {
         if (p > 0) {
             joined.textOffset[p] = g.store.size();
             if (part.store.size() > 0)
-                std::memcpy(g.store.grow(part.store.size()), part.store.data(), std::size_t(part.store.size()));
+                std::memcpy(g.store.grow(part.store.size()), part.store.data(),
+                            std::size_t(part.store.size()));
         }
         for (qsizetype i = 0; i < qsizetype(part.statements.size()); ++i) {
             const qsizetype index = p == 0 ? i : table.find(part.table.keyAt(i), part.table.hashAt(i));
@@ -389,14 +389,16 @@ Taken applyRules(const std::vector<Part>& parts, const Joined& joined, YearlySta
             Currency total, traceable = tally.traceable;
             const bool readable =
                 read.readable && !__builtin_add_overflow(tally.total.units, r.amount.units, &total.units) &&
-                !(r.method > 0 && __builtin_add_overflow(tally.traceable.units, r.amount.units, &traceable.units));
+                !(r.method > 0 &&
+                  __builtin_add_overflow(tally.traceable.units, r.amount.units, &traceable.units));
             if (read.damaged || !read.ofYear || !readable) {
                 const Statement& s = g.statements[index];
                 const QString problem =
                     read.damaged ? ReceiptCompanion::damagedWarning(g.text(r, Column::Number), r.position)
-                    : !read.ofYear ? QStringLiteral("Attenzione: la data della %1 non è una data dell'anno %2.")
-                                         .arg(name(r), g.year)
-                                   : QStringLiteral("Attenzione: l'importo della %1 non è leggibile.").arg(name(r));
+                    : !read.ofYear
+                        ? QStringLiteral("Attenzione: la data della %1 non è una data dell'anno %2.")
+                              .arg(name(r), g.year)
+                        : QStringLiteral("Attenzione: l'importo della %1 non è leggibile.").arg(name(r));
                 g.warnings << problem + QStringLiteral(" L'attestazione di %1 per %2 non è stata prodotta.")
                                             .arg(g.text(s, Detail::Payer), g.text(s, Detail::Practitioner));
                 tally.withheld = true;
@@ -517,12 +519,9 @@ Gathered gather(const QString& archivePath, const QString& year) {
     constexpr int kParts = 2;
     const ArchiveFile* extras = companion ? &*companion : nullptr;
     std::vector<Part> parts(kParts);
-    const ArchiveParts::Outcome outcome =
-        ArchiveParts::run(kParts, count, [&](int part, int first, int records) {
-            parts[std::size_t(part)] = readPart(archive, extras, first, records, year.toInt());
-        });
-    if (outcome.error)
-        std::rethrow_exception(outcome.error);
+    ArchiveParts::runAll(kParts, count, [&](int part, int first, int records) {
+        parts[std::size_t(part)] = readPart(archive, extras, first, records, year.toInt());
+    });
 
     const Joined joined = join(parts, g);
     const Taken taken = applyRules(parts, joined, g);

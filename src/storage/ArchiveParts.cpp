@@ -34,4 +34,9 @@ Outcome run(int parts, int count, const std::function<void(int part, int first, 
     return outcome;
 }
 
+void runAll(int parts, int count, const std::function<void(int part, int first, int records)>& work) {
+    if (const Outcome outcome = run(parts, count, work); outcome.error)
+        std::rethrow_exception(outcome.error);
+}
+
 } // namespace ArchiveParts

@@ -21,5 +21,7 @@ struct Outcome {
 };
 
 Outcome run(int parts, int count, const std::function<void(int part, int first, int records)>& work);
+// The same, the first failure in archive order raised again once both threads are done.
+void runAll(int parts, int count, const std::function<void(int part, int first, int records)>& work);
 
 } // namespace ArchiveParts
