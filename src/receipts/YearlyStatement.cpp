@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 #include <optional>
 
 namespace {
@@ -253,17 +254,28 @@ struct ReadReceipt {
     bool damaged = false;  // its companion record
 };
 
-// What a part of the archive holds, every receipt but the cancelled ones, read on a core of its own.
-struct Part {
+// What one thread read of the archive, over the parts it took: every receipt but the cancelled
+// ones, in archive order. Each on cache lines of its own: the two threads add to theirs at once.
+struct alignas(64) Reading {
     StatementTable table;
-    // As the table met them, each opened at its first receipt.
+    // As the table met them, each opened at its first receipt here, whose position is in openedAt.
     std::vector<YearlyStatement::Statement> statements;
+    std::vector<int> openedAt;
     std::vector<ReadReceipt> receipts;
     ByteBuffer store;
 };
 
-// Reads the receipts from `first` on, at most `count` of them, and their companion records.
-Part readPart(const ArchiveFile& archive, const ArchiveFile* companion, int first, int count, int year) {
+// Where a part's receipts lie: in the reading of the thread that took it, from `begin` to `end`.
+struct Piece {
+    int reading = 0;
+    qsizetype begin = 0;
+    qsizetype end = 0;
+};
+
+// Reads the receipts from `first` on, at most `count` of them, and their companion records into
+// `into`.
+void readPart(const ArchiveFile& archive, const ArchiveFile* companion, int first, int count, int year,
+              Reading& into) {
     std::vector<Marks> extras(std::size_t(std::max(count, 0)));
     if (companion) {
         companion->scanRange(
@@ -272,9 +284,6 @@ Part readPart(const ArchiveFile& archive, const ArchiveFile* companion, int firs
                     extras[at - first] = ReceiptCompanion::marksOf(records.sliced(i, X::Size));
             });
     }
-    Part part;
-    part.receipts.reserve(extras.size());
-    part.store.reserve(qsizetype(extras.size()) * 48);
     const auto read = [&](int position, QByteArrayView record, const Key& key) {
         const Marks extra = extras[position - first];
         if (extra.cancelled)
@@ -284,9 +293,11 @@ Part readPart(const ArchiveFile& archive, const ArchiveFile* companion, int firs
         r.receipt.method = extra.method;
         r.damaged = extra.damaged;
         if (key.codeSize > 0) {
-            r.statement = qint32(part.table.find(key.bytes, key.hash));
-            if (r.statement == qsizetype(part.statements.size()))
-                part.statements.push_back(opened(record, key.bytes.first(key.codeSize), part.store));
+            r.statement = qint32(into.table.find(key.bytes, key.hash));
+            if (r.statement == qsizetype(into.statements.size())) {
+                into.statements.push_back(opened(record, key.bytes.first(key.codeSize), into.store));
+                into.openedAt.push_back(position);
+            }
         }
         const std::optional<Currency> amount = Currency::parse(fields().amount.text(record));
         r.readable = amount && amount->units >= 0;
@@ -295,8 +306,8 @@ Part readPart(const ArchiveFile& archive, const ArchiveFile* companion, int firs
         const auto& line = fields().line;
         r.receipt.text = keep<5>({line[0].text(record), line[1].text(record), line[2].text(record),
                                   line[3].text(record), line[4].text(record)},
-                                 r.receipt.sizes, part.store);
-        part.receipts.push_back(r);
+                                 r.receipt.sizes, into.store);
+        into.receipts.push_back(r);
     };
     BlockKeys keys;
     archive.scanRange(first, count, [&](int at, QByteArrayView block) {
@@ -304,14 +315,13 @@ Part readPart(const ArchiveFile& archive, const ArchiveFile* companion, int firs
         keys.clear();
         for (qsizetype i = 0; i < block.size() / R::Size; ++i) {
             keys.add(record(i), extras[at + i - first].cancelled);
-            part.table.prefetchSlot(keys[i].hash);
+            into.table.prefetchSlot(keys[i].hash);
         }
         for (qsizetype i = 0; i < keys.size(); ++i)
-            part.table.prefetchEntry(keys[i].hash);
+            into.table.prefetchEntry(keys[i].hash);
         for (qsizetype i = 0; i < keys.size(); ++i)
             read(at + int(i), record(i), keys[i]);
     });
-    return part;
 }
 
 // What a statement adds up to as its receipts are taken.
@@ -322,32 +332,39 @@ struct Tally {
     bool withheld = false;
 };
 
-// The parts put together: every statement once, in the order met, a later part's statement taking
-// the index it had in an earlier one; the texts in one store.
+// The readings put together: every statement once, in the order met, the texts of each from its
+// first receipt in the archive, whichever thread read it; the texts in one store.
 struct Joined {
-    // Per part, the index in the gathering of each of its statements.
+    // Per reading, the index in the gathering of each of its statements.
     std::vector<std::vector<qsizetype>> statementOf;
-    // Per part, where its texts start in the gathering's store.
+    // Per reading, where its texts start in the gathering's store.
     std::vector<qsizetype> textOffset;
 };
 
-Joined join(std::vector<Part>& parts, YearlyStatement::Gathered& g) {
-    StatementTable& table = parts.front().table;
-    Joined joined{std::vector<std::vector<qsizetype>>(parts.size()), std::vector<qsizetype>(parts.size(), 0)};
-    g.store = std::move(parts.front().store);
-    for (std::size_t p = 0; p < parts.size(); ++p) {
-        Part& part = parts[p];
+Joined join(std::vector<Reading>& readings, YearlyStatement::Gathered& g) {
+    StatementTable& table = readings.front().table;
+    Joined joined{std::vector<std::vector<qsizetype>>(readings.size()),
+                  std::vector<qsizetype>(readings.size(), 0)};
+    g.store = std::move(readings.front().store);
+    std::vector<int> openedAt;
+    for (std::size_t p = 0; p < readings.size(); ++p) {
+        Reading& reading = readings[p];
         if (p > 0) {
             joined.textOffset[p] = g.store.size();
-            if (part.store.size() > 0)
-                std::memcpy(g.store.grow(part.store.size()), part.store.data(),
-                            std::size_t(part.store.size()));
+            if (reading.store.size() > 0)
+                std::memcpy(g.store.grow(reading.store.size()), reading.store.data(),
+                            std::size_t(reading.store.size()));
         }
-        for (qsizetype i = 0; i < qsizetype(part.statements.size()); ++i) {
-            const qsizetype index = p == 0 ? i : table.find(part.table.keyAt(i), part.table.hashAt(i));
+        for (qsizetype i = 0; i < qsizetype(reading.statements.size()); ++i) {
+            const qsizetype index = p == 0 ? i : table.find(reading.table.keyAt(i), reading.table.hashAt(i));
             if (index == qsizetype(g.statements.size())) {
-                g.statements.push_back(part.statements[i]);
-                g.statements.back().text += joined.textOffset[p];
+                g.statements.emplace_back();
+                openedAt.push_back(std::numeric_limits<int>::max());
+            }
+            if (reading.openedAt[i] < openedAt[index]) {
+                g.statements[index] = reading.statements[i];
+                g.statements[index].text += joined.textOffset[p];
+                openedAt[index] = reading.openedAt[i];
             }
             joined.statementOf[p].push_back(index);
         }
@@ -363,7 +380,8 @@ struct Taken {
     std::vector<Tally> tallies;
 };
 
-Taken applyRules(const std::vector<Part>& parts, const Joined& joined, YearlyStatement::Gathered& g) {
+Taken applyRules(const std::vector<Reading>& readings, const std::vector<Piece>& pieces, const Joined& joined,
+                 YearlyStatement::Gathered& g) {
     using namespace YearlyStatement;
     const auto name = [&g](const Receipt& r) {
         return QStringLiteral("ricevuta n. %1 (posizione %2 dell'archivio)")
@@ -372,17 +390,18 @@ Taken applyRules(const std::vector<Part>& parts, const Joined& joined, YearlySta
     };
     Taken taken;
     taken.tallies.resize(g.statements.size());
-    for (std::size_t p = 0; p < parts.size(); ++p)
-        for (ReadReceipt read : parts[p].receipts) {
+    for (const Piece& piece : pieces)
+        for (qsizetype at = piece.begin; at < piece.end; ++at) {
+            ReadReceipt read = readings[piece.reading].receipts[at];
             Receipt& r = read.receipt;
-            r.text += joined.textOffset[p];
+            r.text += joined.textOffset[piece.reading];
             if (read.statement < 0) {
                 g.warnings << QStringLiteral("Attenzione: la %1 non indica il codice fiscale del pagatore: "
                                              "non compare in nessuna attestazione.")
                                   .arg(name(r));
                 continue;
             }
-            const qsizetype index = joined.statementOf[p][read.statement];
+            const qsizetype index = joined.statementOf[piece.reading][read.statement];
             Tally& tally = taken.tallies[index];
             if (tally.withheld)
                 continue;
@@ -513,18 +532,27 @@ Gathered gather(const QString& archivePath, const QString& year) {
     const int count = archive.count();
     const int companionCount = companion ? companion->count() : 0;
 
-    // The year is read in two halves on two cores at once (the halves' statements are joined
-    // afterwards: more parts cost more to join than they save on a slowed core); the rules are
-    // then applied in archive order, as if the year had been read in one go.
-    constexpr int kParts = 2;
+    // The year is read in parts on two cores at once, each thread keeping one table of the
+    // statements it met over all the parts it took: the parts then cost nothing to join and can be
+    // small enough that a core slowed by other programs takes fewer of them. The rules are then
+    // applied in archive order, as if the year had been read in one go.
+    constexpr int kParts = 16;
     const ArchiveFile* extras = companion ? &*companion : nullptr;
-    std::vector<Part> parts(kParts);
-    ArchiveParts::runAll(kParts, count, [&](int part, int first, int records) {
-        parts[std::size_t(part)] = readPart(archive, extras, first, records, year.toInt());
+    std::vector<Reading> readings(ArchiveParts::kWorkers);
+    for (Reading& reading : readings) {
+        reading.receipts.reserve(std::size_t(count) / ArchiveParts::kWorkers);
+        reading.store.reserve(qsizetype(count) / ArchiveParts::kWorkers * 48);
+    }
+    std::vector<Piece> pieces(kParts);
+    ArchiveParts::runAll(kParts, count, [&](int worker, int part, int first, int records) {
+        Reading& reading = readings[std::size_t(worker)];
+        const qsizetype begin = qsizetype(reading.receipts.size());
+        readPart(archive, extras, first, records, year.toInt(), reading);
+        pieces[std::size_t(part)] = {worker, begin, qsizetype(reading.receipts.size())};
     });
 
-    const Joined joined = join(parts, g);
-    const Taken taken = applyRules(parts, joined, g);
+    const Joined joined = join(readings, g);
+    const Taken taken = applyRules(readings, pieces, joined, g);
     if (companionCount > count)
         g.warnings << QStringLiteral(
                           "Attenzione: l'archivio dei dati aggiuntivi delle ricevute contiene %1 "
@@ -532,7 +560,7 @@ Gathered gather(const QString& archivePath, const QString& year) {
                           "nessuna ricevuta e sono state ignorate.")
                           .arg(companionCount - count)
                           .arg(count + 1);
-    arrange(g, parts.front().table, taken);
+    arrange(g, readings.front().table, taken);
     return g;
 }
 

@@ -9,6 +9,10 @@
 // of them than the other. `work(part, first, records)` does one part.
 namespace ArchiveParts {
 
+// The threads taking parts: worker 0 is this thread, worker 1 the other. Each takes its parts in
+// archive order.
+constexpr int kWorkers = 2;
+
 // Few enough that each part is long beside starting it, enough that a core running at half speed
 // takes one part while the other takes three.
 constexpr int kParts = 4;
@@ -23,5 +27,9 @@ struct Outcome {
 Outcome run(int parts, int count, const std::function<void(int part, int first, int records)>& work);
 // The same, the first failure in archive order raised again once both threads are done.
 void runAll(int parts, int count, const std::function<void(int part, int first, int records)>& work);
+// The same for work that keeps what each thread finds apart, across the parts it takes: `worker`
+// says which thread does the part.
+void runAll(int parts, int count,
+            const std::function<void(int worker, int part, int first, int records)>& work);
 
 } // namespace ArchiveParts

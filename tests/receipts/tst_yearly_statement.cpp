@@ -52,8 +52,7 @@ QString summary(const YearlyStatement::Gathered& g, const YearlyStatement::State
         numbers << g.text(r, YearlyStatement::Column::Number);
     return QStringLiteral("%1/%2: %3 = %4, tracciabili %5")
         .arg(g.text(s, YearlyStatement::Detail::PayerCode), g.text(s, YearlyStatement::Detail::Practitioner),
-             numbers.join(u' '), IncomeSummary::totalText(s.total),
-             IncomeSummary::totalText(s.traceable));
+             numbers.join(u' '), IncomeSummary::totalText(s.total), IncomeSummary::totalText(s.traceable));
 }
 
 struct StatementFolder : ReceiptFolder {
@@ -170,6 +169,35 @@ private Q_SLOTS:
             QVERIFY2(g.warnings[i].contains(warnings[i]), qPrintable(g.warnings[i]));
     }
 
+    // The year is read in sixteen parts, each thread taking the next: while this thread reads the
+    // first, the other takes the second, where a statement has its first receipt; this thread then
+    // meets the statement again further on. Its texts still come from its first receipt of the year,
+    // and its receipts are listed in archive order.
+    void aStatementReadByBothThreadsIsOpenedAtItsFirstReceipt() {
+        constexpr int kPart = 1000;
+        QList<TSchedaRicevuta> receipts;
+        QList<X> extras;
+        for (int i = 1; i <= 16 * kPart; ++i) {
+            TSchedaRicevuta r = i <= kPart ? of(QString::number(i), kBianchi, kAnna, "1,00")
+                                           : of(QString::number(i), kRossi, kLuca, "1,00");
+            r.Pagatore = QStringLiteral("Pagatore %1").arg(i);
+            receipts << r;
+            extras << paid(kCash);
+        }
+        StatementFolder f;
+        f.seed(receipts);
+        f.companion(extras);
+        const YearlyStatement::Gathered g = f.gather();
+        QCOMPARE(g.statements.size(), 2);
+        QCOMPARE(g.text(g.statements[0], YearlyStatement::Detail::Payer), QStringLiteral("Pagatore 1"));
+        const YearlyStatement::Statement& luca = g.statements[1];
+        QCOMPARE(g.text(luca, YearlyStatement::Detail::Payer), QStringLiteral("Pagatore %1").arg(kPart + 1));
+        QCOMPARE(luca.count, 15 * kPart);
+        int expected = kPart + 1;
+        for (const YearlyStatement::Receipt& r : g.receiptsOf(luca))
+            QCOMPARE(g.text(r, YearlyStatement::Column::Number), QString::number(expected++));
+        QCOMPARE(IncomeSummary::totalText(luca.total), QStringLiteral("15000,00"));
+    }
     void aMissingArchiveGivesNothingAndIsNotCreated() {
         StatementFolder f;
         const YearlyStatement::Gathered g = f.gather();
