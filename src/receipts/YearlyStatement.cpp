@@ -333,28 +333,16 @@ struct Tally {
 };
 
 // The readings put together: every statement once, in the order met, the texts of each from its
-// first receipt in the archive, whichever thread read it; the texts in one store.
-struct Joined {
-    // Per reading, the index in the gathering of each of its statements.
-    std::vector<std::vector<qsizetype>> statementOf;
-    // Per reading, where its texts start in the gathering's store.
-    std::vector<qsizetype> textOffset;
-};
+// first receipt in the archive, whichever thread read it. Each reading's texts stay in its store,
+// which the gathering takes over. Per reading, the index in the gathering of each of its statements.
+using Joined = std::vector<std::vector<qsizetype>>;
 
 Joined join(std::vector<Reading>& readings, YearlyStatement::Gathered& g) {
     StatementTable& table = readings.front().table;
-    Joined joined{std::vector<std::vector<qsizetype>>(readings.size()),
-                  std::vector<qsizetype>(readings.size(), 0)};
-    g.store = std::move(readings.front().store);
+    Joined joined(readings.size());
     std::vector<int> openedAt;
     for (std::size_t p = 0; p < readings.size(); ++p) {
         Reading& reading = readings[p];
-        if (p > 0) {
-            joined.textOffset[p] = g.store.size();
-            if (reading.store.size() > 0)
-                std::memcpy(g.store.grow(reading.store.size()), reading.store.data(),
-                            std::size_t(reading.store.size()));
-        }
         for (qsizetype i = 0; i < qsizetype(reading.statements.size()); ++i) {
             const qsizetype index = p == 0 ? i : table.find(reading.table.keyAt(i), reading.table.hashAt(i));
             if (index == qsizetype(g.statements.size())) {
@@ -363,11 +351,12 @@ Joined join(std::vector<Reading>& readings, YearlyStatement::Gathered& g) {
             }
             if (reading.openedAt[i] < openedAt[index]) {
                 g.statements[index] = reading.statements[i];
-                g.statements[index].text += joined.textOffset[p];
+                g.statements[index].store = quint8(p);
                 openedAt[index] = reading.openedAt[i];
             }
-            joined.statementOf[p].push_back(index);
+            joined[p].push_back(index);
         }
+        g.stores.push_back(std::move(reading.store));
     }
     return joined;
 }
@@ -394,14 +383,14 @@ Taken applyRules(const std::vector<Reading>& readings, const std::vector<Piece>&
         for (qsizetype at = piece.begin; at < piece.end; ++at) {
             ReadReceipt read = readings[piece.reading].receipts[at];
             Receipt& r = read.receipt;
-            r.text += joined.textOffset[piece.reading];
+            r.store = quint8(piece.reading);
             if (read.statement < 0) {
                 g.warnings << QStringLiteral("Attenzione: la %1 non indica il codice fiscale del pagatore: "
                                              "non compare in nessuna attestazione.")
                                   .arg(name(r));
                 continue;
             }
-            const qsizetype index = joined.statementOf[piece.reading][read.statement];
+            const qsizetype index = joined[piece.reading][read.statement];
             Tally& tally = taken.tallies[index];
             if (tally.withheld)
                 continue;
@@ -484,18 +473,18 @@ std::span<const Receipt> Gathered::receiptsOf(const Statement& statement) const 
 }
 
 QString Gathered::text(const Receipt& receipt, Column which) const {
-    return storedText(store, receipt.text, receipt.sizes, std::size_t(which));
+    return storedText(stores[receipt.store], receipt.text, receipt.sizes, std::size_t(which));
 }
 
 QString Gathered::text(const Statement& statement, Detail which) const {
-    return storedText(store, statement.text, statement.sizes, std::size_t(which));
+    return storedText(stores[statement.store], statement.text, statement.sizes, std::size_t(which));
 }
 
 QStringList Gathered::association(const Statement& statement) const {
     QStringList lines;
     for (std::size_t i = std::size_t(Detail::BirthDate) + 1; i < statement.sizes.size(); ++i)
         if (statement.sizes[i] > 0)
-            lines << storedText(store, statement.text, statement.sizes, i);
+            lines << storedText(stores[statement.store], statement.text, statement.sizes, i);
     return lines;
 }
 
@@ -539,9 +528,10 @@ Gathered gather(const QString& archivePath, const QString& year) {
     constexpr int kParts = 16;
     const ArchiveFile* extras = companion ? &*companion : nullptr;
     std::vector<Reading> readings(ArchiveParts::kWorkers);
+    // Either thread may take most parts; room left unused is never touched.
     for (Reading& reading : readings) {
-        reading.receipts.reserve(std::size_t(count) / ArchiveParts::kWorkers);
-        reading.store.reserve(qsizetype(count) / ArchiveParts::kWorkers * 48);
+        reading.receipts.reserve(std::size_t(count));
+        reading.store.reserve(qsizetype(count) * 80);
     }
     std::vector<Piece> pieces(kParts);
     ArchiveParts::runAll(kParts, count, [&](int worker, int part, int first, int records) {

@@ -21,8 +21,8 @@ namespace YearlyStatement {
 // The texts of a receipt that its line on the statement shows.
 enum class Column { Number, Date, Activity, From, To };
 
-// A receipt on a statement. Its texts wait in the gathering's store as stored bytes: a year of a
-// large association is read without building a string per field.
+// A receipt on a statement. Its texts wait in one of the gathering's stores as stored bytes: a year
+// of a large association is read without building a string per field.
 struct Receipt {
     int position = 0;
     Currency amount;
@@ -30,16 +30,18 @@ struct Receipt {
     int method = -1;
     qsizetype text = 0;
     std::array<quint8, 5> sizes{};
+    quint8 store = 0;
 };
 
 // The texts of a statement, as its first receipt of the year names them.
 enum class Detail { PayerCode, Payer, Practitioner, BirthPlace, BirthDate };
 
 struct Statement {
-    // Its texts wait in the gathering's store like its receipts' (Gathered::text): the details in
-    // the order of Detail, then the association's four lines.
+    // Its texts wait in one of the gathering's stores like its receipts' (Gathered::text): the
+    // details in the order of Detail, then the association's four lines.
     qsizetype text = 0;
     std::array<quint8, 9> sizes{};
+    quint8 store = 0;
     // Its receipts in archive order: Gathered::receipts from `first` on.
     qsizetype first = 0;
     qsizetype count = 0;
@@ -64,8 +66,9 @@ struct Gathered {
     // The receipts of every statement, one statement's after another's, in one block: a year is
     // gathered without a list per statement growing receipt by receipt.
     std::vector<Receipt> receipts;
-    // Where the texts of the receipts and statements are kept.
-    ByteBuffer store;
+    // Where the texts of the receipts and statements are kept: one store for each thread that read
+    // the year.
+    std::vector<ByteBuffer> stores;
 
     std::span<const Receipt> receiptsOf(const Statement& statement) const;
     QString text(const Receipt& receipt, Column which) const;
