@@ -257,6 +257,8 @@ struct ReadReceipt {
 // What one thread read of the archive, over the parts it took: every receipt but the cancelled
 // ones, in archive order. Each on cache lines of its own: the two threads add to theirs at once.
 struct alignas(64) Reading {
+    // Which thread's: the gathering's store its texts end in.
+    quint8 number = 0;
     StatementTable table;
     // As the table met them, each opened at its first receipt here, whose position is in openedAt.
     std::vector<YearlyStatement::Statement> statements;
@@ -290,12 +292,14 @@ void readPart(const ArchiveFile& archive, const ArchiveFile* companion, int firs
             return;
         ReadReceipt r;
         r.receipt.position = position;
+        r.receipt.store = into.number;
         r.receipt.method = extra.method;
         r.damaged = extra.damaged;
         if (key.codeSize > 0) {
             r.statement = qint32(into.table.find(key.bytes, key.hash));
             if (r.statement == qsizetype(into.statements.size())) {
                 into.statements.push_back(opened(record, key.bytes.first(key.codeSize), into.store));
+                into.statements.back().store = into.number;
                 into.openedAt.push_back(position);
             }
         }
@@ -328,6 +332,7 @@ void readPart(const ArchiveFile& archive, const ArchiveFile* companion, int firs
 struct Tally {
     Currency total;
     Currency traceable;
+    qsizetype count = 0;
     // A receipt keeps the statement from being given.
     bool withheld = false;
 };
@@ -351,7 +356,6 @@ Joined join(std::vector<Reading>& readings, YearlyStatement::Gathered& g) {
             }
             if (reading.openedAt[i] < openedAt[index]) {
                 g.statements[index] = reading.statements[i];
-                g.statements[index].store = quint8(p);
                 openedAt[index] = reading.openedAt[i];
             }
             joined[p].push_back(index);
@@ -361,29 +365,21 @@ Joined join(std::vector<Reading>& readings, YearlyStatement::Gathered& g) {
     return joined;
 }
 
-// The receipts a statement keeps once its rules are applied in archive order, with the statement
-// each belongs to, and what each statement adds up to.
-struct Taken {
-    std::vector<YearlyStatement::Receipt> receipts;
-    std::vector<qsizetype> owners;
-    std::vector<Tally> tallies;
-};
-
-Taken applyRules(const std::vector<Reading>& readings, const std::vector<Piece>& pieces, const Joined& joined,
-                 YearlyStatement::Gathered& g) {
+// The receipts of the year taken in archive order by the rules of their statements: what each
+// statement adds up to, or that it is withheld. A statement not withheld has taken all its receipts.
+std::vector<Tally> applyRules(const std::vector<Reading>& readings, const std::vector<Piece>& pieces,
+                              const Joined& joined, YearlyStatement::Gathered& g) {
     using namespace YearlyStatement;
     const auto name = [&g](const Receipt& r) {
         return QStringLiteral("ricevuta n. %1 (posizione %2 dell'archivio)")
             .arg(g.text(r, Column::Number))
             .arg(r.position);
     };
-    Taken taken;
-    taken.tallies.resize(g.statements.size());
+    std::vector<Tally> tallies(g.statements.size());
     for (const Piece& piece : pieces)
         for (qsizetype at = piece.begin; at < piece.end; ++at) {
-            ReadReceipt read = readings[piece.reading].receipts[at];
-            Receipt& r = read.receipt;
-            r.store = quint8(piece.reading);
+            const ReadReceipt& read = readings[piece.reading].receipts[at];
+            const Receipt& r = read.receipt;
             if (read.statement < 0) {
                 g.warnings << QStringLiteral("Attenzione: la %1 non indica il codice fiscale del pagatore: "
                                              "non compare in nessuna attestazione.")
@@ -391,7 +387,7 @@ Taken applyRules(const std::vector<Reading>& readings, const std::vector<Piece>&
                 continue;
             }
             const qsizetype index = joined[piece.reading][read.statement];
-            Tally& tally = taken.tallies[index];
+            Tally& tally = tallies[index];
             if (tally.withheld)
                 continue;
             Currency total, traceable = tally.traceable;
@@ -419,48 +415,43 @@ Taken applyRules(const std::vector<Reading>& readings, const std::vector<Piece>&
                                   .arg(name(r));
             tally.total = total;
             tally.traceable = traceable;
-            taken.receipts.push_back(r);
-            taken.owners.push_back(index);
+            ++tally.count;
         }
-    return taken;
+    return tallies;
 }
 
 // The statements given, by fiscal code and practitioner (the keys sort so), each one's receipts
 // placed together in archive order.
-void arrange(YearlyStatement::Gathered& g, const StatementTable& table, const Taken& taken) {
+void arrange(YearlyStatement::Gathered& g, const StatementTable& table, const std::vector<Tally>& tallies,
+             const std::vector<Reading>& readings, const std::vector<Piece>& pieces, const Joined& joined) {
     using YearlyStatement::Statement;
     std::vector<SortKey> order;
     for (qsizetype i = 0; i < table.size(); ++i)
-        if (!taken.tallies[i].withheld)
+        if (!tallies[i].withheld)
             order.push_back(SortKey::of(table.keyAt(i), i));
     std::sort(order.begin(), order.end(), [&table](const SortKey& a, const SortKey& b) {
         return a.prefix != b.prefix ? a.prefix < b.prefix : table.keyAt(a.index) < table.keyAt(b.index);
     });
-    std::vector<qsizetype> placed(table.size(), -1);
+    // Where each statement's receipts go next, from its start on; -1 for a statement withheld.
+    std::vector<qsizetype> next(table.size(), -1);
     std::vector<Statement> kept;
     kept.reserve(order.size());
-    for (const auto [prefix, i] : order) {
-        placed[i] = qsizetype(kept.size());
-        kept.push_back(g.statements[i]);
-        kept.back().total = taken.tallies[i].total;
-        kept.back().traceable = taken.tallies[i].traceable;
-    }
-    // Where each statement's receipts go: counted, then each one's start, the next place to fill.
-    std::vector<qsizetype> next(kept.size(), 0);
-    for (qsizetype owner : taken.owners)
-        if (placed[owner] >= 0)
-            ++next[placed[owner]];
     qsizetype first = 0;
-    for (std::size_t i = 0; i < kept.size(); ++i) {
-        kept[i].first = first;
-        kept[i].count = next[i];
+    for (const auto [prefix, i] : order) {
         next[i] = first;
-        first += kept[i].count;
+        kept.push_back(g.statements[i]);
+        kept.back().first = first;
+        kept.back().count = tallies[i].count;
+        kept.back().total = tallies[i].total;
+        kept.back().traceable = tallies[i].traceable;
+        first += tallies[i].count;
     }
     g.receipts.resize(first);
-    for (std::size_t i = 0; i < taken.receipts.size(); ++i)
-        if (const qsizetype at = placed[taken.owners[i]]; at >= 0)
-            g.receipts[next[at]++] = taken.receipts[i];
+    for (const Piece& piece : pieces)
+        for (qsizetype at = piece.begin; at < piece.end; ++at)
+            if (const ReadReceipt& read = readings[piece.reading].receipts[at]; read.statement >= 0)
+                if (qsizetype& place = next[joined[piece.reading][read.statement]]; place >= 0)
+                    g.receipts[place++] = read.receipt;
     g.statements = std::move(kept);
 }
 
@@ -529,9 +520,10 @@ Gathered gather(const QString& archivePath, const QString& year) {
     const ArchiveFile* extras = companion ? &*companion : nullptr;
     std::vector<Reading> readings(ArchiveParts::kWorkers);
     // Either thread may take most parts; room left unused is never touched.
-    for (Reading& reading : readings) {
-        reading.receipts.reserve(std::size_t(count));
-        reading.store.reserve(qsizetype(count) * 80);
+    for (std::size_t worker = 0; worker < readings.size(); ++worker) {
+        readings[worker].number = quint8(worker);
+        readings[worker].receipts.reserve(std::size_t(count));
+        readings[worker].store.reserve(qsizetype(count) * 80);
     }
     std::vector<Piece> pieces(kParts);
     ArchiveParts::runAll(kParts, count, [&](int worker, int part, int first, int records) {
@@ -542,7 +534,7 @@ Gathered gather(const QString& archivePath, const QString& year) {
     });
 
     const Joined joined = join(readings, g);
-    const Taken taken = applyRules(readings, pieces, joined, g);
+    const std::vector<Tally> tallies = applyRules(readings, pieces, joined, g);
     if (companionCount > count)
         g.warnings << QStringLiteral(
                           "Attenzione: l'archivio dei dati aggiuntivi delle ricevute contiene %1 "
@@ -550,7 +542,7 @@ Gathered gather(const QString& archivePath, const QString& year) {
                           "nessuna ricevuta e sono state ignorate.")
                           .arg(companionCount - count)
                           .arg(count + 1);
-    arrange(g, readings.front().table, taken);
+    arrange(g, readings.front().table, tallies, readings, pieces, joined);
     return g;
 }
 
