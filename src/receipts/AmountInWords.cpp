@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 
 namespace {
 
@@ -60,26 +61,41 @@ QString hundredsInWords(int n) {
     return words;
 }
 
+// An upper-case word of an amount, padded to a slot of fixed size: a slot is copied whole, in a few
+// moves whatever the word's length, and the next word is written over its padding.
+struct Word {
+    // Characters: the longest word, "QUATTROCENTOQUARANTAQUATTRO", has 27.
+    static constexpr qsizetype kSlot = 32;
+    std::array<char16_t, kSlot> slot{};
+    qsizetype size = 0;
+
+    Word() = default;
+    explicit Word(const QString& lower) : size(lower.size()) {
+        Q_ASSERT(size <= kSlot);
+        const QString upper = Text::upperAZ(lower);
+        std::copy(upper.utf16(), upper.utf16() + size, slot.begin());
+    }
+};
+
 // Every word an amount is made of, worked out once: the euro box asks for the words at every key.
-// An amount's words are upper case, so they are kept upper-cased here too.
 struct Vocabulary {
     std::array<QString, 1000> hundreds;
-    std::array<QString, 1000> upperHundreds;
-    std::array<QString, std::size(kGroups)> one;
-    std::array<QString, std::size(kGroups)> many;
-    QString zero = Text::upperAZ(QStringLiteral("zero"));
-    QString andCents = Text::upperAZ(QStringLiteral(" e "));
-    QString cents = Text::upperAZ(QStringLiteral(" centesimi"));
-    QString minus = QStringLiteral("- ");
+    std::array<Word, 1000> upperHundreds;
+    std::array<Word, std::size(kGroups)> one;
+    std::array<Word, std::size(kGroups)> many;
+    Word zero{QStringLiteral("zero")};
+    Word andCents{QStringLiteral(" e ")};
+    Word cents{QStringLiteral(" centesimi")};
+    Word minus{QStringLiteral("- ")};
 
     Vocabulary() {
         for (std::size_t n = 0; n < hundreds.size(); ++n) {
             hundreds[n] = hundredsInWords(int(n));
-            upperHundreds[n] = Text::upperAZ(hundreds[n]);
+            upperHundreds[n] = Word(hundreds[n]);
         }
         for (std::size_t g = 0; g < std::size(kGroups); ++g) {
-            one[g] = Text::upperAZ(QLatin1String(kGroups[g].one));
-            many[g] = Text::upperAZ(QLatin1String(kGroups[g].many));
+            one[g] = Word(QLatin1String(kGroups[g].one));
+            many[g] = Word(QLatin1String(kGroups[g].many));
         }
     }
 };
@@ -116,9 +132,13 @@ QString ImportoInLettere(Currency amount) {
 
     const Vocabulary& v = vocabulary();
     // At most a sign, three groups of two words, the units and three words of cents.
-    std::array<QStringView, 12> words;
+    std::array<const Word*, 12> words;
     std::size_t count = 0;
-    const auto add = [&](QStringView w) { words[count++] = w; };
+    qsizetype size = 0;
+    const auto add = [&](const Word& w) {
+        words[count++] = &w;
+        size += w.size;
+    };
     if (negative)
         add(v.minus);
     if (euros == 0) {
@@ -143,12 +163,13 @@ QString ImportoInLettere(Currency amount) {
         add(v.cents);
     }
 
-    qsizetype size = 0;
-    for (std::size_t i = 0; i < count; ++i)
-        size += words[i].size();
-    QString text(size, Qt::Uninitialized);
-    QChar* out = text.data();
-    for (std::size_t i = 0; i < count; ++i)
-        out = std::copy(words[i].begin(), words[i].end(), out);
+    // Room for the last word's whole slot; the padding is cut off after.
+    QString text(size + Word::kSlot, Qt::Uninitialized);
+    char16_t* out = reinterpret_cast<char16_t*>(text.data());
+    for (std::size_t i = 0; i < count; ++i) {
+        std::memcpy(out, words[i]->slot.data(), sizeof(Word::slot));
+        out += words[i]->size;
+    }
+    text.truncate(size);
     return text;
 }
