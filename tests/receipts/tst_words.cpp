@@ -41,6 +41,8 @@ private Q_SLOTS:
         QTest::newRow("zero group inside") << 1000001LL << "UNMILIONEUNO";
         QTest::newRow("one billion") << 1000000000LL << "UNMILIARDO";
         QTest::newRow("billions") << 3000000017LL << "TREMILIARDIDICIASSETTE";
+        QTest::newRow("longest words") << 444444444LL
+            << "QUATTROCENTOQUARANTAQUATTROMILIONIQUATTROCENTOQUARANTAQUATTROMILAQUATTROCENTOQUARANTAQUATTRO";
         // clang-format on
     }
     void wholeEuros() {
