@@ -15,6 +15,7 @@
 #include <atomic>
 #include <csignal>
 #include <fcntl.h>
+#include <mutex>
 #include <string>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -417,6 +418,34 @@ private Q_SLOTS:
         } catch (const StorageError& error) {
             QCOMPARE(QByteArray(error.what()), QByteArray("1"));
         }
+    }
+
+    // Work that keeps each thread's findings apart learns which thread does a part: each of the two
+    // takes its parts in archive order, and every part is done once.
+    void eachWorkerTakesItsPartsInOrder() {
+        constexpr int kParts = 64;
+        std::mutex taking;
+        std::vector<std::pair<int, int>> taken; // worker, part, in the order taken
+        ArchiveParts::runAll(kParts, 64000, [&](int worker, int part, int, int) {
+            const std::lock_guard lock(taking);
+            taken.emplace_back(worker, part);
+        });
+        QCOMPARE(taken.size(), std::size_t(kParts));
+        std::vector<int> last(ArchiveParts::kWorkers, -1);
+        std::vector<bool> done(kParts);
+        for (const auto& [worker, part] : taken) {
+            QVERIFY(worker >= 0 && worker < ArchiveParts::kWorkers);
+            QVERIFY(part > last[std::size_t(worker)]);
+            last[std::size_t(worker)] = part;
+            QVERIFY(!done[std::size_t(part)]);
+            done[std::size_t(part)] = true;
+        }
+
+        QVERIFY_THROWS_EXCEPTION(StorageError,
+                                 ArchiveParts::runAll(kParts, 64000, [](int, int part, int, int) {
+                                     if (part == 5)
+                                         throw StorageError("5");
+                                 }));
     }
 };
 
