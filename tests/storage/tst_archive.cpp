@@ -12,6 +12,7 @@
 #include <QTest>
 #include <QtEndian>
 
+#include <algorithm>
 #include <atomic>
 #include <csignal>
 #include <fcntl.h>
@@ -19,6 +20,7 @@
 #include <string>
 #include <sys/resource.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -420,15 +422,19 @@ private Q_SLOTS:
         }
     }
 
-    // Work that keeps each thread's findings apart learns which thread does a part: each of the two
-    // takes its parts in archive order, and every part is done once.
+    // Work that keeps each thread's findings apart learns which thread does a part: both take
+    // parts, each its own in archive order, and every part is done once.
     void eachWorkerTakesItsPartsInOrder() {
         constexpr int kParts = 64;
         std::mutex taking;
         std::vector<std::pair<int, int>> taken; // worker, part, in the order taken
         ArchiveParts::runAll(kParts, 64000, [&](int worker, int part, int, int) {
-            const std::lock_guard lock(taking);
-            taken.emplace_back(worker, part);
+            {
+                const std::lock_guard lock(taking);
+                taken.emplace_back(worker, part);
+            }
+            // Long enough that the other thread starts and takes parts too.
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
         });
         QCOMPARE(taken.size(), std::size_t(kParts));
         std::vector<int> last(ArchiveParts::kWorkers, -1);
@@ -440,6 +446,7 @@ private Q_SLOTS:
             QVERIFY(!done[std::size_t(part)]);
             done[std::size_t(part)] = true;
         }
+        QVERIFY(std::ranges::none_of(last, [](int part) { return part < 0; }));
 
         QVERIFY_THROWS_EXCEPTION(StorageError,
                                  ArchiveParts::runAll(kParts, 64000, [](int, int part, int, int) {
