@@ -85,13 +85,13 @@ KeyPlaces differingPlaces(const ResultLines& lines, std::span<const KeyedEntry> 
 }
 
 // Each line's key, its folded bytes at `places`, and after it the four folded bytes that follow
-// them, which settle most equal keys without the lines; false when some line differs from the
-// run's first one at a place from `start` to the last of them that is not one of them, where the
-// keys would then not order the lines.
+// them (or the window, with no places), which settle most equal keys without the lines; false when some line
+// differs from the run's first one at a place from `start` to the last of them that is not one of them (with
+// no places, anywhere in the window), where the keys would then not order the lines.
 bool makeKeys(const ResultLines& lines, std::span<KeyedEntry> run, qsizetype start, const KeyPlaces& places) {
     std::array<quint64, kWords> alike{};
     std::array<quint64, kWords> first{};
-    const qsizetype last = places.count > 0 ? places.at[places.count - 1] : start;
+    const qsizetype last = places.count > 0 ? places.at[places.count - 1] : start + kKeyWindow;
     for (qsizetype k = start, next = 0; k < last; ++k) {
         if (std::size_t(next) < places.count && places.at[std::size_t(next)] == k)
             ++next;
@@ -99,7 +99,7 @@ bool makeKeys(const ResultLines& lines, std::span<KeyedEntry> run, qsizetype sta
             alike[std::size_t((k - start) / 8)] |= quint64(0xff) << (8 * ((k - start) % 8));
     }
     const qsizetype words = (last - start + 7) / 8;
-    const qsizetype tail = places.count > 0 ? last + 1 : start;
+    const qsizetype tail = places.count > 0 ? last + 1 : last;
     const QByteArrayView firstLine = lineOf(lines, run.front());
     for (qsizetype w = 0; w < words; ++w)
         first[std::size_t(w)] = wordAt(firstLine, start + 8 * w);
