@@ -2,7 +2,6 @@
 
 #include <QtGlobal>
 
-#include <algorithm>
 #include <atomic>
 #include <future>
 #include <mutex>
